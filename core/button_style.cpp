@@ -1,0 +1,48 @@
+#include "core/button_style.h"
+
+#include <tuple>
+
+namespace nimbrel {
+
+bool TButtonStyle::operator==(const TButtonStyle& o) const
+{
+    auto fields = [](const TButtonStyle& s) {
+        return std::tie(s.width, s.height, s.fixedWidth, s.fixedHeight, s.colorBack, s.colorBorderLeft,
+                        s.colorBorderRight, s.colorBorderTop, s.colorBorderBottom, s.borderLeft,
+                        s.borderRight, s.borderTop, s.borderBottom, s.fontName, s.fontSize, s.fontStyle,
+                        s.fontUnderline, s.fontAntiAlias, s.fontColor, s.textAlign, s.minorX, s.minorY,
+                        s.importBMP, s.prefix, s.suffix, s.bmpFilename_, s.bmpEnabled_, s.bmpAlign_);
+    };
+    return fields(*this) == fields(o);
+}
+
+TButtonStyle firstStartStyle()
+{
+    TButtonStyle s;
+    s.width = 16;
+    s.height = 32;
+    s.fixedWidth = false;
+    s.fixedHeight = true;
+    s.colorBack = 0x00C08000;
+    s.colorBorderLeft = s.colorBorderRight = s.colorBorderTop = s.colorBorderBottom = 0x00804000;
+    s.borderLeft = s.borderRight = s.borderTop = s.borderBottom = 1;
+    s.fontName = "Arial";
+    s.fontSize = 8;
+    s.fontStyle = fs_Normal;
+    s.fontUnderline = false;
+    s.fontAntiAlias = 0;
+    s.fontColor = 0x00FFFFFF;
+    s.textAlign = ta_Centered;
+    for (int i = 1; i <= kStyleBitmapCount; ++i) s.setBMPAlign(i, i - 1);
+    return s;
+}
+
+std::string UnquoteFileName(const std::string& name)
+{
+    std::string result = name;
+    if (!result.empty() && result.front() == '"') result.erase(0, 1);
+    if (!result.empty() && result.back() == '"') result.pop_back();
+    return result;
+}
+
+}  // namespace nimbrel

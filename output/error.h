@@ -1,0 +1,14 @@
+#pragma once
+// The one exception type of the program. Its text is what the user sees in the
+// message box, so it is worded for the user and never decorated on the way up.
+#include <stdexcept>
+#include <string>
+
+namespace nimbrel {
+
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message) : std::runtime_error(message) {}
+};
+
+}  // namespace nimbrel
