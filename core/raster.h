@@ -30,7 +30,16 @@ struct RasterFont {
 };
 
 // Pixel height of a point size at 96 dpi; 0 points means the default size.
+// Throws nimbrel::Error for sizes beyond the image limits.
 int pointsToPixels(int points);
+
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+};
+
+// The text cell of a string: advance width and line height (ascent + descent).
+TextExtent measureText(const RasterFont& font, const std::string& text);
 
 QColor toQColor(Color c);
 Color fromQColor(const QColor& c);
@@ -90,6 +99,9 @@ public:
     void copy(const RasterBitmap& source, int x, int y);
     // Block enlargement into (x, y, w, h), no smoothing.
     void stretch(const RasterBitmap& source, int x, int y, int w, int h);
+
+    // A clipped solid rectangle of w x h pixels at (x, y).
+    void fillRect(int x, int y, int w, int h, Color c);
 
 private:
     QPaintDevice* device_;

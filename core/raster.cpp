@@ -1,0 +1,244 @@
+#include "core/raster.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <cstdlib>
+
+#include "output/bmp_reader.h"
+#include "output/error.h"
+#include "output/image_limits.h"
+
+namespace nimbrel {
+namespace {
+
+constexpr int kDefaultPixelSize = 16;  // a size of 0 points asks for the default (12 pt)
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+bool isBitmap(const QImage* image) { return image && image->format() == QImage::Format_BGR888; }
+
+}  // namespace
+
+int pointsToPixels(int points)
+{
+    if (points == 0) return kDefaultPixelSize;
+    // A negative size is taken as the same size: the em height is what matters.
+    const long long magnitude = std::llabs(static_cast<long long>(points));
+    const long long pixels = std::llround(static_cast<double>(magnitude) * 96.0 / 72.0);
+    if (pixels > kMaxImageSide)
+        throw Error("Font size " + std::to_string(points) + " pt is too large (at most " +
+                    std::to_string(kMaxImageSide * 72 / 96) + " pt)");
+    return static_cast<int>(std::max(1LL, pixels));
+}
+
+QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+Color fromQColor(const QColor& c) { return makeColor(c.red(), c.green(), c.blue()); }
+
+QFont RasterFont::toQFont() const
+{
+    QFont f;
+    if (!face.empty()) f.setFamily(toQString(face));
+    f.setPixelSize(pointsToPixels(sizePt));
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    // Fixed hinting and no smoothing: glyph pixels must not depend on the screen
+    // the program happens to run on, and direct captions take exactly one colour.
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+    f.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
+    return f;
+}
+
+bool RasterFont::operator==(const RasterFont& o) const
+{
+    return face == o.face && sizePt == o.sizePt && bold == o.bold && italic == o.italic &&
+           underline == o.underline && antialiased == o.antialiased && color == o.color;
+}
+
+// --- RasterBitmap ----------------------------------------------------------
+
+void RasterBitmap::setSize(int width, int height)
+{
+    checkImageSize(width, height);
+    if (width == this->width() && height == this->height()) return;
+    if (width == 0 || height == 0) {
+        image_ = QImage();
+        return;
+    }
+    QImage resized(width, height, QImage::Format_BGR888);
+    resized.fill(Qt::white);
+    const int keepW = std::min(width, this->width());
+    const int keepH = std::min(height, this->height());
+    for (int y = 0; y < keepH; ++y) std::memcpy(resized.scanLine(y), image_.constScanLine(y), keepW * 3);
+    image_ = std::move(resized);
+}
+
+Color RasterBitmap::pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return 0x00FFFFFF;
+    const uchar* p = image_.constScanLine(y) + x * 3;
+    return makeColor(p[2], p[1], p[0]);
+}
+
+void RasterBitmap::setPixel(int x, int y, Color c)
+{
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return;
+    uchar* p = image_.scanLine(y) + x * 3;
+    p[0] = blueOf(c);
+    p[1] = greenOf(c);
+    p[2] = redOf(c);
+}
+
+void RasterBitmap::assign(const Bgr24View& pixels)
+{
+    image_ = QImage();
+    setSize(pixels.width, pixels.height);
+    for (int y = 0; y < height(); ++y) std::memcpy(image_.scanLine(y), pixels.row(y), width() * 3);
+}
+
+void RasterBitmap::loadFromFile(const std::string& fileName)
+{
+    const Bgr24Image decoded = loadBmpFile(fileName);
+    assign(decoded.view());
+}
+
+Bgr24View RasterBitmap::view() const
+{
+    if (empty()) return {};
+    return {image_.constBits(), width(), height(), image_.bytesPerLine()};
+}
+
+// --- RasterSurface ----------------------------------------------------------
+
+namespace {
+
+// Fills a clipped rectangle of a 24-bit image byte by byte: the renderer's
+// backgrounds, borders and lines come through here.
+void fillImageRect(QImage& image, int x, int y, int w, int h, Color c)
+{
+    const int x1 = std::max(0, x), y1 = std::max(0, y);
+    const int x2 = static_cast<int>(std::min<long long>(image.width(), static_cast<long long>(x) + w));
+    const int y2 = static_cast<int>(std::min<long long>(image.height(), static_cast<long long>(y) + h));
+    if (x1 >= x2 || y1 >= y2) return;
+    const uchar bgr[3] = {blueOf(c), greenOf(c), redOf(c)};
+    for (int row = y1; row < y2; ++row) {
+        uchar* p = image.scanLine(row) + x1 * 3;
+        for (int col = x1; col < x2; ++col, p += 3) std::memcpy(p, bgr, 3);
+    }
+}
+
+}  // namespace
+
+void RasterSurface::fillRect(int x, int y, int w, int h, Color c)
+{
+    if (w <= 0 || h <= 0) return;
+    auto* image = dynamic_cast<QImage*>(device_);
+    if (isBitmap(image)) {
+        fillImageRect(*image, x, y, w, h, c);
+        return;
+    }
+    QPainter painter(device_);
+    painter.fillRect(QRect(x, y, w, h), toQColor(c));
+}
+
+void RasterSurface::rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    const int w = x2 - x1, h = y2 - y1;
+    fillRect(x1, y1, w, h, brush);
+    fillRect(x1, y1, w, 1, pen);
+    fillRect(x1, y2 - 1, w, 1, pen);
+    fillRect(x1, y1, 1, h, pen);
+    fillRect(x2 - 1, y1, 1, h, pen);
+}
+
+void RasterSurface::moveTo(int x, int y)
+{
+    penX_ = x;
+    penY_ = y;
+}
+
+void RasterSurface::lineTo(int x, int y)
+{
+    if (penY_ == y || penX_ == x) {
+        // Straight lines in one fill; the end point is left out.
+        if (penY_ == y && penX_ != x)
+            fillRect(penX_ < x ? penX_ : x + 1, y, std::abs(x - penX_), 1, pen);
+        else if (penX_ == x && penY_ != y)
+            fillRect(x, penY_ < y ? penY_ : y + 1, 1, std::abs(y - penY_), pen);
+    } else {
+        // Bresenham from the current point, stopping before the end point.
+        int cx = penX_, cy = penY_;
+        const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
+        const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
+        int err = dx + dy;
+        while (cx != x || cy != y) {
+            fillRect(cx, cy, 1, 1, pen);
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                cx += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                cy += sy;
+            }
+        }
+    }
+    moveTo(x, y);
+}
+
+int RasterSurface::textWidth(const std::string& text) const { return measureText(font, text).width; }
+
+int RasterSurface::textHeight(const std::string& text) const { return measureText(font, text).height; }
+
+void RasterSurface::textOut(int x, int y, const std::string& text)
+{
+    const QFont qfont = font.toQFont();
+    const QFontMetrics metrics(qfont);
+    const QString qtext = toQString(text);
+    QPainter painter(device_);
+    if (!transparentText)
+        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.ascent() + metrics.descent()),
+                         toQColor(brush));
+    painter.setFont(qfont);
+    painter.setPen(toQColor(font.color));
+    painter.drawText(QPoint(x, y + metrics.ascent()), qtext);
+}
+
+void RasterSurface::copy(const RasterBitmap& source, int x, int y)
+{
+    if (source.empty()) return;
+    auto* image = dynamic_cast<QImage*>(device_);
+    if (!isBitmap(image)) {
+        QPainter painter(device_);
+        painter.drawImage(QPoint(x, y), source.image());
+        return;
+    }
+    const int x1 = std::max(0, x), x2 = std::min(image->width(), x + source.width());
+    const int y1 = std::max(0, y), y2 = std::min(image->height(), y + source.height());
+    if (x1 >= x2 || y1 >= y2) return;
+    for (int row = y1; row < y2; ++row)
+        std::memcpy(image->scanLine(row) + x1 * 3, source.image().constScanLine(row - y) + (x1 - x) * 3,
+                    static_cast<std::size_t>(x2 - x1) * 3);
+}
+
+void RasterSurface::stretch(const RasterBitmap& source, int x, int y, int w, int h)
+{
+    if (source.empty() || w <= 0 || h <= 0) return;
+    QPainter painter(device_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(x, y, w, h), source.image());
+}
+
+TextExtent measureText(const RasterFont& font, const std::string& text)
+{
+    const QFontMetrics metrics(font.toQFont());
+    return {metrics.horizontalAdvance(toQString(text)), metrics.ascent() + metrics.descent()};
+}
+
+}  // namespace nimbrel

@@ -1,0 +1,140 @@
+#include "core/renderer.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/anti_alias.h"
+#include "output/image_limits.h"
+
+namespace nimbrel {
+namespace {
+
+constexpr int kAlignMargin = 8;  // left and right alignment keep this far from the edge
+
+bool fileExists(const std::string& name)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::u8path(name), ec);
+}
+
+// The top-left corners at which bitmap copies go, for one placement. Tiles
+// repeat (extent div size) + 1 times, the last one usually cut by the edge.
+template <typename Place>
+void forEachPlacement(std::int32_t align, int W, int H, int bw, int bh, Place place)
+{
+    switch (align) {
+        case ba_TopLeft: place(0, 0); break;
+        case ba_TopRight: place(W - bw, 0); break;
+        case ba_BottomLeft: place(0, H - bh); break;
+        case ba_BottomRight: place(W - bw, H - bh); break;
+        case ba_TileTop:
+        case ba_TileBottom:
+            for (int k = 0; k <= W / bw; ++k) place(k * bw, align == ba_TileTop ? 0 : H - bh);
+            break;
+        case ba_TileLeft:
+        case ba_TileRight:
+            for (int k = 0; k <= H / bh; ++k) place(align == ba_TileLeft ? 0 : W - bw, k * bh);
+            break;
+        default: break;
+    }
+}
+
+void drawImportedBitmaps(const TButtonStyle& style, RasterBitmap& button)
+{
+    if (!style.importBMP) return;
+    RasterSurface surface(button);
+    for (int i = 1; i <= kStyleBitmapCount; ++i) {
+        const std::string name = UnquoteFileName(style.BMPFilename(i));
+        if (name.empty() || !style.BMPEnabled(i) || !fileExists(name)) continue;
+        RasterBitmap picture;
+        picture.loadFromFile(name);
+        if (picture.empty()) continue;
+        forEachPlacement(style.BMPAlign(i), button.width(), button.height(), picture.width(), picture.height(),
+                         [&](int x, int y) { surface.copy(picture, x, y); });
+    }
+}
+
+int captionX(const TButtonStyle& style, int W, int tw)
+{
+    switch (style.textAlign) {
+        case ta_Centered: return style.minorX + (W - tw) / 2;
+        case ta_Left: return style.minorX + kAlignMargin;
+        case ta_Right: return style.minorX + W - kAlignMargin - tw;
+        default: return 0;
+    }
+}
+
+void drawCaption(const TButtonStyle& style, const std::string& caption, int x, int y, RasterBitmap& button)
+{
+    // A new bitmap's surface starts from the platform's default font.
+    RasterFont font;
+    applyCaptionFont(style, font);
+    if (style.fontAntiAlias == 0) {
+        RasterSurface surface(button);
+        surface.font = font;
+        surface.transparentText = true;
+        surface.textOut(x, y, caption);
+    } else if (style.fontAntiAlias >= 1 && style.fontAntiAlias <= 3) {
+        AntiAliasedTextOut(button, font, style.fontColor, style.colorBack, x, y, caption,
+                           style.fontAntiAlias + 1);
+    }
+}
+
+// Bottom, right, left, top: the later borders own the corners they share.
+// Thicknesses are clipped to the button, so huge values cost nothing.
+void drawBorders(const TButtonStyle& style, RasterBitmap& button)
+{
+    RasterSurface surface(button);
+    const int W = button.width(), H = button.height();
+    const int bottom = std::clamp(style.borderBottom, 0, H), right = std::clamp(style.borderRight, 0, W);
+    const int left = std::clamp(style.borderLeft, 0, W), top = std::clamp(style.borderTop, 0, H);
+    surface.fillRect(0, H - bottom, W, bottom, style.colorBorderBottom);
+    surface.fillRect(W - right, 0, right, H, style.colorBorderRight);
+    surface.fillRect(0, 0, left, H, style.colorBorderLeft);
+    surface.fillRect(0, 0, W, top, style.colorBorderTop);
+}
+
+long long buttonExtent(bool fixed, std::int32_t value, int textExtent)
+{
+    const long long extent = fixed ? value : 2LL * value + textExtent;
+    // A negative size (possible only from a hand-edited style) draws an empty button.
+    return std::max(0LL, extent);
+}
+
+}  // namespace
+
+void applyCaptionFont(const TButtonStyle& style, RasterFont& font)
+{
+    if (!style.fontName.empty()) font.face = style.fontName;
+    font.sizePt = style.fontSize;
+    if (style.fontStyle >= fs_Normal && style.fontStyle <= fs_BoldItalic) {
+        font.bold = style.fontStyle == fs_Bold || style.fontStyle == fs_BoldItalic;
+        font.italic = style.fontStyle == fs_Italic || style.fontStyle == fs_BoldItalic;
+        font.underline = false;
+    }
+    if (style.fontUnderline) font.underline = true;
+    font.color = style.fontColor;
+}
+
+void renderButton(const TButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
+                  RasterBitmap& button)
+{
+    button = RasterBitmap();
+    applyCaptionFont(style, measuringFont);
+    const TextExtent text = measureText(measuringFont, caption);
+    const long long wantedW = buttonExtent(style.fixedWidth, style.width, text.width);
+    const long long wantedH = buttonExtent(style.fixedHeight, style.height, text.height);
+    checkImageSize(wantedW, wantedH);
+    const int W = static_cast<int>(wantedW), H = static_cast<int>(wantedH);
+
+    button.setSize(W, H);
+    RasterSurface(button).fillRect(0, 0, W, H, style.colorBack);
+    drawImportedBitmaps(style, button);
+
+    const int x = captionX(style, W, text.width);
+    const int y = style.minorY + (H - text.height) / 2;
+    drawCaption(style, caption, x, y, button);
+    drawBorders(style, button);
+}
+
+}  // namespace nimbrel
