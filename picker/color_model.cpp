@@ -1,0 +1,136 @@
+#include "picker/color_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace nimbrel {
+
+namespace {
+
+// Nearest integer, exact halves to the even neighbour (the default rounding mode).
+inline std::uint8_t roundToByte(double x)
+{
+    return static_cast<std::uint8_t>(std::lrint(x));
+}
+
+// The red, green and blue fractions of a hue, saturation and value.
+struct Fractions {
+    double red, green, blue;
+};
+
+inline Fractions channelFractions(double h, double s, double v)
+{
+    if (s == 0) return {v, v, v};
+    if (h == 1) h = 0;
+    const double h6 = h * 6;
+    const int i = static_cast<int>(h6);
+    const double f = h6 - i;
+    const double p = (1 - s) * v;
+    const double q = (1 - s * f) * v;
+    const double t = (1 - (1 - f) * s) * v;
+    switch (i) {
+        case 0:
+            return {v, t, p};
+        case 1:
+            return {q, v, p};
+        case 2:
+            return {p, v, t};
+        case 3:
+            return {p, q, v};
+        case 4:
+            return {t, p, v};
+        default:
+            return {v, p, q};
+    }
+}
+
+}  // namespace
+
+Hsv RGBToHSV(int r, int g, int b)
+{
+    const int max = std::max({r, g, b});
+    const int min = std::min({r, g, b});
+    const int delta = max - min;
+    const double v255 = max;
+    const double s255 = max != 0 ? delta * 255.0 / max : 0.0;
+    double h255 = 0;
+    if (s255 != 0) {
+        double h;
+        if (max == r)
+            h = static_cast<double>(g - b) / delta;
+        else if (max == g)
+            h = static_cast<double>(b - r) / delta + 2;
+        else
+            h = static_cast<double>(r - g) / delta + 4;
+        double degrees = h * 60;
+        if (degrees < 0) degrees += 360;
+        h255 = 255 * degrees / 360;
+    }
+    return {h255 / 255, s255 / 255, v255 / 255};
+}
+
+Rgb HSVToRGB(double h, double s, double v)
+{
+    const Fractions f = channelFractions(h, s, v);
+    return {roundToByte(f.red * 255), roundToByte(f.green * 255), roundToByte(f.blue * 255)};
+}
+
+Color HSVToColor(double h, double s, double v)
+{
+    return ColorOf(HSVToRGB(h, s, v));
+}
+
+Color WebSafeColor(int r, int g, int b)
+{
+    auto snap = [](int c) { return 51 * static_cast<int>(std::floor(c * 5 / 255.0 + 0.5)); };
+    return makeColor(snap(r), snap(g), snap(b));
+}
+
+std::string RGBToHexText(int r, int g, int b)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text(6, '0');
+    const int channels[3] = {r, g, b};
+    for (int k = 0; k < 3; ++k) {
+        text[2 * k] = digits[(channels[k] >> 4) & 0xF];
+        text[2 * k + 1] = digits[channels[k] & 0xF];
+    }
+    return text;
+}
+
+std::uint32_t HexToInt(const std::string& text)
+{
+    const std::size_t length = std::min<std::size_t>(text.size(), 8);
+    std::uint32_t result = 0;
+    std::uint32_t weight = 1;
+    for (std::size_t k = length; k-- > 0;) {
+        const char c = text[k];
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else
+            return 0;
+        result += static_cast<std::uint32_t>(digit) * weight;
+        weight *= 16;
+    }
+    return result;
+}
+
+Rgb HexNumberToRgb(std::uint32_t n)
+{
+    return {static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 8),
+            static_cast<std::uint8_t>(n)};
+}
+
+Color ResolveColor(Color value, SystemColorLookup lookup)
+{
+    if (value <= 0x00FFFFFF) return value;
+    const Color resolved = lookup ? lookup(value ^ 0xFF000000u) : 0;
+    return resolved & 0x00FFFFFF;
+}
+
+}  // namespace nimbrel

@@ -1,0 +1,60 @@
+#pragma once
+// Conversions between the picker's two forms of a colour: three 8-bit channels
+// and three hue, saturation and value fractions (0 to 1, hue as a fraction of a
+// full turn). Plain functions on numbers: the field calls them 65,536 times per
+// redraw, so nothing here allocates.
+#include <cstdint>
+#include <string>
+
+#include "output/color.h"
+
+namespace nimbrel {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Rgb& o) const { return !(*this == o); }
+};
+
+struct Hsv {
+    double h = 0;  // 0 <= h < 1 from channels; 1 also means hue 0
+    double s = 0;
+    double v = 0;
+};
+
+// A grey (black and white included) always gets hue 0.
+Hsv RGBToHSV(int r, int g, int b);
+// Arguments must lie in 0..1.
+Rgb HSVToRGB(double h, double s, double v);
+Color HSVToColor(double h, double s, double v);
+
+// Every channel snapped to the nearest multiple of 51.
+Color WebSafeColor(int r, int g, int b);
+
+// Six upper-case digits, red first: (255, 128, 0) -> "FF8000".
+std::string RGBToHexText(int r, int g, int b);
+// The first 8 characters read as hexadecimal digits (either case); any other
+// character, or an empty text, gives 0.
+std::uint32_t HexToInt(const std::string& text);
+// The number from HexToInt as channels: bits 16..23 red, 8..15 green, 0..7 blue,
+// so a short text is right-aligned ("FF" is pure blue).
+Rgb HexNumberToRgb(std::uint32_t n);
+
+// Looks up a system colour by its index (the value without the 0xFF top byte).
+using SystemColorLookup = Color (*)(std::uint32_t index);
+// Plain colours (0..0x00FFFFFF) pass unchanged; anything else is a system colour
+// whose index is value XOR 0xFF000000. The result is always a plain colour.
+Color ResolveColor(Color value, SystemColorLookup lookup);
+
+inline Color ColorOf(const Rgb& c)
+{
+    return makeColor(c.r, c.g, c.b);
+}
+inline Rgb RgbOf(Color c)
+{
+    return {redOf(c), greenOf(c), blueOf(c)};
+}
+
+}  // namespace nimbrel
