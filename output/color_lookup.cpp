@@ -1,0 +1,68 @@
+#include "output/color_lookup.h"
+
+#include <cstdlib>
+
+namespace nimbrel {
+
+TFastColorLookup::TFastColorLookup(const Palette& palette)
+    : TColorLookup(static_cast<int>(palette.size() < 256 ? palette.size() : 256)),
+      palette_(palette.begin(), palette.begin() + colorCount()),
+      cache_(32768, kEmpty)
+{
+    // Each palette colour owns its own cell; the lowest index wins a shared cell.
+    for (int i = 0; i < colorCount(); ++i) {
+        std::uint16_t& cell = cache_[cellOf(palette_[i].r, palette_[i].g, palette_[i].b)];
+        if (cell == kEmpty) cell = static_cast<std::uint16_t>(i);
+    }
+}
+
+int TFastColorLookup::search(int red, int green, int blue) const
+{
+    int best = 0;
+    int bestDistance = 196608;
+    for (int i = 0; i < colorCount(); ++i) {
+        const Rgb& e = palette_[i];
+        const int distance = std::abs(e.r - red) + std::abs(e.g - green) + std::abs(e.b - blue);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best;
+}
+
+int TFastColorLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+{
+    std::uint16_t& cell = cache_[cellOf(red, green, blue)];
+    if (cell == kEmpty) cell = static_cast<std::uint16_t>(search(red, green, blue));
+    chosen = palette_[cell];
+    return cell;
+}
+
+int TNetscapeColorLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+{
+    const int r = (red + 3) / 51;
+    const int g = (green + 3) / 51;
+    const int b = (blue + 3) / 51;
+    chosen = {std::uint8_t(51 * r), std::uint8_t(51 * g), std::uint8_t(51 * b)};
+    return 36 * r + 6 * g + b;
+}
+
+int TGrayScaleLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+{
+    const int y = (77 * red + 150 * green + 29 * blue) / 256;
+    chosen = {std::uint8_t(y), std::uint8_t(y), std::uint8_t(y)};
+    return y;
+}
+
+int TMonochromeLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+{
+    if (77 * red + 150 * green + 29 * blue > 32512) {
+        chosen = {255, 255, 255};
+        return 1;
+    }
+    chosen = {0, 0, 0};
+    return 0;
+}
+
+}  // namespace nimbrel

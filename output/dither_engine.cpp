@@ -1,0 +1,19 @@
+#include "output/dither_engine.h"
+
+namespace nimbrel {
+
+int TDitherEngine::Dither(int red, int green, int blue)
+{
+    Rgb chosen;
+    const int index = lookup_.Lookup(red, green, blue, chosen);
+    column_ += direction_;
+    return index;
+}
+
+void TDitherEngine::NextLine()
+{
+    direction_ = -direction_;
+    column_ = direction_ > 0 ? 0 : width_ - 1;
+}
+
+}  // namespace nimbrel

@@ -1,0 +1,29 @@
+#pragma once
+// Floyd-Steinberg error diffusion (7 ahead; 3, 5, 1 on the next row, out of
+// 16) in its carried-value form: one error row per channel, the share for the
+// pixel ahead carried in a register and the shares for the row below summed
+// up as the walk passes over them.
+#include <array>
+#include <vector>
+
+#include "output/dither_engine.h"
+
+namespace nimbrel {
+
+class TFloydSteinbergDitherer : public TDitherEngine {
+public:
+    TFloydSteinbergDitherer(int width, TColorLookup& lookup);
+    int Dither(int red, int green, int blue) override;
+    void NextLine() override;
+
+private:
+    // Cell k of a channel's row belongs to column k - 1; cells 0 and W + 1 are
+    // margins. Channels are interleaved: cell k of channel c is errors_[3k + c].
+    std::vector<int> errors_;
+    std::array<int, 3> ahead_{};
+    std::array<int, 3> below_{};
+    std::array<int, 3> belowPrevious_{};
+    int position_ = 0;
+};
+
+}  // namespace nimbrel

@@ -1,0 +1,30 @@
+#include "output/gif_writer.h"
+
+#include "output/error.h"
+
+namespace nimbrel {
+
+TGIFEncoder::TGIFEncoder(TGIFWriter& writer, int colorCount, int initialBits)
+    : writer_(writer),
+      colorCount_(colorCount),
+      initialBits_(initialBits),
+      initialCodeSize_(initialBits + 1),
+      codeSize_(initialBits + 1),
+      clearCode_(1 << initialBits),
+      endCode_((1 << initialBits) + 1),
+      firstFreeCode_((1 << initialBits) + 2),
+      maxCode_((1 << (initialBits + 1)) - 1)
+{
+}
+
+void TGIFEncoder::finish()
+{
+    outputBits(endCode_);
+    if (bitCount_ > 0) writer_.put(static_cast<std::uint8_t>(bucket_));
+    bucket_ = 0;
+    bitCount_ = 0;
+}
+
+void TGIFEncoder::failColorNotInTable() { throw Error("Color not in color table"); }
+
+}  // namespace nimbrel

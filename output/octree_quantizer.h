@@ -1,0 +1,56 @@
+#pragma once
+// Octree colour quantizer: builds a palette of at most a given number of
+// colours from an image. Every pixel is added to a tree of depth 8 (one level
+// per bit of the channels); whenever there are more leaves than allowed, the
+// most recently made inner node of the deepest level is folded into a leaf.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "output/image.h"
+#include "output/palettes.h"
+
+namespace nimbrel {
+
+struct TOctreeNode {
+    bool leaf = false;
+    // 64-bit sums: a large flat image puts millions of pixels into one leaf.
+    std::int64_t pixelCount = 0;
+    std::int64_t redSum = 0;
+    std::int64_t greenSum = 0;
+    std::int64_t blueSum = 0;
+    std::int32_t nextReducible = -1;
+    std::array<std::int32_t, 8> children{-1, -1, -1, -1, -1, -1, -1, -1};
+};
+
+class TColorQuantizer {
+public:
+    TColorQuantizer(int maxColors, int colorBits = 8);
+
+    void ProcessImage(const Bgr24View& image);
+    void AddColor(int red, int green, int blue);
+    // Leaf colours in tree order (children 0 to 7 depth first), each the
+    // truncated mean of its pixels.
+    Palette GetColorTable() const;
+    int leafCount() const { return leafCount_; }
+
+private:
+    std::int32_t newNode(int level);
+    void freeNode(std::int32_t node);
+    // Folds one node into a leaf; false when nothing is left to fold.
+    bool ReduceTree();
+    void collect(std::int32_t node, Palette& out) const;
+
+    int maxColors_;
+    int colorBits_;
+    int leafCount_ = 0;
+    std::int32_t root_ = -1;
+    std::vector<TOctreeNode> nodes_;
+    std::vector<std::int32_t> freeNodes_;
+    std::array<std::int32_t, 8> reducible_{-1, -1, -1, -1, -1, -1, -1, -1};
+    // Last colour added and the leaf it reached; valid until the next fold.
+    std::uint32_t lastColor_ = 0xFFFFFFFF;
+    std::int32_t lastLeaf_ = -1;
+};
+
+}  // namespace nimbrel
