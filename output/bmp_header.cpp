@@ -58,6 +58,8 @@ private:
 std::string compressionName(std::uint32_t compression, bool os2)
 {
     switch (compression) {
+    case kCompressRle8: return "RLE8";
+    case kCompressRle4: return "RLE4";
     case kCompressBitFields: return os2 ? "Huffman" : "bit fields";
     case kCompressJpeg: return os2 ? "RLE24" : "JPEG";
     case kCompressPng: return "PNG";
