@@ -1,0 +1,42 @@
+#pragma once
+// An INI file held as its lines, so that whatever we do not know (other
+// sections, other names, comments, blank lines) is written back untouched.
+// Section and value names compare without regard to ASCII letter case and
+// without the blanks around them; the first matching section and name win.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nimbrel {
+
+// The longest value a read gives back, in characters.
+constexpr std::size_t kMaxIniValueLength = 2047;
+
+class IniDocument {
+public:
+    IniDocument() = default;
+    explicit IniDocument(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    static IniDocument fromBytes(const std::vector<std::uint8_t>& bytes);
+
+    // The value after the first "=" of the name's line, cut to
+    // kMaxIniValueLength characters; nothing when the name is not there.
+    std::optional<std::string> read(const std::string& section, const std::string& name) const;
+    // Replaces the name's value in its section, or adds the name at the end of
+    // the section, or adds the section at the end of the file.
+    void write(const std::string& section, const std::string& name, const std::string& value);
+
+    const std::vector<std::string>& lines() const { return lines_; }
+    std::string text() const;  // lines ended by LF
+
+private:
+    struct Range {
+        std::size_t begin, end;  // the lines after the header, up to the next header
+    };
+    std::optional<Range> findSection(const std::string& section) const;
+    std::optional<std::size_t> findName(const Range& range, const std::string& name) const;
+
+    std::vector<std::string> lines_;
+};
+
+}  // namespace nimbrel

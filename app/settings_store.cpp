@@ -1,0 +1,280 @@
+#include "app/settings_store.h"
+
+#include <sys/stat.h>
+
+#include "core/app_folder.h"
+#include "output/error.h"
+#include "output/file_io.h"
+#include "output/text_codec.h"
+#include "output/text_values.h"
+
+namespace nimbrel {
+namespace {
+
+// A placement value that is not stored reads as these.
+constexpr std::int64_t kBoundsNotStored = 0x1FFFFFF;
+constexpr std::int64_t kStateNotStored = -1;
+
+std::string nameOf(const std::string& line) { return line.substr(0, line.find('=')); }
+
+std::string valueOf(const std::string& line)
+{
+    const auto eq = line.find('=');
+    return eq == std::string::npos ? std::string() : line.substr(eq + 1);
+}
+
+void setValueOf(std::string& line, const std::string& value) { line = nameOf(line) + "=" + value; }
+
+template <typename List>
+auto* findLine(List& list, const std::string& name)
+{
+    for (auto& line : list)
+        if (equalsIgnoringAsciiCase(nameOf(line), name)) return &line;
+    return static_cast<decltype(&list.front())>(nullptr);
+}
+
+template <typename List>
+auto& namedLine(List& list, const char* kind, const std::string& name)
+{
+    auto* line = findLine(list, name);
+    if (!line) throw Error(std::string(kind) + " Field \"" + name + "\" not found");
+    return *line;
+}
+
+const std::string& lineAt(const std::vector<std::string>& list, std::size_t index)
+{
+    if (index >= list.size()) throw Error("List index out of bounds (" + std::to_string(index) + ")");
+    return list[index];
+}
+
+std::int64_t integerAt(const std::vector<std::string>& list, std::size_t index)
+{
+    const std::string value = valueOf(lineAt(list, index));
+    const auto n = tryParseInt64(value);
+    if (!n)
+        throw Error("Error in conversion of integer[" + std::to_string(index) + "], Value = \"" + value + "\"");
+    return *n;
+}
+
+double floatAt(const std::vector<std::string>& list, std::size_t index)
+{
+    const std::string value = valueOf(lineAt(list, index));
+    const auto x = tryParseFloat(value);
+    if (!x) throw Error("Error in conversion of float[" + std::to_string(index) + "], Value = \"" + value + "\"");
+    return *x;
+}
+
+// Integers are kept as 32-bit values: the low 32 bits, taken as signed.
+std::int32_t low32(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value)); }
+
+// A boolean value reads as false when it is "0" or empty.
+bool isSet(const std::string& value) { return !(value.empty() || value == "0"); }
+
+}  // namespace
+
+void restoreWindowPlacement(const WindowPlacement& placement, WindowPlacementTarget& window)
+{
+    if (placement.state && *placement.state == 0) {
+        window.setWindowState(0);
+        window.setNormalBounds(placement);
+    } else {
+        window.setNormalBounds(placement);
+        if (placement.state) window.setWindowState(*placement.state);
+    }
+}
+
+std::string TzkRegVal::settingsFilePath() const
+{
+    if (IniFileName.empty()) return {};
+    return UseStartUpDir ? ExeFolder() + IniFileName : IniFileName;
+}
+
+std::string TzkRegVal::sectionName(const std::string& name) const
+{
+    return IniSection.empty() ? name : IniSection + "\\" + name;
+}
+
+std::int64_t TzkRegVal::readInteger(const IniDocument& file, const std::string& section,
+                                    const std::string& name, std::int64_t fallback) const
+{
+    const std::string stored = file.read(sectionName(section), name).value_or("");
+    if (stored.empty()) return fallback;
+    if (const auto n = tryParseInt64(stored)) return *n;
+    if (OnMessage)
+        OnMessage("Error reading Integer value \"" + section + "\\" + name + "\". Value = \"" + stored +
+                  "\". Value set to " + std::to_string(fallback));
+    return fallback;
+}
+
+void TzkRegVal::loadAllFrom(const IniDocument& file)
+{
+    for (std::string& line : _Booleans) {
+        const std::string stored = file.read(sectionName("Booleans"), nameOf(line)).value_or("");
+        const bool value = stored.empty() ? isSet(valueOf(line)) : parseBoolean(stored);
+        setValueOf(line, value ? "1" : "0");
+    }
+    for (std::size_t i = 0; i < _Floats.size(); ++i) {
+        const double fallback = floatAt(_Floats, i);
+        const std::string name = nameOf(_Floats[i]);
+        const std::string stored = file.read(sectionName("Floats"), name).value_or("");
+        double value = fallback;
+        if (!stored.empty()) {
+            if (const auto x = tryParseFloat(stored))
+                value = *x;
+            else if (OnMessage)
+                OnMessage("Error reading Float value \"Floats\\" + name + "\". Value = \"" + stored +
+                          "\". Value set to " + formatFloat(fallback));
+        }
+        setValueOf(_Floats[i], formatFloat(value));
+    }
+    for (std::size_t i = 0; i < _Integers.size(); ++i) {
+        const std::int64_t value = readInteger(file, "Integers", nameOf(_Integers[i]), integerAt(_Integers, i));
+        setValueOf(_Integers[i], std::to_string(low32(value)));
+    }
+    for (std::string& line : _Strings) {
+        // An empty stored text counts as not stored.
+        const std::string stored = file.read(sectionName("Strings"), nameOf(line)).value_or("");
+        if (!stored.empty()) setValueOf(line, stored);
+    }
+}
+
+void TzkRegVal::saveAllTo(IniDocument& file) const
+{
+    for (const std::string& line : _Booleans)
+        file.write(sectionName("Booleans"), nameOf(line), isSet(valueOf(line)) ? "1" : "0");
+    for (std::size_t i = 0; i < _Floats.size(); ++i)
+        file.write(sectionName("Floats"), nameOf(_Floats[i]), formatFloat(floatAt(_Floats, i)));
+    for (std::size_t i = 0; i < _Integers.size(); ++i)
+        file.write(sectionName("Integers"), nameOf(_Integers[i]), std::to_string(integerAt(_Integers, i)));
+    for (const std::string& line : _Strings) file.write(sectionName("Strings"), nameOf(line), valueOf(line));
+}
+
+void TzkRegVal::LoadAll()
+{
+    const std::string path = settingsFilePath();
+    if (path.empty()) return;
+    IniDocument file;
+    try {
+        file = IniDocument::fromBytes(readWholeFile(path));
+    } catch (const Error&) {
+        // No settings file yet (or none we can read): every value keeps its default.
+    }
+    loadAllFrom(file);
+}
+
+IniDocument TzkRegVal::documentForUpdate(const std::string& path) const
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    try {
+        return IniDocument::fromBytes(readWholeFile(path));
+    } catch (const Error&) {
+        // Rewriting a file we cannot read would lose what it holds.
+        throw Error("Unable to write to " + path);
+    }
+}
+
+void TzkRegVal::writeDocument(const std::string& path, const IniDocument& file) const
+{
+    try {
+        writeFileAtomically(path, file.text());
+    } catch (const Error&) {
+        throw Error("Unable to write to " + path);
+    }
+}
+
+void TzkRegVal::SaveAll()
+{
+    const std::string path = settingsFilePath();
+    if (path.empty()) return;
+    IniDocument file = documentForUpdate(path);
+    // A value that does not convert ends the save, but what was done before it is kept.
+    try {
+        saveAllTo(file);
+    } catch (const Error&) {
+        writeDocument(path, file);
+        throw;
+    }
+    writeDocument(path, file);
+}
+
+bool TzkRegVal::GetBoolean(const std::string& name) const
+{
+    return valueOf(namedLine(_Booleans, "Boolean", name)) != "0";
+}
+
+void TzkRegVal::SetBoolean(const std::string& name, bool value)
+{
+    setValueOf(namedLine(_Booleans, "Boolean", name), value ? "1" : "0");
+}
+
+std::int64_t TzkRegVal::GetInteger(const std::string& name) const
+{
+    const std::string value = valueOf(namedLine(_Integers, "Integer", name));
+    const auto n = tryParseInt64(value);
+    if (!n) throw Error("Error in conversion of integer \"" + name + "\", Value = \"" + value + "\"");
+    return *n;
+}
+
+void TzkRegVal::SetInteger(const std::string& name, std::int64_t value)
+{
+    setValueOf(namedLine(_Integers, "Integer", name), std::to_string(value));
+}
+
+std::string TzkRegVal::GetString(const std::string& name) const
+{
+    return valueOf(namedLine(_Strings, "String", name));
+}
+
+void TzkRegVal::SetString(const std::string& name, const std::string& value)
+{
+    setValueOf(namedLine(_Strings, "String", name), value);
+}
+
+double TzkRegVal::GetFloat(std::size_t index) const { return floatAt(_Floats, index); }
+
+void TzkRegVal::SetFloat(std::size_t index, double value)
+{
+    lineAt(_Floats, index);  // checks the index
+    setValueOf(_Floats[index], formatFloat(value));
+}
+
+WindowPlacement TzkRegVal::ReadWindowPlacement(const std::string& windowName)
+{
+    WindowPlacement placement;
+    const std::string path = settingsFilePath();
+    if (path.empty()) return placement;
+    IniDocument file;
+    try {
+        file = IniDocument::fromBytes(readWholeFile(path));
+    } catch (const Error&) {
+        return placement;
+    }
+    auto stored = [&](const char* name, std::int64_t notStored) -> std::optional<std::int32_t> {
+        const std::int64_t value = readInteger(file, windowName, name, notStored);
+        if (value == notStored) return std::nullopt;
+        return low32(value);
+    };
+    placement.left = stored("Left", kBoundsNotStored);
+    placement.top = stored("Top", kBoundsNotStored);
+    placement.width = stored("Width", kBoundsNotStored);
+    placement.height = stored("Height", kBoundsNotStored);
+    placement.state = stored("WinState", kStateNotStored);
+    return placement;
+}
+
+void TzkRegVal::WriteWindowPlacement(const std::string& windowName, const WindowPlacement& placement)
+{
+    const std::string path = settingsFilePath();
+    if (path.empty()) return;
+    IniDocument file = documentForUpdate(path);
+    const std::pair<const char*, const std::optional<std::int32_t>&> values[] = {
+        {"Left", placement.left},   {"Top", placement.top},        {"Width", placement.width},
+        {"Height", placement.height}, {"WinState", placement.state},
+    };
+    for (const auto& [name, value] : values)
+        if (value) file.write(sectionName(windowName), name, std::to_string(*value));
+    writeDocument(path, file);
+}
+
+}  // namespace nimbrel

@@ -1,0 +1,55 @@
+#include "batch/caption_list_file.h"
+
+#include "output/error.h"
+#include "output/file_io.h"
+#include "output/key_value_lines.h"
+#include "output/text_codec.h"
+#include "output/text_values.h"
+
+namespace nimbrel {
+
+void readCaptionListLines(const std::vector<std::string>& lines, std::vector<std::string>& captions,
+                          std::vector<std::string>& fileNames)
+{
+    if (lines.size() < 2) return;
+    const KeyValueLines file(lines);
+    const std::int32_t count = parseInt32(file.value("count"));
+    if (count > static_cast<long long>(lines.size()) + kMaxMissingCaptionPairs)
+        throw Error("The caption list claims " + std::to_string(count) + " entries but holds only " +
+                    std::to_string(lines.size()) + " lines");
+
+    // Read into temporaries first, so a failure could never leave the lists half filled.
+    std::vector<std::string> newCaptions, newFileNames;
+    for (std::int32_t i = 0; i < count; ++i) {
+        newCaptions.push_back(file.value("caption" + std::to_string(i)));
+        newFileNames.push_back(file.value("filename" + std::to_string(i)));
+    }
+    captions.insert(captions.end(), newCaptions.begin(), newCaptions.end());
+    fileNames.insert(fileNames.end(), newFileNames.begin(), newFileNames.end());
+}
+
+std::vector<std::string> captionListLines(const std::vector<std::string>& captions,
+                                          const std::vector<std::string>& fileNames)
+{
+    std::vector<std::string> lines{"count=" + std::to_string(captions.size())};
+    for (std::size_t i = 0; i < captions.size() && i < fileNames.size(); ++i) {
+        lines.push_back("caption" + std::to_string(i) + "=" + onOneLine(captions[i]));
+        lines.push_back("filename" + std::to_string(i) + "=" + onOneLine(fileNames[i]));
+    }
+    return lines;
+}
+
+void ReadCaptionList(const std::string& fileName, std::vector<std::string>& captions,
+                     std::vector<std::string>& fileNames)
+{
+    readCaptionListLines(readTextFileLines(fileName), captions, fileNames);
+}
+
+void WriteCaptionList(const std::string& fileName, const std::vector<std::string>& captions,
+                      const std::vector<std::string>& fileNames)
+{
+    if (captions.size() != fileNames.size()) return;
+    writeFileAtomically(fileName, joinLines(captionListLines(captions, fileNames), "\r\n"));
+}
+
+}  // namespace nimbrel

@@ -1,0 +1,18 @@
+#include "batch/caption_to_file_name.h"
+
+#include <cstring>
+
+namespace nimbrel {
+
+std::string CaptionToFileName(const std::string& caption, bool replaceSpaces, bool lowerCase)
+{
+    std::string name = caption;
+    for (char& c : name) {
+        if (lowerCase && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        const bool forbidden = c != '\0' && std::strchr("\"*/:<>?\\|", c) != nullptr;
+        if (forbidden || (replaceSpaces && c == ' ')) c = '_';
+    }
+    return name;
+}
+
+}  // namespace nimbrel
