@@ -5,47 +5,6 @@
 
 namespace nimbrel {
 
-namespace {
-
-// Nearest integer, exact halves to the even neighbour (the default rounding mode).
-inline std::uint8_t roundToByte(double x)
-{
-    return static_cast<std::uint8_t>(std::lrint(x));
-}
-
-// The red, green and blue fractions of a hue, saturation and value.
-struct Fractions {
-    double red, green, blue;
-};
-
-inline Fractions channelFractions(double h, double s, double v)
-{
-    if (s == 0) return {v, v, v};
-    if (h == 1) h = 0;
-    const double h6 = h * 6;
-    const int i = static_cast<int>(h6);
-    const double f = h6 - i;
-    const double p = (1 - s) * v;
-    const double q = (1 - s * f) * v;
-    const double t = (1 - (1 - f) * s) * v;
-    switch (i) {
-        case 0:
-            return {v, t, p};
-        case 1:
-            return {q, v, p};
-        case 2:
-            return {p, v, t};
-        case 3:
-            return {p, q, v};
-        case 4:
-            return {t, p, v};
-        default:
-            return {v, p, q};
-    }
-}
-
-}  // namespace
-
 Hsv RGBToHSV(int r, int g, int b)
 {
     const int max = std::max({r, g, b});
@@ -67,12 +26,6 @@ Hsv RGBToHSV(int r, int g, int b)
         h255 = 255 * degrees / 360;
     }
     return {h255 / 255, s255 / 255, v255 / 255};
-}
-
-Rgb HSVToRGB(double h, double s, double v)
-{
-    const Fractions f = channelFractions(h, s, v);
-    return {roundToByte(f.red * 255), roundToByte(f.green * 255), roundToByte(f.blue * 255)};
 }
 
 Color HSVToColor(double h, double s, double v)

@@ -18,6 +18,16 @@ constexpr ModeAxes kAxes[kColorModeCount] = {
 };
 
 constexpr int kTop = PickerImages::kFieldSize - 1;
+
+// x / 255 for every position, so the per-pixel loop does no division.
+struct PositionFractions {
+    double at[PickerImages::kFieldSize];
+    PositionFractions()
+    {
+        for (int x = 0; x < PickerImages::kFieldSize; ++x) at[x] = x / 255.0;
+    }
+};
+const PositionFractions kFractions;
 constexpr Color kDarkMarker = 0x00808080;
 
 QColor toQColor(Color c)
@@ -128,9 +138,9 @@ void PickerImages::drawField(TColorMode mode, const PickerValues& values)
     if (isHsvMode(mode)) {
         for (int r = 0; r < kFieldSize; ++r) {
             std::uint8_t* row = buffer_.data() + r * stride_;
-            c.hsv[axes.up] = r / 255.0;
+            c.hsv[axes.up] = kFractions.at[r];
             for (int x = 0; x < kFieldSize; ++x) {
-                c.hsv[axes.across] = x / 255.0;
+                c.hsv[axes.across] = kFractions.at[x];
                 putPixel(row + 3 * x, HSVToRGB(c.hsv[0], c.hsv[1], c.hsv[2]));
             }
         }
@@ -165,7 +175,7 @@ void PickerImages::drawStrip(TColorMode mode, const PickerValues& values)
     for (int i = 0; i < kFieldSize; ++i) {
         Rgb color;
         if (isHsvMode(mode)) {
-            c.hsv[axes.strip] = i / 255.0;
+            c.hsv[axes.strip] = kFractions.at[i];
             color = RgbOf(HSVToColor(c.hsv[0], c.hsv[1], c.hsv[2]));
         } else {
             c.rgb[axes.strip - 3] = i;

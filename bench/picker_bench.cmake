@@ -1,0 +1,1 @@
+nimbrel_add_bench(picker_bench LINK nimbrel_picker)
