@@ -32,7 +32,10 @@ public:
     explicit TFastColorLookup(const Palette& palette);
     int Lookup(int red, int green, int blue, Rgb& chosen) override;
 
-    static int cellOf(int red, int green, int blue) { return (red >> 3) | ((green >> 3) << 5) | ((blue >> 3) << 10); }
+    static int cellOf(int red, int green, int blue)
+    {
+        return (red >> 3) | ((green >> 3) << 5) | ((blue >> 3) << 10);
+    }
 
 private:
     int search(int red, int green, int blue) const;

@@ -35,13 +35,20 @@ Palette withSystemColors(const Palette& octree)
 Palette buildPalette(const Bgr24View& source, ColorReduction reduction, int reductionBits)
 {
     switch (reduction) {
-        case ColorReduction::Windows20: return staticColors20();
-        case ColorReduction::Windows256: return halftone256();
-        case ColorReduction::BlackAndWhite: return blackAndWhitePalette();
-        case ColorReduction::Grayscale: return grayscalePalette();
-        case ColorReduction::Web216: return web216Palette();
-        case ColorReduction::Optimal: return octreeColors(source, 1 << reductionBits);
-        case ColorReduction::OptimalWithSystemColors: return withSystemColors(octreeColors(source, 236));
+        case ColorReduction::Windows20:
+            return staticColors20();
+        case ColorReduction::Windows256:
+            return halftone256();
+        case ColorReduction::BlackAndWhite:
+            return blackAndWhitePalette();
+        case ColorReduction::Grayscale:
+            return grayscalePalette();
+        case ColorReduction::Web216:
+            return web216Palette();
+        case ColorReduction::Optimal:
+            return octreeColors(source, 1 << reductionBits);
+        case ColorReduction::OptimalWithSystemColors:
+            return withSystemColors(octreeColors(source, 236));
     }
     return {};
 }
@@ -49,19 +56,26 @@ Palette buildPalette(const Bgr24View& source, ColorReduction reduction, int redu
 std::unique_ptr<TColorLookup> makeColorLookup(ColorReduction reduction, const Palette& palette)
 {
     switch (reduction) {
-        case ColorReduction::BlackAndWhite: return std::make_unique<TMonochromeLookup>();
-        case ColorReduction::Grayscale: return std::make_unique<TGrayScaleLookup>();
-        case ColorReduction::Web216: return std::make_unique<TNetscapeColorLookup>();
-        default: return std::make_unique<TFastColorLookup>(palette);
+        case ColorReduction::BlackAndWhite:
+            return std::make_unique<TMonochromeLookup>();
+        case ColorReduction::Grayscale:
+            return std::make_unique<TGrayScaleLookup>();
+        case ColorReduction::Web216:
+            return std::make_unique<TNetscapeColorLookup>();
+        default:
+            return std::make_unique<TFastColorLookup>(palette);
     }
 }
 
 std::unique_ptr<TDitherEngine> makeDitherEngine(DitherMethod method, int width, TColorLookup& lookup)
 {
     switch (method) {
-        case DitherMethod::Nearest: return std::make_unique<TDitherEngine>(width, lookup);
-        case DitherMethod::FloydSteinberg: return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
-        default: return std::make_unique<TErrorDiffusionDitherer>(width, lookup, diffusionKernel(method));
+        case DitherMethod::Nearest:
+            return std::make_unique<TDitherEngine>(width, lookup);
+        case DitherMethod::FloydSteinberg:
+            return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
+        default:
+            return std::make_unique<TErrorDiffusionDitherer>(width, lookup, diffusionKernel(method));
     }
 }
 
@@ -94,7 +108,8 @@ IndexedImage ReduceColors(const Bgr24View& source, ColorReduction reduction, Dit
     out.width = source.width;
     out.height = source.height;
     out.pixels.assign(static_cast<std::size_t>(source.width) * source.height, 0);
-    std::copy(palette.begin(), palette.begin() + std::min<std::size_t>(palette.size(), 256), out.colorTable.begin());
+    std::copy(palette.begin(), palette.begin() + std::min<std::size_t>(palette.size(), 256),
+              out.colorTable.begin());
     convertPixels(source, *engine, out);
     return out;
 }

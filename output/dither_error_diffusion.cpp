@@ -28,19 +28,33 @@ const DiffusionKernel& diffusionKernel(DitherMethod method)
     static const DiffusionKernel burkes = fiveByThree(32, 8, 4, {2, 4, 8, 4, 2}, {});
     static const DiffusionKernel stevensonArce{200,
                                                {{0, 2, 32},
-                                                {1, -3, 12}, {1, -1, 26}, {1, 1, 30}, {1, 3, 16},
-                                                {2, -2, 12}, {2, 0, 26}, {2, 2, 12},
-                                                {3, -3, 5}, {3, -1, 12}, {3, 1, 12}, {3, 3, 5}}};
+                                                {1, -3, 12},
+                                                {1, -1, 26},
+                                                {1, 1, 30},
+                                                {1, 3, 16},
+                                                {2, -2, 12},
+                                                {2, 0, 26},
+                                                {2, 2, 12},
+                                                {3, -3, 5},
+                                                {3, -1, 12},
+                                                {3, 1, 12},
+                                                {3, 3, 5}}};
     switch (method) {
-        case DitherMethod::Stucki: return stucki;
-        case DitherMethod::Sierra: return sierra;
-        case DitherMethod::JarvisJudiceNinke: return jarvis;
-        case DitherMethod::StevensonArce: return stevensonArce;
-        default: return burkes;
+        case DitherMethod::Stucki:
+            return stucki;
+        case DitherMethod::Sierra:
+            return sierra;
+        case DitherMethod::JarvisJudiceNinke:
+            return jarvis;
+        case DitherMethod::StevensonArce:
+            return stevensonArce;
+        default:
+            return burkes;
     }
 }
 
-TErrorDiffusionDitherer::TErrorDiffusionDitherer(int width, TColorLookup& lookup, const DiffusionKernel& kernel)
+TErrorDiffusionDitherer::TErrorDiffusionDitherer(int width, TColorLookup& lookup,
+                                                 const DiffusionKernel& kernel)
     : TDitherEngine(width, lookup), kernel_(kernel)
 {
     int rowCount = 1;

@@ -12,7 +12,8 @@ namespace {
 
 void putWord(ByteSink& sink, std::uint16_t value)
 {
-    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>(value >> 8)};
+    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(value & 0xFF),
+                                   static_cast<std::uint8_t>(value >> 8)};
     sink.write(bytes, 2);
 }
 
@@ -137,6 +138,9 @@ std::vector<std::uint8_t> TGIFImage::saveToBytes()
     return bytes;
 }
 
-void TGIFImage::SaveToFile(const std::string& fileName) { writeFileAtomically(fileName, saveToBytes()); }
+void TGIFImage::SaveToFile(const std::string& fileName)
+{
+    writeFileAtomically(fileName, saveToBytes());
+}
 
 }  // namespace nimbrel

@@ -8,7 +8,8 @@ namespace nimbrel {
 namespace {
 
 template <class Encoder>
-void encode(TGIFWriter& writer, const std::uint8_t* pixels, std::size_t count, int colorCount, int initialBits)
+void encode(TGIFWriter& writer, const std::uint8_t* pixels, std::size_t count, int colorCount,
+            int initialBits)
 {
     Encoder encoder(writer, colorCount, initialBits);
     if (count > 0) encoder.Compress(pixels, count);

@@ -25,6 +25,9 @@ void TGIFEncoder::finish()
     bitCount_ = 0;
 }
 
-void TGIFEncoder::failColorNotInTable() { throw Error("Color not in color table"); }
+void TGIFEncoder::failColorNotInTable()
+{
+    throw Error("Color not in color table");
+}
 
 }  // namespace nimbrel

@@ -29,7 +29,10 @@ std::int32_t TColorQuantizer::newNode(int level)
     return index;
 }
 
-void TColorQuantizer::freeNode(std::int32_t node) { freeNodes_.push_back(node); }
+void TColorQuantizer::freeNode(std::int32_t node)
+{
+    freeNodes_.push_back(node);
+}
 
 void TColorQuantizer::AddColor(int red, int green, int blue)
 {
@@ -40,7 +43,8 @@ void TColorQuantizer::AddColor(int red, int green, int blue)
         node = root_;
         for (int level = 0; !nodes_[node].leaf; ++level) {
             const int shift = 7 - level;
-            const int child = (((red >> shift) & 1) << 2) | (((green >> shift) & 1) << 1) | ((blue >> shift) & 1);
+            const int child =
+                (((red >> shift) & 1) << 2) | (((green >> shift) & 1) << 1) | ((blue >> shift) & 1);
             std::int32_t next = nodes_[node].children[child];
             if (next < 0) {
                 next = newNode(level + 1);  // may move nodes_, so index again below
@@ -104,7 +108,8 @@ void TColorQuantizer::collect(std::int32_t index, Palette& out) const
         if (node.pixelCount == 0) {
             out.push_back({0, 0, 0});
         } else {
-            out.push_back({std::uint8_t(node.redSum / node.pixelCount), std::uint8_t(node.greenSum / node.pixelCount),
+            out.push_back({std::uint8_t(node.redSum / node.pixelCount),
+                           std::uint8_t(node.greenSum / node.pixelCount),
                            std::uint8_t(node.blueSum / node.pixelCount)});
         }
         return;

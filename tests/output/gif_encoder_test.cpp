@@ -62,9 +62,10 @@ TEST(GifLzw, RestartsTheTableAtCode4095)
     // codes sent with first free codes 258 to 4095 lie between two clears.
     for (std::size_t i = 1; i < clears.size(); ++i) EXPECT_EQ(clears[i] - clears[i - 1] - 1, 3838u);
     // The stream decodes back to the pixels (so the widths were right).
-    std::vector<std::uint8_t> file = {'G', 'I', 'F', '8', '7', 'a', 0x40, 0x9C, 1, 0, 0x77, 0, 0,
-                                      0x2C, 0, 0, 0, 0, 0x40, 0x9C, 1, 0, 0x87};
-    for (int i = 0; i < 256; ++i) file.insert(file.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)});
+    std::vector<std::uint8_t> file = {'G', 'I',  'F', '8', '7', 'a', 0x40, 0x9C, 1, 0, 0x77, 0,
+                                      0,   0x2C, 0,   0,   0,   0,   0x40, 0x9C, 1, 0, 0x87};
+    for (int i = 0; i < 256; ++i)
+        file.insert(file.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)});
     const auto data = imageData(pixels, GifCompression::Lzw);
     file.insert(file.end(), data.begin(), data.end());
     file.push_back(0x3B);
@@ -124,10 +125,29 @@ TEST(GifRle, LongRunsRoundTripThroughAStandardDecoder)
     const int w = 1000;
     pixels.resize((pixels.size() + w - 1) / w * w, 3);
     const int h = static_cast<int>(pixels.size() / w);
-    std::vector<std::uint8_t> file = {'G', 'I', 'F', '8', '7', 'a', std::uint8_t(w & 0xFF), std::uint8_t(w >> 8),
-                                      std::uint8_t(h & 0xFF), std::uint8_t(h >> 8), 0x77, 0, 0, 0x2C, 0, 0, 0, 0,
-                                      std::uint8_t(w & 0xFF), std::uint8_t(w >> 8), std::uint8_t(h & 0xFF),
-                                      std::uint8_t(h >> 8), 0x87};
+    std::vector<std::uint8_t> file = {'G',
+                                      'I',
+                                      'F',
+                                      '8',
+                                      '7',
+                                      'a',
+                                      std::uint8_t(w & 0xFF),
+                                      std::uint8_t(w >> 8),
+                                      std::uint8_t(h & 0xFF),
+                                      std::uint8_t(h >> 8),
+                                      0x77,
+                                      0,
+                                      0,
+                                      0x2C,
+                                      0,
+                                      0,
+                                      0,
+                                      0,
+                                      std::uint8_t(w & 0xFF),
+                                      std::uint8_t(w >> 8),
+                                      std::uint8_t(h & 0xFF),
+                                      std::uint8_t(h >> 8),
+                                      0x87};
     file.resize(file.size() + 768, 0);
     const auto data = imageData(pixels, GifCompression::Rle);
     const auto codes = readCodes(std::vector<std::uint8_t>(data.begin() + 1, data.end()), 8);

@@ -71,8 +71,8 @@ TEST(GifImage, WritesTheTwoPixelFileByteForByte)
     gif.Assign(image.view());
     const auto bytes = gif.saveToBytes();
     ASSERT_EQ(bytes.size(), 800u);
-    const std::vector<std::uint8_t> head = {'G', 'I', 'F', '8', '7', 'a', 2, 0, 1, 0, 0x77, 0, 0,
-                                            0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0x87};
+    const std::vector<std::uint8_t> head = {'G', 'I',  'F', '8', '7', 'a', 2, 0, 1, 0, 0x77, 0,
+                                            0,   0x2C, 0,   0,   0,   0,   2, 0, 1, 0, 0x87};
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 23), head);
     // The colour table: the 216 web colours in order, then black.
     EXPECT_EQ(bytes[23 + 3 * 215], 255);
@@ -105,7 +105,8 @@ TEST(GifImage, RefusesSidesAbove65535WithoutWritingAnything)
     EXPECT_NE(message.find("65535"), std::string::npos) << message;
     EXPECT_NE(errorOf([&] { gif.Assign(tall); }), "");
 
-    const auto folder = std::filesystem::temp_directory_path() / ("nimbrel_gif_" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("nimbrel_gif_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string name = (folder / "wide.gif").string();
     EXPECT_NE(errorOf([&] { gif.SaveToFile(name); }), "");
@@ -163,8 +164,8 @@ TEST(GifImage, EveryOptionRoundTripsThroughGiflib)
     for (int reduction = 0; reduction < 7; ++reduction)
         for (int dither = 0; dither < 7; ++dither)
             for (const NamedImage& source : images) {
-                const IndexedImage indexed = ReduceColors(source.image.view(), ColorReduction(reduction),
-                                                          DitherMethod(dither), 8);
+                const IndexedImage indexed =
+                    ReduceColors(source.image.view(), ColorReduction(reduction), DitherMethod(dither), 8);
                 std::vector<Rgb> table(indexed.colorTable.begin(), indexed.colorTable.end());
                 for (int compression = 0; compression < 2; ++compression) {
                     SCOPED_TRACE(source.name + " reduction " + std::to_string(reduction) + " dither " +
@@ -189,7 +190,8 @@ TEST(GifImage, EveryOptionRoundTripsThroughGiflib)
 
 TEST(GifImage, SaveToFileWritesTheStreamAndKeepsTheOldFileOnFailure)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("nimbrel_gif_file_" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("nimbrel_gif_file_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string name = (folder / "button.gif").string();
     Bgr24Image image = textLikeImage(120, 32);

@@ -125,7 +125,8 @@ inline Bgr24Image textLikeImage(int w, int h)
         for (int x = 0; x < w; ++x) {
             if (x == 0 || y == 0) image.setPixel(x, y, makeColor(255, 255, 255));
             if (x == w - 1 || y == h - 1) image.setPixel(x, y, makeColor(64, 64, 64));
-            if (y > h / 4 && y < 3 * h / 4 && (x * 7 + y * 3) % 11 < 3) image.setPixel(x, y, makeColor(0, 0, 96));
+            if (y > h / 4 && y < 3 * h / 4 && (x * 7 + y * 3) % 11 < 3)
+                image.setPixel(x, y, makeColor(0, 0, 96));
         }
     return image;
 }
