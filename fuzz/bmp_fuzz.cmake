@@ -1,0 +1,1 @@
+nimbrel_add_fuzzer(bmp_fuzz LINK nimbrel_output)
