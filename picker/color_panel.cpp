@@ -1,0 +1,56 @@
+#include "picker/color_panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "picker/system_colors.h"
+
+namespace nimbrel {
+
+ColorPanel::ColorPanel(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setAutoFillBackground(false);
+}
+
+void ColorPanel::setColor(Color color)
+{
+    if (color == color_) return;
+    color_ = color;
+    update();
+}
+
+Color ColorPanel::shownColor() const
+{
+    return resolveSystemColor(color_);
+}
+
+void ColorPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawFrame(&painter);
+    // Filled after the frame and any styled background, so the colour always wins.
+    const Color c = shownColor();
+    painter.fillRect(contentsRect(), QColor(redOf(c), greenOf(c), blueOf(c)));
+}
+
+void ColorPanel::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(event->button());
+    event->accept();
+}
+
+void ColorPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void ColorPanel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+}  // namespace nimbrel

@@ -1,0 +1,438 @@
+#include "picker/color_picker_window.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <cmath>
+
+#include "output/error.h"
+#include "picker/color_panel.h"
+#include "picker/paint_box.h"
+#include "picker/picker_spin_box.h"
+#include "picker/system_colors.h"
+
+namespace nimbrel {
+
+namespace {
+
+constexpr int kClientWidth = 609;
+constexpr int kClientHeight = 266;
+constexpr int kSwatchSize = 16;
+constexpr int kSwatchPitch = 20;
+constexpr int kSwatchesLeft = 448;
+constexpr int kBasicTop = 20;
+constexpr int kCustomTop = 160;
+constexpr int kSwatchesPerRow = 8;
+
+// Row by row, written red first as in the hexadecimal box.
+constexpr std::uint32_t kBasicColorsRrggbb[TfrmColorPicker::kBasicCount] = {
+    0xFF8080, 0xFFFF80, 0x80FF80, 0x00FF80, 0x80FFFF, 0x0080FF, 0xFF80C0, 0xFF80FF,  //
+    0xFF0000, 0xFFFF00, 0x80FF00, 0x00FF40, 0x00FFFF, 0x0080C0, 0x8080C0, 0xFF00FF,  //
+    0x804040, 0xFF8040, 0x00FF00, 0x008080, 0x004080, 0x8080FF, 0x800040, 0xFF0080,  //
+    0x800000, 0xFF8000, 0x008000, 0x008040, 0x0000FF, 0x0000A0, 0x800080, 0x8000FF,  //
+    0x400000, 0x804000, 0x004000, 0x004040, 0x000080, 0x000040, 0x400040, 0x400080,  //
+    0x000000, 0x808000, 0x808040, 0x808080, 0x408080, 0xC0C0C0, 0x404040, 0xFFFFFF,
+};
+
+// One row of the mode controls: radio button, spin box and the unit label after it.
+struct ModeRow {
+    const char* radioName;
+    const char* radioText;
+    int top;  // of the radio button; the spin box sits 2 pixels higher, the unit 1 lower
+    const char* spinName;
+    const char* accessibleName;
+    int maximum;
+    const char* unitName;
+    const char* unitText;
+};
+
+constexpr ModeRow kModeRows[kColorModeCount] = {
+    {"rbHue", "H", 60, "spnHue", "Hue", 359, "Label3", "\u00B0"},
+    {"rbSat", "S", 84, "spnSat", "Saturation", 100, "Label1", "%"},
+    {"rbValue", "V", 108, "spnValue", "Value", 100, "Label2", "%"},
+    {"rbRed", "R", 136, "spnRed", "Red", 255, nullptr, nullptr},
+    {"rbGreen", "G", 160, "spnGreen", "Green", 255, nullptr, nullptr},
+    {"rbBlue", "B", 184, "spnBlue", "Blue", 255, nullptr, nullptr},
+};
+
+// Divisors from the spin boxes' display units to fractions.
+constexpr double kDisplayScale[3] = {360, 100, 100};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// A sunken frame with a paint box of the given size inside its 1-pixel edge.
+PaintBox* makeSunkenPaintBox(QWidget* parent, const char* panelName, const char* boxName, QRect box)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(panelName));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(1);
+    panel->setGeometry(box.adjusted(-1, -1, 1, 1));
+    auto* paintBox = new PaintBox(panel);
+    paintBox->setObjectName(QString::fromLatin1(boxName));
+    paintBox->setGeometry(1, 1, box.width(), box.height());
+    return paintBox;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* text, QRect geometry)
+{
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+int clampPosition(int p)
+{
+    return std::clamp(p, 0, 255);
+}
+
+}  // namespace
+
+Color TfrmColorPicker::basicColor(int index)
+{
+    const std::uint32_t rrggbb = kBasicColorsRrggbb[index];
+    return makeColor(static_cast<int>(rrggbb >> 16), static_cast<int>(rrggbb >> 8), static_cast<int>(rrggbb));
+}
+
+TfrmColorPicker::TfrmColorPicker(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("Color Picker"));
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(11);  // 8 points at 96 dpi
+    setFont(font);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    createControls();
+    SetColor(0);
+    SetMode(cm_Hue);
+    if (!images_.SetUpPixelBuffer()) throw Error("Color Picker cannot initialize off-screen buffers");
+    createSwatches();
+}
+
+TfrmColorPicker::~TfrmColorPicker()
+{
+    images_.ReleasePixelBuffer();
+}
+
+void TfrmColorPicker::createControls()
+{
+    pbXY_ = makeSunkenPaintBox(this, "pnlXY", "pbXY", QRect(5, 5, 256, 256));
+    pbXY_->setAccessibleName(QStringLiteral("Color field"));
+    pbXY_->onPaint = [this](QPainter& p) { images_.paintField(p, mode_, values_); };
+    pbXY_->onMouseDown = [this](QPoint at) {
+        fieldDrag_ = true;
+        applyFieldPosition(at);
+    };
+    pbXY_->onMouseMove = [this](QPoint at) {
+        if (fieldDrag_) applyFieldPosition(at);
+    };
+    pbXY_->onMouseUp = [this] { fieldDrag_ = false; };
+
+    pbZ_ = makeSunkenPaintBox(this, "pnlZ", "pbZ", QRect(269, 5, 32, 256));
+    pbZ_->setAccessibleName(QStringLiteral("Color strip"));
+    pbZ_->onPaint = [this](QPainter& p) { images_.paintStrip(p, mode_, values_); };
+    pbZ_->onMouseDown = [this](QPoint at) {
+        stripDrag_ = true;
+        applyStripPosition(at);
+    };
+    pbZ_->onMouseMove = [this](QPoint at) {
+        if (stripDrag_) applyStripPosition(at);
+    };
+    pbZ_->onMouseUp = [this] { stripDrag_ = false; };
+
+    makeLabel(this, "Label4", QStringLiteral("Color"), 312, 4);
+    pnlSelectedColor_ = new ColorPanel(this);
+    pnlSelectedColor_->setObjectName(QStringLiteral("pnlSelectedColor"));
+    pnlSelectedColor_->setAccessibleName(QStringLiteral("Color"));
+    pnlSelectedColor_->setGeometry(308, 20, 64, 32);
+    makeLabel(this, "Label5", QStringLiteral("Web Color"), 376, 4);
+    pnlWebColor_ = new ColorPanel(this);
+    pnlWebColor_->setObjectName(QStringLiteral("pnlWebColor"));
+    pnlWebColor_->setAccessibleName(QStringLiteral("Web Color"));
+    pnlWebColor_->setGeometry(372, 20, 64, 32);
+    connect(pnlWebColor_, &ColorPanel::doubleClicked, this, [this] { pnlWebColorDblClick(); });
+
+    modeButtons_ = new QButtonGroup(this);
+    for (int tag = 0; tag < kColorModeCount; ++tag) {
+        const ModeRow& row = kModeRows[tag];
+        auto* radio = new QRadioButton(QString::fromLatin1(row.radioText), this);
+        radio->setObjectName(QString::fromLatin1(row.radioName));
+        radio->setGeometry(308, row.top, 33, 17);
+        radio->setAccessibleName(QString::fromLatin1(row.accessibleName));
+        modeButtons_->addButton(radio, tag);
+
+        auto* spin = new PickerSpinBox(0, row.maximum, this);
+        spin->setObjectName(QString::fromLatin1(row.spinName));
+        spin->setAccessibleName(QString::fromLatin1(row.accessibleName));
+        spin->setGeometry(344, row.top - 2, 57, 22);
+        connect(spin, &PickerSpinBox::contentChanged, this, [this, tag] { spnHueChange(tag); });
+        spinBoxes_[tag] = spin;
+
+        if (row.unitName) makeLabel(this, row.unitName, QString::fromUtf8(row.unitText), 404, row.top + 1);
+    }
+    connect(modeButtons_, &QButtonGroup::idClicked, this, [this](int tag) { rbHueClick(tag); });
+
+    QLabel* hexLabel = makeLabel(this, "Label6", QStringLiteral("Hex #"), 312, 213);
+    edtHex_ = new QLineEdit(QStringLiteral("000000"), this);
+    edtHex_->setObjectName(QStringLiteral("edtHex"));
+    edtHex_->setMaxLength(6);
+    edtHex_->setGeometry(344, 210, 57, 21);
+    hexLabel->setBuddy(edtHex_);
+    connect(edtHex_, &QLineEdit::textChanged, this, [this] { edtHexChange(); });
+
+    makeLabel(this, "Label7", QStringLiteral("Basic Colors"), 448, 4);
+    makeLabel(this, "Label8", QStringLiteral("Custom Colors"), 448, 144);
+    QLabel* hint = makeLabel(
+        this, "Label9", QStringLiteral("Left-click to choose, Right-click to select without color override"),
+        448, 200);
+    hint->setWordWrap(true);
+    hint->setGeometry(448, 200, 153, 33);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QPushButton* define =
+        makeButton(this, "btnDefineCustomColor", "Define Custom Color", QRect(312, 237, 121, 25));
+    connect(define, &QPushButton::clicked, this, [this] { btnDefineCustomColorClick(); });
+    QPushButton* cancel = makeButton(this, "btnCancel", "Cancel", QRect(448, 237, 75, 25));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* ok = makeButton(this, "btnOk", "OK", QRect(528, 237, 75, 25));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmColorPicker::createSwatches()
+{
+    selectedBasic_ = 0;
+    selectedCustom_ = 0;
+    auto make = [this](int tag, int index, int top, Color color) {
+        auto* swatch = new ColorPanel(this);
+        swatch->setObjectName(QStringLiteral("swatch%1").arg(tag));
+        swatch->setGeometry(kSwatchesLeft + kSwatchPitch * (index % kSwatchesPerRow),
+                            top + kSwatchPitch * (index / kSwatchesPerRow), kSwatchSize, kSwatchSize);
+        swatch->setColor(color);
+        connect(swatch, &ColorPanel::clicked, this, [this, tag] { SwatchClick(tag); });
+        return swatch;
+    };
+    for (int k = 0; k < kBasicCount; ++k) basicSwatches_.push_back(make(k, k, kBasicTop, basicColor(k)));
+    for (int k = 0; k < kCustomCount; ++k) {
+        const int tag = kCustomTagBase + k;
+        ColorPanel* swatch = make(tag, k, kCustomTop, customColors_[k]);
+        connect(swatch, &ColorPanel::pressed, this, [this, tag] { SwatchMouseDown(tag); });
+        customSwatches_.push_back(swatch);
+    }
+}
+
+void TfrmColorPicker::SetColor(Color color)
+{
+    current_ = resolveSystemColor(color);
+    values_.rgb = RgbOf(current_);
+    values_.hsv = RGBToHSV(values_.rgb.r, values_.rgb.g, values_.rgb.b);
+    UpdateControls();
+}
+
+void TfrmColorPicker::SetMode(TColorMode mode)
+{
+    mode_ = colorModeFromInt(mode);
+    modeGuard_ = true;
+    modeButtons_->button(mode_)->setChecked(true);
+    modeGuard_ = false;
+}
+
+void TfrmColorPicker::SetCustomColor(int index, Color color)
+{
+    if (index < 0 || index >= kCustomCount) return;
+    customColors_[index] = color;
+    if (index < static_cast<int>(customSwatches_.size())) customSwatches_[index]->setColor(color);
+}
+
+Color TfrmColorPicker::GetCustomColor(int index) const
+{
+    return index >= 0 && index < kCustomCount ? customColors_[index] : 0;
+}
+
+void TfrmColorPicker::UpdateControls()
+{
+    pnlSelectedColor_->setColor(current_);
+    pnlWebColor_->setColor(WebSafeColor(values_.rgb.r, values_.rgb.g, values_.rgb.b));
+    const double hsv[3] = {values_.hsv.h, values_.hsv.s, values_.hsv.v};
+    for (int c = 0; c < 3; ++c)
+        spinBoxOf(c)->showValue(static_cast<int>(std::lrint(hsv[c] * kDisplayScale[c])));
+    spinBoxOf(cm_Red)->showValue(values_.rgb.r);
+    spinBoxOf(cm_Green)->showValue(values_.rgb.g);
+    spinBoxOf(cm_Blue)->showValue(values_.rgb.b);
+    if (!hexGuard_) {
+        const QSignalBlocker block(edtHex_);
+        edtHex_->setText(QString::fromStdString(RGBToHexText(values_.rgb.r, values_.rgb.g, values_.rgb.b)));
+    }
+}
+
+void TfrmColorPicker::RenderAll()
+{
+    images_.RenderAll(mode_, values_);
+}
+
+void TfrmColorPicker::RedrawChanged()
+{
+    images_.RedrawChanged(mode_, values_);
+    PaintAll();
+}
+
+void TfrmColorPicker::PaintAll()
+{
+    pbXY_->update();
+    pbZ_->update();
+}
+
+void TfrmColorPicker::hsvChanged()
+{
+    values_.rgb = HSVToRGB(values_.hsv.h, values_.hsv.s, values_.hsv.v);
+    current_ = ColorOf(values_.rgb);
+    UpdateControls();
+    RedrawChanged();
+}
+
+void TfrmColorPicker::rgbChanged()
+{
+    values_.hsv = RGBToHSV(values_.rgb.r, values_.rgb.g, values_.rgb.b);
+    current_ = ColorOf(values_.rgb);
+    UpdateControls();
+    RedrawChanged();
+}
+
+void TfrmColorPicker::setComponent(int component, int position)
+{
+    double* hsv[3] = {&values_.hsv.h, &values_.hsv.s, &values_.hsv.v};
+    std::uint8_t* rgb[3] = {&values_.rgb.r, &values_.rgb.g, &values_.rgb.b};
+    if (component < 3)
+        *hsv[component] = position / 255.0;
+    else
+        *rgb[component - 3] = static_cast<std::uint8_t>(position);
+}
+
+void TfrmColorPicker::applyFieldPosition(QPoint position)
+{
+    const ModeAxes axes = axesOf(mode_);
+    setComponent(axes.across, clampPosition(position.x()));
+    setComponent(axes.up, 255 - clampPosition(position.y()));
+    isHsvMode(mode_) ? hsvChanged() : rgbChanged();
+}
+
+void TfrmColorPicker::applyStripPosition(QPoint position)
+{
+    setComponent(axesOf(mode_).strip, 255 - clampPosition(position.y()));
+    isHsvMode(mode_) ? hsvChanged() : rgbChanged();
+}
+
+void TfrmColorPicker::rbHueClick(int tag)
+{
+    if (modeGuard_) return;
+    SetMode(colorModeFromInt(tag));
+    RenderAll();
+    PaintAll();
+}
+
+void TfrmColorPicker::spnHueChange(int tag)
+{
+    const int value = spinBoxOf(tag)->typedValue();
+    if (tag < 3) {
+        double* hsv[3] = {&values_.hsv.h, &values_.hsv.s, &values_.hsv.v};
+        *hsv[tag] = value / kDisplayScale[tag];
+        hsvChanged();
+    } else {
+        setComponent(tag, value);
+        rgbChanged();
+    }
+}
+
+void TfrmColorPicker::edtHexChange()
+{
+    hexGuard_ = true;
+    values_.rgb = HexNumberToRgb(HexToInt(edtHex_->text().toStdString()));
+    rgbChanged();
+    hexGuard_ = false;
+}
+
+void TfrmColorPicker::pnlWebColorDblClick()
+{
+    SetColor(pnlWebColor_->color());
+    RedrawChanged();
+}
+
+void TfrmColorPicker::btnDefineCustomColorClick()
+{
+    SetCustomColor(selectedCustom_, current_);
+    selectedCustom_ = (selectedCustom_ + 1) % kCustomCount;
+    update();
+}
+
+void TfrmColorPicker::SwatchClick(int tag)
+{
+    const bool custom = tag >= kCustomTagBase;
+    const std::vector<ColorPanel*>& group = custom ? customSwatches_ : basicSwatches_;
+    const int index = custom ? tag - kCustomTagBase : tag;
+    SetColor(group[index]->color());
+    RedrawChanged();
+    selectSwatch(tag);
+}
+
+void TfrmColorPicker::SwatchMouseDown(int tag)
+{
+    selectSwatch(tag);
+}
+
+void TfrmColorPicker::selectSwatch(int tag)
+{
+    if (tag >= kCustomTagBase)
+        selectedCustom_ = tag - kCustomTagBase;
+    else
+        selectedBasic_ = tag;
+    update();
+}
+
+QRect TfrmColorPicker::selectionFrameRect(bool custom, int index)
+{
+    const int top = (custom ? kCustomTop : kBasicTop) + kSwatchPitch * (index / kSwatchesPerRow);
+    return QRect(kSwatchesLeft - 2 + kSwatchPitch * (index % kSwatchesPerRow), top - 2, kSwatchPitch,
+                 kSwatchPitch);
+}
+
+void TfrmColorPicker::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;  // un-minimising shows nothing new
+    UpdateControls();
+    RenderAll();
+    PaintAll();
+}
+
+void TfrmColorPicker::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (basicSwatches_.empty()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0, Qt::DotLine));
+    // The outline runs along the square's outermost pixels.
+    painter.drawRect(selectionFrameRect(true, selectedCustom_).adjusted(0, 0, -1, -1));
+    painter.drawRect(selectionFrameRect(false, selectedBasic_).adjusted(0, 0, -1, -1));
+}
+
+}  // namespace nimbrel
