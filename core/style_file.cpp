@@ -12,14 +12,16 @@
 namespace nimbrel {
 namespace {
 
-// Fields in the order the writer puts them and the reader takes them, up to
-// the bitmap rows (where the older single-bitmap layout branches off).
+// The fields before the bitmap rows, in the order the writer puts them. The
+// reader takes them in the same order, except fontAntiAlias: it depends on the
+// layout (the older single-bitmap files have none), so it is read with the rows.
 using FieldRef = std::variant<std::int32_t TButtonStyle::*, Color TButtonStyle::*, bool TButtonStyle::*,
                               std::string TButtonStyle::*>;
 
 struct FieldSpec {
     const char* key;
     FieldRef field;
+    bool readWithBitmaps = false;
 };
 
 const FieldSpec kLeadingFields[] = {
@@ -40,6 +42,7 @@ const FieldSpec kLeadingFields[] = {
     {"fontSize", &TButtonStyle::fontSize},
     {"fontStyle", &TButtonStyle::fontStyle},
     {"fontUnderline", &TButtonStyle::fontUnderline},
+    {"fontAntiAlias", &TButtonStyle::fontAntiAlias, true},
     {"fontColor", &TButtonStyle::fontColor},
     {"textAlign", &TButtonStyle::textAlign},
     {"minorX", &TButtonStyle::minorX},
@@ -90,7 +93,6 @@ std::vector<std::string> styleFileLines(const TButtonStyle& style, const std::st
     std::vector<std::string> lines;
     auto add = [&lines](const std::string& key, const std::string& value) { lines.push_back(key + "=" + value); };
     for (const FieldSpec& f : kLeadingFields) add(f.key, valueText(s, f));
-    add("fontAntiAlias", std::to_string(s.fontAntiAlias));
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
         add(numbered("BMPfilename", i), onOneLine(RelativeToFolder(appFolder, s.BMPFilename(i))));
         add(numbered("BMPEnabled", i), booleanText(s.BMPEnabled(i)));
@@ -103,7 +105,8 @@ std::vector<std::string> styleFileLines(const TButtonStyle& style, const std::st
 void readStyleFileLines(TButtonStyle& style, const std::vector<std::string>& lines, const std::string& appFolder)
 {
     const KeyValueLines file(lines);
-    for (const FieldSpec& f : kLeadingFields) readField(style, f, file);
+    for (const FieldSpec& f : kLeadingFields)
+        if (!f.readWithBitmaps) readField(style, f, file);
 
     if (file.contains("BMPFilename")) {
         // The older layout: one background bitmap, no anti-aliasing.

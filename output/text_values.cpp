@@ -125,16 +125,9 @@ std::optional<double> tryParseFloat(const std::string& text)
 
 std::string formatFloat(double value)
 {
-    // The fewest digits (up to 15) that give the value back, so 0.1 stays "0.1".
-    // to_chars and from_chars ignore the user's locale, unlike printf.
+    // Like "%.15g" (which drops trailing zeros), but whatever the user's locale.
     char buffer[64];
-    std::to_chars_result written{};
-    for (int precision = 1; precision <= 15; ++precision) {
-        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
-        double back = 0;
-        std::from_chars(buffer, written.ptr, back);
-        if (back == value) break;
-    }
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, written.ptr);
 }
 

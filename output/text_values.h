@@ -25,7 +25,7 @@ bool parseBoolean(const std::string& text);
 // Floating-point numbers in the C locale whatever the user's locale: optional
 // blanks, sign, digits with an optional "." and exponent, nothing after.
 std::optional<double> tryParseFloat(const std::string& text);
-// Shortest general form with up to 15 significant digits ("0.1", "1e+20").
+// General form with up to 15 significant digits, no trailing zeros ("0.1", "1e+20").
 std::string formatFloat(double value);
 
 std::string booleanText(bool value);  // "True" / "False"

@@ -1,0 +1,138 @@
+#include "batch/caption_list_file.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/temp_folder.h"
+#include "output/error.h"
+#include "output/file_io.h"
+#include "output/text_test_support.h"
+
+namespace nimbrel {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using Lists = std::vector<std::string>;
+
+class CaptionListFile : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    std::string path = folder.file("captions.txt");
+    Lists captions{"kept"}, fileNames{"kept"};
+
+    // Reads `text` as a caption list file onto the lists; returns the error text, if any.
+    std::string read(const std::string& text)
+    {
+        test::writeBytes(path, text);
+        try {
+            ReadCaptionList(path, captions, fileNames);
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return {};
+    }
+};
+
+TEST_F(CaptionListFile, WritesCountThenPairsWithCrLf)
+{
+    WriteCaptionList(path, {"Home", "About us"}, {"home", "about_us"});
+    EXPECT_EQ(test::readBytes(path), "count=2\r\ncaption0=Home\r\nfilename0=home\r\ncaption1=About us\r\nfilename1=about_us\r\n");
+    WriteCaptionList(path, {}, {});
+    EXPECT_EQ(test::readBytes(path), "count=0\r\n");
+    EXPECT_EQ(read(test::readBytes(path)), "");
+    EXPECT_THAT(captions, ElementsAre("kept"));
+}
+
+TEST_F(CaptionListFile, ValuesComeBackExactlyAndAreAppended)
+{
+    Lists c, f;
+    for (int i = 0; i < 12; ++i) {
+        c.push_back("  caption " + std::to_string(i) + "=x ");
+        f.push_back(i % 2 ? "" : "Caf\xC3\xA9=" + std::to_string(i));
+    }
+    WriteCaptionList(path, c, f);
+    EXPECT_THAT(test::readBytes(path), HasSubstr("\r\ncaption10=  caption 10=x \r\n"));
+    ReadCaptionList(path, captions, fileNames);
+    Lists expectedCaptions{"kept"}, expectedFileNames{"kept"};
+    expectedCaptions.insert(expectedCaptions.end(), c.begin(), c.end());
+    expectedFileNames.insert(expectedFileNames.end(), f.begin(), f.end());
+    EXPECT_EQ(captions, expectedCaptions);
+    EXPECT_EQ(fileNames, expectedFileNames);
+}
+
+TEST_F(CaptionListFile, CountDecidesHowManyEntriesWhateverLinesArePresent)
+{
+    ASSERT_EQ(read("COUNT=2\nCaption1=B\nFILENAME0=a\ncaption1=ignored\n"), "");
+    EXPECT_THAT(captions, ElementsAre("kept", "", "B"));
+    EXPECT_THAT(fileNames, ElementsAre("kept", "a", ""));
+
+    captions = fileNames = {};
+    ASSERT_EQ(read("count=3\rcaption0=first\rfilename2=third\rcaption7=beyond\r"), "");
+    EXPECT_THAT(captions, ElementsAre("first", "", ""));
+    EXPECT_THAT(fileNames, ElementsAre("", "", "third"));
+
+    captions = fileNames = {};
+    for (const char* nothing : {"count=0\r\ncaption0=a\r\n", "count=-5\r\ncaption0=a\r\n", "count=5\r\n", ""})
+        ASSERT_EQ(read(nothing), "") << nothing;
+    EXPECT_THAT(captions, IsEmpty());
+    ASSERT_EQ(read("count=$2\r\ncaption1=hex\r\n"), "");
+    EXPECT_THAT(captions, ElementsAre("", "hex"));
+}
+
+TEST_F(CaptionListFile, ABadOrMissingCountAddsNothing)
+{
+    EXPECT_EQ(read("count=abc\r\ncaption0=a\r\nfilename0=a\r\n"), "'abc' is not a valid integer value");
+    EXPECT_EQ(read("caption0=a\r\nfilename0=a\r\n"), "'' is not a valid integer value");
+    EXPECT_EQ(read("count= 1 \r\ncaption0=a\r\n"), "' 1 ' is not a valid integer value");
+    EXPECT_THAT(captions, ElementsAre("kept"));
+    EXPECT_THAT(fileNames, ElementsAre("kept"));
+    // A count far beyond what the file holds would only fill memory with empty entries.
+    EXPECT_THAT(read("count=2000000000\r\ncaption0=a\r\n"), HasSubstr("2000000000"));
+    EXPECT_THAT(captions, ElementsAre("kept"));
+    std::filesystem::remove(path);
+    try {
+        ReadCaptionList(path, captions, fileNames);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_THAT(e.what(), HasSubstr("Cannot open file"));
+    }
+}
+
+TEST_F(CaptionListFile, WindowsFilesLoad)
+{
+    ASSERT_EQ(read("count=1\r\ncaption0=Caf\xE9\r\nfilename0=caf\xE9\r\n"), "");
+    EXPECT_THAT(captions, ElementsAre("kept", "Caf\xC3\xA9"));
+    EXPECT_THAT(fileNames, ElementsAre("kept", "caf\xC3\xA9"));
+}
+
+TEST_F(CaptionListFile, ListsOfDifferentLengthsAreNotWritten)
+{
+    WriteCaptionList(path, {"a"}, {"a"});
+    WriteCaptionList(path, {"a", "b"}, {"a"});
+    EXPECT_EQ(test::readBytes(path), "count=1\r\ncaption0=a\r\nfilename0=a\r\n");
+}
+
+TEST_F(CaptionListFile, LineBreaksInValuesCannotShiftThePairs)
+{
+    WriteCaptionList(path, {"a\r\nfilename0=forged", "b"}, {"x", "y\n"});
+    ReadCaptionList(path, captions, fileNames);
+    EXPECT_THAT(captions, ElementsAre("kept", "a  filename0=forged", "b"));
+    EXPECT_THAT(fileNames, ElementsAre("kept", "x", "y "));
+}
+
+TEST_F(CaptionListFile, AFailedWriteReportsAndLeavesTheOldFileWhole)
+{
+    WriteCaptionList(path, {"old"}, {"old"});
+    setWriteFailureAfterBytesForTesting(12);
+    EXPECT_THROW(WriteCaptionList(path, {"new", "longer"}, {"new", "longer"}), Error);
+    setWriteFailureAfterBytesForTesting(-1);
+    EXPECT_EQ(test::readBytes(path), "count=1\r\ncaption0=old\r\nfilename0=old\r\n");
+    EXPECT_THROW(WriteCaptionList(folder.file("no/such/list.txt"), {}, {}), Error);
+}
+
+}  // namespace
+}  // namespace nimbrel
