@@ -1,0 +1,211 @@
+#pragma once
+// The main window TfrmMain: its controls are the one copy of the current style,
+// caption, file name and output options. Handlers carry the names users of the
+// window know them by (btnDrawClick, cmOpenbuttonstyleClick, ...); each is entered
+// through the error guard when an event calls it.
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/dialogs.h"
+#include "core/button_style.h"
+#include "core/raster.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+
+namespace nimbrel {
+
+class ColorPanel;
+class PreviewBox;
+class RadioGroup;
+class TzkRegVal;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the whole creation: layout, settings, autosaved caption list. Errors
+    // along the way are shown through `dialogs`, and the window still finishes
+    // creating itself (the loading flag is always cleared).
+    explicit TfrmMain(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // --- state --------------------------------------------------------------
+    bool loading() const { return loading_; }
+    const RasterBitmap& buttonBitmap() const { return button_; }
+    TzkRegVal& ini() { return *ini_; }
+    Dialogs& dialogs() { return dialogs_; }
+    // Runs `handler` through the error guard; false when it failed (already shown).
+    template <class Handler>
+    bool guard(Handler&& handler);
+
+    // --- the style as a value ----------------------------------------------
+    TButtonStyle styleFromControls() const;
+    void styleToControls(const TButtonStyle& style);
+    // cbFont: the selected face name; a face that is not installed is taken in as an extra entry.
+    std::string fontName() const;
+    void setFontName(const std::string& name);
+
+    // --- commands and handlers (throw nimbrel::Error; events call them guarded) ---
+    void btnDrawClick();
+    void fontChange();           // font sample first, then draw
+    void bmpRowChange(int row);  // row 1..4: draws only when its file exists
+    void tbZoomChange();
+    void colorPanelClick(ColorPanel* panel);
+    void btn3DClick();
+    void btnSwapClick();
+    void cmOpenbuttonstyleClick();
+    void cmSavebuttonstyleClick();
+    void cmExitClick();
+    void About1Click();
+    void chkSaveBMPClick();       // warns when neither output type is chosen
+    void chkAutoFilenameClick();  // the two file-name options follow the automatic box
+    void edtCaptionChange();
+
+    // --- settings (start and end) ------------------------------------------
+    void LoadSettings();
+    void SaveSettings();
+    // The orderly shut-down of Exit, the close box and SIGTERM: settings and
+    // placement written once; later calls do nothing.
+    void shutDown();
+    bool shutDownDone() const { return shutDownDone_; }
+
+    // --- controls (object names as the user's documentation names them) ---------
+    QTabWidget* pc = nullptr;
+    QWidget* tabButton = nullptr;
+    QWidget* tabFont = nullptr;
+    QWidget* tabCaptions = nullptr;
+    QWidget* tabOutput = nullptr;
+    QWidget* tabView = nullptr;
+    PreviewBox* pb = nullptr;
+    QPushButton* btnDraw = nullptr;
+    QPushButton* btnSave = nullptr;
+
+    // "Button Settings"
+    QSpinBox* spnWidth = nullptr;
+    QSpinBox* spnHeight = nullptr;
+    QCheckBox* chkFixedWidth = nullptr;
+    QCheckBox* chkFixedHeight = nullptr;
+    std::array<QSpinBox*, 4> spnBorder{};    // spn1..spn4: left, right, top, bottom
+    std::array<ColorPanel*, 4> pnlBorder{};  // pnl1..pnl4: left, right, top, bottom
+    QPushButton* btn3D = nullptr;
+    QPushButton* btnSwap = nullptr;
+    QGroupBox* gbBackground = nullptr;
+    ColorPanel* pnl0 = nullptr;
+    QCheckBox* chkBMPBackground = nullptr;
+    // The bitmap rows: index i - 1 holds row i.
+    std::array<QLineEdit*, kStyleBitmapCount> edtBMPFilename{};
+    std::array<QCheckBox*, kStyleBitmapCount> chkBMPEnabled{};
+    std::array<QComboBox*, kStyleBitmapCount> cmbBMPAlign{};
+    std::array<QPushButton*, kStyleBitmapCount> btnBMPBrowse{};
+
+    // "Text Font"
+    QComboBox* cbFont = nullptr;
+    QComboBox* cbFontStyle = nullptr;
+    QSpinBox* edtFontSize = nullptr;
+    ColorPanel* pnlFontColor = nullptr;
+    QCheckBox* chkUnderlined = nullptr;
+    QComboBox* cbTextAlign = nullptr;
+    QComboBox* cmbAntiAlias = nullptr;
+    QLabel* lblFont = nullptr;
+    QSpinBox* spnMinorX = nullptr;
+    QSpinBox* spnMinorY = nullptr;
+
+    // "Captions && Filenames"
+    QLineEdit* edtCaption = nullptr;
+    QLineEdit* edtFilename = nullptr;
+    QListWidget* lbCaption = nullptr;
+    QListWidget* lbFilename = nullptr;
+    QLineEdit* edtPrefix = nullptr;
+    QLineEdit* edtSuffix = nullptr;
+    QCheckBox* chkAutoFilename = nullptr;
+    QCheckBox* chkSpaceToUnderscore = nullptr;
+    QCheckBox* chkLowercase = nullptr;
+    QPushButton* btnAddToList = nullptr;
+    QPushButton* btnUpdate = nullptr;
+    QPushButton* btnDelete = nullptr;
+    QPushButton* btnClear = nullptr;
+    QPushButton* btnStep = nullptr;
+    QPushButton* btnAll = nullptr;
+
+    // "Output Options"
+    QLineEdit* edtOutputDir = nullptr;
+    QPushButton* btnOutputDir = nullptr;
+    QCheckBox* chkSaveBMP = nullptr;
+    QCheckBox* chkSaveGIF = nullptr;
+    RadioGroup* rgGIFCompression = nullptr;
+    RadioGroup* rgDithering = nullptr;
+    RadioGroup* rgColorReduction = nullptr;
+    RadioGroup* rgReductionBits = nullptr;
+
+    // "View Settings"
+    QSlider* tbZoom = nullptr;
+    ColorPanel* pnlBackground = nullptr;
+
+    // Menus
+    QAction* cmOpenbuttonstyle = nullptr;
+    QAction* cmSavebuttonstyle = nullptr;
+    QAction* cmReadButtonCaptions = nullptr;
+    QAction* cmWriteButtonCaptions = nullptr;
+    QAction* cmExit = nullptr;
+    QAction* cmQuickHelp = nullptr;
+    QAction* cmZentrikSoftwareHomepage = nullptr;
+    QAction* About1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Layout, one tab per function (main_window_layout_*.cpp).
+    void buildLayout();
+    QWidget* buildButtonTab();
+    QWidget* buildSizeGroup();
+    QWidget* buildBorderGroup();
+    QWidget* buildBackgroundGroup();
+    QWidget* buildFontTab();
+    QWidget* buildCaptionsTab();
+    QWidget* buildOutputTab();
+    QWidget* buildViewTab();
+    QWidget* buildBottomRow();
+    void buildMenus();
+    void connectTriggers();
+    void browseBitmap(int row);
+    void browseOutputFolder();
+    void readStartUpCaptionList();
+    void writeAutosavedCaptionList();
+    void applyWindowPlacement();
+    void storeWindowPlacement();
+    void updateFontSample();
+
+    Dialogs& dialogs_;
+    std::unique_ptr<TzkRegVal> ini_;
+    RasterBitmap button_;
+    RasterFont previewFont_;  // the font state of the preview surface the caption is measured on
+    bool loading_ = true;
+    bool quiet_ = false;  // a style is being applied: the controls' own triggers wait for one drawing
+    bool shown_ = false;
+    bool shutDownDone_ = false;
+    bool autosavedListUnreadable_ = false;
+};
+
+}  // namespace nimbrel
+
+#include "app/error_guard.h"
+
+template <class Handler>
+bool nimbrel::TfrmMain::guard(Handler&& handler)
+{
+    return guarded(dialogs_, std::forward<Handler>(handler));
+}

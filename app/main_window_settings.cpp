@@ -1,0 +1,230 @@
+// What the window keeps from one run to the next: every control's value in the
+// settings store, the default folders, the autosaved caption list and the
+// window's placement.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSlider>
+#include <QSpinBox>
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <functional>
+#include <system_error>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/main_window_color_panel.h"
+#include "app/main_window_layout_helpers.h"
+#include "app/main_window_preview.h"
+#include "app/main_window_radio_group.h"
+#include "app/settings_lists.h"
+#include "app/settings_store.h"
+#include "batch/caption_list_file.h"
+#include "core/app_folder.h"
+
+namespace nimbrel {
+
+namespace {
+
+// One stored value and the control that shows it.
+struct Binding {
+    std::function<void(TzkRegVal&)> load;
+    std::function<void(TzkRegVal&)> save;
+};
+
+int toInt(std::int64_t v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
+
+Binding spin(const std::string& name, QSpinBox* box)
+{
+    return {[=](TzkRegVal& ini) { box->setValue(toInt(ini.GetInteger(name))); },
+            [=](TzkRegVal& ini) { ini.SetInteger(name, box->value()); }};
+}
+
+Binding panel(const std::string& name, ColorPanel* p)
+{
+    return {[=](TzkRegVal& ini) {
+                p->setColor(static_cast<Color>(static_cast<std::uint32_t>(ini.GetInteger(name))));
+            },
+            [=](TzkRegVal& ini) { ini.SetInteger(name, static_cast<std::int32_t>(p->color())); }};
+}
+
+Binding check(const std::string& name, QCheckBox* box)
+{
+    return {[=](TzkRegVal& ini) { box->setChecked(ini.GetBoolean(name)); },
+            [=](TzkRegVal& ini) { ini.SetBoolean(name, box->isChecked()); }};
+}
+
+Binding list(const std::string& name, QComboBox* l)
+{
+    return {[=](TzkRegVal& ini) { setListIndex(l, toInt(ini.GetInteger(name))); },
+            [=](TzkRegVal& ini) { ini.SetInteger(name, l->currentIndex()); }};
+}
+
+Binding radio(const std::string& name, RadioGroup* group)
+{
+    return {[=](TzkRegVal& ini) { group->setItemIndex(toInt(ini.GetInteger(name))); },
+            [=](TzkRegVal& ini) { ini.SetInteger(name, group->itemIndex()); }};
+}
+
+Binding edit(const std::string& name, QLineEdit* e)
+{
+    return {[=](TzkRegVal& ini) { e->setText(QString::fromStdString(ini.GetString(name))); },
+            [=](TzkRegVal& ini) { ini.SetString(name, e->text().toStdString()); }};
+}
+
+Binding slider(const std::string& name, QSlider* s)
+{
+    return {[=](TzkRegVal& ini) { s->setValue(toInt(ini.GetInteger(name))); },
+            [=](TzkRegVal& ini) { ini.SetInteger(name, s->value()); }};
+}
+
+bool folderExists(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(std::filesystem::u8path(path), error);
+}
+
+std::string autosavedCaptionListPath()
+{
+    return ExeFolder() + kAutosavedCaptionListName;
+}
+
+std::vector<std::string> itemsOf(const QListWidget* list)
+{
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(list->count()));
+    for (int i = 0; i < list->count(); ++i) items.push_back(list->item(i)->text().toStdString());
+    return items;
+}
+
+void append(QListWidget* list, const std::vector<std::string>& items)
+{
+    for (const std::string& item : items) list->addItem(QString::fromStdString(item));
+}
+
+}  // namespace
+
+// The controls in the order they are loaded; saving walks the same table.
+static std::vector<Binding> settingBindings(TfrmMain& w)
+{
+    std::vector<Binding> b = {
+        spin("ButtonSizeWidth", w.spnWidth),
+        spin("ButtonSizeHeight", w.spnHeight),
+        spin("ButtonBorderLeft", w.spnBorder[0]),
+        spin("ButtonBorderRight", w.spnBorder[1]),
+        spin("ButtonBorderTop", w.spnBorder[2]),
+        spin("ButtonBorderBottom", w.spnBorder[3]),
+        panel("ButtonColor", w.pnl0),
+        panel("ButtonBorderColorLeft", w.pnlBorder[0]),
+        panel("ButtonBorderColorRight", w.pnlBorder[1]),
+        panel("ButtonBorderColorTop", w.pnlBorder[2]),
+        panel("ButtonBorderColorBottom", w.pnlBorder[3]),
+        check("chkFixedWidth", w.chkFixedWidth),
+        check("chkFixedHeight", w.chkFixedHeight),
+        check("chkBMPBackground", w.chkBMPBackground),
+    };
+    for (int i = 0; i < kStyleBitmapCount; ++i) {
+        const std::string n = std::to_string(i + 1);
+        b.push_back(edit("BMPFilename" + n, w.edtBMPFilename[i]));
+        b.push_back(check("chkBMPEnabled" + n, w.chkBMPEnabled[i]));
+        b.push_back(list("BMPAlign" + n, w.cmbBMPAlign[i]));
+    }
+    b.push_back({[&w](TzkRegVal& ini) { w.setFontName(ini.GetString("FontName")); },
+                 [&w](TzkRegVal& ini) { ini.SetString("FontName", w.fontName()); }});
+    const std::vector<Binding> rest = {
+        list("FontStyle", w.cbFontStyle),
+        panel("FontColor", w.pnlFontColor),
+        spin("FontSize", w.edtFontSize),
+        list("cmbAntiAlias", w.cmbAntiAlias),
+        check("chkUnderlined", w.chkUnderlined),
+        list("FontAlign", w.cbTextAlign),
+        spin("MinorX", w.spnMinorX),
+        spin("MinorY", w.spnMinorY),
+        edit("edtCaption", w.edtCaption),
+        edit("edtFilename", w.edtFilename),
+        edit("edtPrefix", w.edtPrefix),
+        edit("edtSuffix", w.edtSuffix),
+        check("chkAutoFilename", w.chkAutoFilename),
+        check("chkSpaceToUnderscore", w.chkSpaceToUnderscore),
+        check("chkLowercase", w.chkLowercase),
+        radio("rgGIFCompression", w.rgGIFCompression),
+        radio("rgDithering", w.rgDithering),
+        radio("rgColorReduction", w.rgColorReduction),
+        radio("rgColorReductionBits", w.rgReductionBits),
+        check("chkSaveBMP", w.chkSaveBMP),
+        check("chkSaveGIF", w.chkSaveGIF),
+        edit("OutputDir", w.edtOutputDir),
+        slider("tbZoom", w.tbZoom),
+        panel("pnlBackground", w.pnlBackground),
+    };
+    b.insert(b.end(), rest.begin(), rest.end());
+    return b;
+}
+
+void TfrmMain::LoadSettings()
+{
+    for (const Binding& binding : settingBindings(*this)) binding.load(*ini_);
+    pb->setZoom(tbZoom->value());
+    pb->setBackground(pnlBackground->color());
+
+    // A folder setting left empty gets its default folder, made when missing. A
+    // stored folder is used as it is, whether or not it exists.
+    const std::string app = ExeFolder();
+    for (const auto& [setting, folderName] :
+         {std::pair{"StyleDir", kStylesFolderName}, std::pair{"CaptionDir", kCaptionsFolderName},
+          std::pair{"OutputDir", kOutputFolderName}}) {
+        if (!ini_->GetString(setting).empty()) continue;
+        const std::string path = defaultFolderPath(app, folderName);
+        ini_->SetString(setting, path);
+        if (!folderExists(path)) createFolderQuietly(path);
+        if (std::string(setting) == "OutputDir") edtOutputDir->setText(QString::fromStdString(path));
+    }
+    readStartUpCaptionList();
+}
+
+void TfrmMain::SaveSettings()
+{
+    // StyleDir and CaptionDir are not controls: they hold what the dialogs stored.
+    for (const Binding& binding : settingBindings(*this)) binding.save(*ini_);
+}
+
+void TfrmMain::readStartUpCaptionList()
+{
+    const std::string path = autosavedCaptionListPath();
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::u8path(path), error)) {
+        edtCaption->setText("untitled");
+        edtFilename->setText("untitled");
+        return;
+    }
+    std::vector<std::string> captions, fileNames;
+    try {
+        ReadCaptionList(path, captions, fileNames);
+    } catch (...) {
+        // The pairs in a damaged list may still matter to the user: keep that
+        // file aside at shut-down instead of writing over it.
+        autosavedListUnreadable_ = true;
+        throw;
+    }
+    append(lbCaption, captions);
+    append(lbFilename, fileNames);
+}
+
+void TfrmMain::writeAutosavedCaptionList()
+{
+    const std::string path = autosavedCaptionListPath();
+    if (autosavedListUnreadable_) {
+        std::error_code error;
+        std::filesystem::copy_file(std::filesystem::u8path(path),
+                                   std::filesystem::u8path(path + ".unreadable"),
+                                   std::filesystem::copy_options::overwrite_existing, error);
+    }
+    WriteCaptionList(path, itemsOf(lbCaption), itemsOf(lbFilename));
+}
+
+}  // namespace nimbrel
