@@ -17,7 +17,21 @@ PickerSpinBox::PickerSpinBox(int minimum, int maximum, QWidget* parent) : QSpinB
 {
     setRange(minimum, maximum);
     setKeyboardTracking(true);
-    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit contentChanged(); });
+    connect(lineEdit(), &QLineEdit::textChanged, this, &PickerSpinBox::report);
+}
+
+void PickerSpinBox::report()
+{
+    reporting_ = true;
+    emit contentChanged();
+    reporting_ = false;
+}
+
+void PickerSpinBox::stepBy(int steps)
+{
+    const QString before = lineEdit()->text();
+    QSpinBox::stepBy(steps);
+    if (lineEdit()->text() != before) report();
 }
 
 int PickerSpinBox::typedValue() const
@@ -31,6 +45,7 @@ int PickerSpinBox::typedValue() const
 
 void PickerSpinBox::showValue(int value)
 {
+    if (reporting_ && lineEdit()->text().isEmpty()) return;
     value = std::clamp(value, minimum(), maximum());
     const QSignalBlocker blockBox(this);
     const QSignalBlocker blockEdit(lineEdit());
@@ -46,6 +61,11 @@ QValidator::State PickerSpinBox::validate(QString& input, int&) const
     for (const QChar c : input)
         if (!c.isDigit() || c.unicode() > '9') return QValidator::Invalid;
     return QValidator::Acceptable;
+}
+
+void PickerSpinBox::fixup(QString& input) const
+{
+    if (input.trimmed().isEmpty()) input = QString::number(std::clamp(0, minimum(), maximum()));
 }
 
 int PickerSpinBox::valueFromText(const QString& text) const
