@@ -1,0 +1,100 @@
+#include "batch/style_settings.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace nimbrel {
+namespace {
+
+constexpr int kMaxWidth = 360;
+constexpr int kMaxHeight = 200;
+constexpr int kFontStyleItems = 4;
+constexpr int kAntiAliasItems = 4;
+constexpr int kTextAlignItems = 3;
+constexpr int kBitmapAlignItems = 8;
+
+// A value box holds a 32-bit number within its range.
+std::int32_t boxValue(std::int64_t value, std::int64_t low = std::numeric_limits<std::int32_t>::min(),
+                      std::int64_t high = std::numeric_limits<std::int32_t>::max())
+{
+    return static_cast<std::int32_t>(std::clamp(value, low, high));
+}
+
+// A drop-down list shows no selection for an index outside its items.
+std::int32_t listIndex(std::int64_t value, int itemCount)
+{
+    return value >= 0 && value < itemCount ? static_cast<std::int32_t>(value) : -1;
+}
+
+Color panelColor(std::int64_t value)
+{
+    return static_cast<Color>(value);
+}
+
+// An edit with a length limit keeps the first characters of a longer text;
+// characters, not bytes, so a UTF-8 sequence is never cut.
+std::string limitedEditText(const std::string& text, int maxCharacters)
+{
+    int characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == maxCharacters) return text.substr(0, i);
+    }
+    return text;
+}
+
+}  // namespace
+
+TButtonStyle styleFromSettings(const SettingsValues& v)
+{
+    TButtonStyle s;
+    s.width = boxValue(v.integer("ButtonSizeWidth"), 0, kMaxWidth);
+    s.height = boxValue(v.integer("ButtonSizeHeight"), 0, kMaxHeight);
+    s.fixedWidth = v.boolean("chkFixedWidth");
+    s.fixedHeight = v.boolean("chkFixedHeight");
+    s.colorBack = panelColor(v.integer("ButtonColor"));
+    s.colorBorderLeft = panelColor(v.integer("ButtonBorderColorLeft"));
+    s.colorBorderRight = panelColor(v.integer("ButtonBorderColorRight"));
+    s.colorBorderTop = panelColor(v.integer("ButtonBorderColorTop"));
+    s.colorBorderBottom = panelColor(v.integer("ButtonBorderColorBottom"));
+    s.borderLeft = boxValue(v.integer("ButtonBorderLeft"));
+    s.borderRight = boxValue(v.integer("ButtonBorderRight"));
+    s.borderTop = boxValue(v.integer("ButtonBorderTop"));
+    s.borderBottom = boxValue(v.integer("ButtonBorderBottom"));
+    s.fontName = v.text("FontName");
+    s.fontSize = boxValue(v.integer("FontSize"));
+    s.fontStyle = listIndex(v.integer("FontStyle"), kFontStyleItems);
+    s.fontUnderline = v.boolean("chkUnderlined");
+    s.fontAntiAlias = listIndex(v.integer("cmbAntiAlias"), kAntiAliasItems);
+    s.fontColor = panelColor(v.integer("FontColor"));
+    s.textAlign = listIndex(v.integer("FontAlign"), kTextAlignItems);
+    s.minorX = boxValue(v.integer("MinorX"));
+    s.minorY = boxValue(v.integer("MinorY"));
+    s.importBMP = v.boolean("chkBMPBackground");
+    for (int i = 1; i <= kStyleBitmapCount; ++i) {
+        const std::string n = std::to_string(i);
+        s.setBMPFilename(i, UnquoteFileName(v.text("BMPFilename" + n)));
+        s.setBMPEnabled(i, v.boolean("chkBMPEnabled" + n));
+        s.setBMPAlign(i, listIndex(v.integer("BMPAlign" + n), kBitmapAlignItems));
+    }
+    s.prefix = limitedEditText(v.text("edtPrefix"), kAffixMaxLength);
+    s.suffix = limitedEditText(v.text("edtSuffix"), kAffixMaxLength);
+    return s;
+}
+
+SaveRequest saveRequestFromSettings(const SettingsValues& v)
+{
+    SaveRequest r;
+    r.outputDir = v.text("OutputDir");
+    r.prefix = limitedEditText(v.text("edtPrefix"), kAffixMaxLength);
+    r.suffix = limitedEditText(v.text("edtSuffix"), kAffixMaxLength);
+    r.saveBmp = v.boolean("chkSaveBMP");
+    r.saveGif = v.boolean("chkSaveGIF");
+    r.gifCompression = radioGroupIndex(v.integer("rgGIFCompression"), kGifCompressionItems);
+    r.dithering = radioGroupIndex(v.integer("rgDithering"), kDitheringItems);
+    r.colorReduction = radioGroupIndex(v.integer("rgColorReduction"), kColorReductionItems);
+    r.reductionBits = radioGroupIndex(v.integer("rgColorReductionBits"), kReductionBitsItems);
+    return r;
+}
+
+}  // namespace nimbrel
