@@ -21,6 +21,7 @@ public:
     {
         if (max_ == 0) return 0;
         const std::uint64_t v = (pixel & mask_) >> shift_;
+        if (max_ == 255) return static_cast<std::uint8_t>(v);
         return static_cast<std::uint8_t>((v * 255 + max_ / 2) / max_);
     }
 

@@ -31,7 +31,10 @@ bool knownHeaderSize(std::uint32_t size)
     return false;
 }
 
-bool isOs2Header(std::uint32_t size) { return size == 12 || size == 16 || size == 64; }
+bool isOs2Header(std::uint32_t size)
+{
+    return size == 12 || size == 16 || size == 64;
+}
 
 // Reads a 32-bit field of the info header at an offset inside it; fields that a shorter
 // header leaves out read as zero.
@@ -53,17 +56,26 @@ private:
     std::uint32_t size_;
 };
 
-[[noreturn]] void fail(const std::string& message) { throw Error(message); }
+[[noreturn]] void fail(const std::string& message)
+{
+    throw Error(message);
+}
 
 std::string compressionName(std::uint32_t compression, bool os2)
 {
     switch (compression) {
-    case kCompressRle8: return "RLE8";
-    case kCompressRle4: return "RLE4";
-    case kCompressBitFields: return os2 ? "Huffman" : "bit fields";
-    case kCompressJpeg: return os2 ? "RLE24" : "JPEG";
-    case kCompressPng: return "PNG";
-    default: return std::to_string(compression);
+        case kCompressRle8:
+            return "RLE8";
+        case kCompressRle4:
+            return "RLE4";
+        case kCompressBitFields:
+            return os2 ? "Huffman" : "bit fields";
+        case kCompressJpeg:
+            return os2 ? "RLE24" : "JPEG";
+        case kCompressPng:
+            return "PNG";
+        default:
+            return std::to_string(compression);
     }
 }
 
@@ -80,15 +92,21 @@ BmpEncoding encodingFor(std::uint32_t compression, int bitCount, bool os2)
                  compressionName(compression, os2) + " compression");
     };
     switch (compression) {
-    case kCompressNone: return BmpEncoding::Plain;
-    case kCompressRle8: requireBits(bitCount == 8); return BmpEncoding::Rle8;
-    case kCompressRle4: requireBits(bitCount == 4); return BmpEncoding::Rle4;
-    case kCompressBitFields:
-    case kCompressAlphaBitFields:
-        if (os2) failCompression(compression, os2);
-        requireBits(bitCount == 16 || bitCount == 32);
-        return BmpEncoding::Plain;
-    default: failCompression(compression, os2);
+        case kCompressNone:
+            return BmpEncoding::Plain;
+        case kCompressRle8:
+            requireBits(bitCount == 8);
+            return BmpEncoding::Rle8;
+        case kCompressRle4:
+            requireBits(bitCount == 4);
+            return BmpEncoding::Rle4;
+        case kCompressBitFields:
+        case kCompressAlphaBitFields:
+            if (os2) failCompression(compression, os2);
+            requireBits(bitCount == 16 || bitCount == 32);
+            return BmpEncoding::Plain;
+        default:
+            failCompression(compression, os2);
     }
 }
 
@@ -127,10 +145,17 @@ BmpHeader parseBmpHeader(const std::uint8_t* data, std::size_t size)
     const std::uint32_t colorsUsed = info.field32(32);
 
     switch (header.bitCount) {
-    case 1: case 2: case 4: case 8: case 16: case 24: case 32: break;
-    default:
-        fail("Bitmap image has an unsupported color depth (" + std::to_string(header.bitCount) +
-             " bits per pixel)");
+        case 1:
+        case 2:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            break;
+        default:
+            fail("Bitmap image has an unsupported color depth (" + std::to_string(header.bitCount) +
+                 " bits per pixel)");
     }
     header.encoding = encodingFor(compression, header.bitCount, os2);
 

@@ -2,12 +2,15 @@
 
 #include <array>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "output/bmp_bytes.h"
 #include "output/bmp_header.h"
 #include "output/bmp_rle.h"
 #include "output/error.h"
 #include "output/file_io.h"
+#include "output/image_limits.h"
 
 namespace nimbrel {
 namespace {
@@ -52,8 +55,10 @@ Bgr24Image decodePlain(const BmpHeader& header, const std::uint8_t* data, std::s
     if (size - header.pixelOffset < needed) throw Error(kBmpTruncated);
 
     auto decodeRow = decodeBgrRow;
-    if (header.bitCount <= 8) decodeRow = decodeIndexedRow;
-    else if (header.bitCount != 24) decodeRow = decodeMaskedRow;
+    if (header.bitCount <= 8)
+        decodeRow = decodeIndexedRow;
+    else if (header.bitCount != 24)
+        decodeRow = decodeMaskedRow;
 
     Bgr24Image image(header.width, header.height);
     for (int fileRow = 0; fileRow < header.height; ++fileRow) {
@@ -86,6 +91,19 @@ Bgr24Image decodeBmp(const std::uint8_t* data, std::size_t size)
 
 Bgr24Image loadBmpFile(const std::string& fileName)
 {
+    // No bitmap within the image limits needs more than this (32 bits per pixel plus
+    // generous room for headers and a colour profile), so a huge file is refused before
+    // it is read whole.
+    constexpr std::uintmax_t kMaxFileBytes = kMaxImageBytes / 3 * 4 + 16 * 1024 * 1024;
+    std::error_code error;
+    const std::uintmax_t fileSize = std::filesystem::file_size(fileName, error);
+    if (!error && fileSize > kMaxFileBytes) {
+        std::ifstream in(fileName, std::ios::binary);
+        char signature[2] = {};
+        if (in.read(signature, 2) && signature[0] == 'B' && signature[1] == 'M')
+            throw Error("Bitmap image is too large");
+        throw Error(kBmpNotValid);
+    }
     const std::vector<std::uint8_t> bytes = readWholeFile(fileName);
     return decodeBmp(bytes.data(), bytes.size());
 }

@@ -19,7 +19,8 @@ namespace nimbrel {
 Bgr24Image decodeBmp(const std::uint8_t* data, std::size_t size);
 
 // Reads the whole file and decodes it; a file that cannot be read fails with
-// readWholeFile's message.
+// readWholeFile's message. A file far larger than any acceptable bitmap is refused
+// without being read.
 Bgr24Image loadBmpFile(const std::string& fileName);
 
 }  // namespace nimbrel

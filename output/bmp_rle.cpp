@@ -25,10 +25,17 @@ public:
                 continue;
             }
             switch (value) {
-            case 0: endOfLine(); break;
-            case 1: return;  // end of bitmap
-            case 2: delta(); break;
-            default: absolute(value); break;
+                case 0:
+                    endOfLine();
+                    break;
+                case 1:
+                    return;  // end of bitmap
+                case 2:
+                    delta();
+                    break;
+                default:
+                    absolute(value);
+                    break;
             }
         }
     }

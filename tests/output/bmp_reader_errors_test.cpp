@@ -133,9 +133,9 @@ TEST(BmpUnsupported, NamesWhatIsNotSupported)
 TEST(BmpInconsistent, RefusesBadMasks)
 {
     const std::vector<std::vector<std::uint32_t>> badMasks = {
-        {0xF800, 0x0FE0, 0x001F},   // overlapping
-        {0xF100, 0x07E0, 0x001F},   // not contiguous
-        {0x1F0000, 0x07E0, 0x001F}, // outside 16 bits
+        {0xF800, 0x0FE0, 0x001F},    // overlapping
+        {0xF100, 0x07E0, 0x001F},    // not contiguous
+        {0x1F0000, 0x07E0, 0x001F},  // outside 16 bits
         {0, 0, 0},
     };
     for (const auto& masks : badMasks) {
@@ -157,7 +157,8 @@ TEST(BmpInconsistent, RefusesNegativeAndOversizedDimensions)
                                         std::pair{1, INT_MIN}, std::pair{INT_MAX, 1}}) {
         spec.width = width;
         spec.height = height;
-        EXPECT_NE(failureOf(buildBmp(spec)).find("is too large"), std::string::npos) << width << " x " << height;
+        EXPECT_NE(failureOf(buildBmp(spec)).find("is too large"), std::string::npos)
+            << width << " x " << height;
     }
 }
 
@@ -199,11 +200,11 @@ TEST(BmpInconsistent, RefusesColorIndexesBeyondTheTable)
 TEST(BmpInconsistent, RefusesRunLengthDataLeavingTheImage)
 {
     const std::vector<std::vector<std::uint8_t>> streams = {
-        {5, 1, 0, 1},                  // run past the row
-        {3, 1, 2, 1, 0, 1},            // second run past the row
-        {0, 5, 1, 1, 1, 1, 1, 0},      // absolute run past the row
-        {0, 2, 5, 0, 0, 1},            // delta past the right edge
-        {0, 2, 0, 3, 0, 1},            // delta below the image
+        {5, 1, 0, 1},              // run past the row
+        {3, 1, 2, 1, 0, 1},        // second run past the row
+        {0, 5, 1, 1, 1, 1, 1, 0},  // absolute run past the row
+        {0, 2, 5, 0, 0, 1},        // delta past the right edge
+        {0, 2, 0, 3, 0, 1},        // delta below the image
     };
     for (const auto& stream : streams)
         EXPECT_EQ(failureOf(buildBmp(rle8Spec(stream))), "Bitmap image has corrupt run-length data");

@@ -17,7 +17,10 @@ using testing::paddedRows;
 using testing::words16;
 using testing::words32;
 
-Bgr24Image decode(const std::vector<std::uint8_t>& file) { return decodeBmp(file.data(), file.size()); }
+Bgr24Image decode(const std::vector<std::uint8_t>& file)
+{
+    return decodeBmp(file.data(), file.size());
+}
 
 std::vector<Color> distinctPalette(int entries)
 {
@@ -174,8 +177,7 @@ TEST(BmpRowOrder, LastRowMayLackItsPadding)
     spec.width = 1;
     spec.height = 2;
     spec.pixels = {1, 2, 3, 0, 4, 5, 6};
-    EXPECT_EQ(colorsOf(decode(buildBmp(spec))),
-              (std::vector<Color>{makeColor(6, 5, 4), makeColor(3, 2, 1)}));
+    EXPECT_EQ(colorsOf(decode(buildBmp(spec))), (std::vector<Color>{makeColor(6, 5, 4), makeColor(3, 2, 1)}));
 }
 
 TEST(BmpRle8, DecodesRunsAbsoluteRunsDeltasAndEscapes)
@@ -215,15 +217,27 @@ TEST(BmpRle4, AlternatesNibblesInRunsAndPadsAbsoluteRuns)
     spec.compression = 2;
     spec.palette = distinctPalette(4);
     spec.pixels = {
-        5,    0x12, 0, 0,              // 1 2 1 2 1
-        0,    3,    0x31, 0x20, 2, 0x30, 0, 0,  // absolute 3 1 2, then run 3 0
-        0,    5,    0x12, 0x30, 0x10, 0, 0, 1,  // absolute 1 2 3 0 1 with its pad byte
+        5, 0x12, 0,    0,                       // 1 2 1 2 1
+        0, 3,    0x31, 0x20, 2,    0x30, 0, 0,  // absolute 3 1 2, then run 3 0
+        0, 5,    0x12, 0x30, 0x10, 0,    0, 1,  // absolute 1 2 3 0 1 with its pad byte
     };
     const auto& p = spec.palette;
     EXPECT_EQ(colorsOf(decode(buildBmp(spec))), (std::vector<Color>{
-                                                    p[1], p[2], p[3], p[0], p[1],  //
-                                                    p[3], p[1], p[2], p[3], p[0],  //
-                                                    p[1], p[2], p[1], p[2], p[1],
+                                                    p[1],
+                                                    p[2],
+                                                    p[3],
+                                                    p[0],
+                                                    p[1],  //
+                                                    p[3],
+                                                    p[1],
+                                                    p[2],
+                                                    p[3],
+                                                    p[0],  //
+                                                    p[1],
+                                                    p[2],
+                                                    p[1],
+                                                    p[2],
+                                                    p[1],
                                                 }));
 }
 

@@ -17,9 +17,9 @@ struct BmpFileSpec {
     std::uint16_t bitCount = 24;
     std::uint32_t compression = 0;
     std::uint32_t colorsUsed = 0;
-    std::vector<Color> palette;        // 3-byte entries for 12-byte headers, 4-byte otherwise
-    std::vector<std::uint32_t> masks;  // inside headers of 52 bytes or more, else after the header
-    std::vector<std::uint8_t> pixels;  // the pixel data exactly as stored
+    std::vector<Color> palette;                // 3-byte entries for 12-byte headers, 4-byte otherwise
+    std::vector<std::uint32_t> masks;          // inside headers of 52 bytes or more, else after the header
+    std::vector<std::uint8_t> pixels;          // the pixel data exactly as stored
     std::optional<std::uint32_t> pixelOffset;  // default: right after the colour table
 };
 

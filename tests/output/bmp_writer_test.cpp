@@ -8,6 +8,7 @@
 #include "bmp_test_files.h"
 #include "output/bmp_reader.h"
 #include "output/bmp_writer.h"
+#include "output/error.h"
 #include "output/file_io.h"
 
 namespace nimbrel {
@@ -44,11 +45,13 @@ TEST(BmpWriter, WritesTheExactLayout)
     image.setPixel(0, 1, makeColor(0x07, 0x08, 0x09));
     image.setPixel(1, 1, makeColor(0x0A, 0x0B, 0x0C));
     const std::vector<std::uint8_t> expected = {
-        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header: size 54 + 2 rows of 8
-        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,  // header size, width, height, planes, bits
-        0, 0, 0, 0, 16, 0, 0, 0,                           // no compression, image size
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    // resolution and colour counts
-        0x09, 0x08, 0x07, 0x0C, 0x0B, 0x0A, 0, 0,          // bottom row first, blue green red
+        'B',  'M',  70,   0,    0,    0,    0, 0, 0, 0, 54, 0, 0, 0,  // file header: size 54 + 2 rows of 8
+        40,   0,    0,    0,    2,    0,    0, 0, 2, 0, 0,  0, 1, 0,
+        24,   0,                                   // header size, width, height, planes, bits
+        0,    0,    0,    0,    16,   0,    0, 0,  // no compression, image size
+        0,    0,    0,    0,    0,    0,    0, 0, 0, 0, 0,  0, 0, 0,
+        0,    0,                                   // resolution and colour counts
+        0x09, 0x08, 0x07, 0x0C, 0x0B, 0x0A, 0, 0,  // bottom row first, blue green red
         0x03, 0x02, 0x01, 0x06, 0x05, 0x04, 0, 0,
     };
     EXPECT_EQ(encodeBmp(image.view()), expected);
@@ -112,6 +115,23 @@ TEST(BmpRoundTrip, ThroughAFileReplacingAnOldOne)
     saveBmpFile(name, image.view());
     EXPECT_EQ(readWholeFile(name), encodeBmp(image.view()));
     EXPECT_EQ(testing::colorsOf(loadBmpFile(name)), testing::colorsOf(image));
+}
+
+TEST(BmpFile, HugeFilesAreRefusedWithoutReadingThem)
+{
+    TempFolder folder;
+    const std::string name = folder.file("huge.bmp");
+    for (const auto& [start, message] :
+         {std::pair{"BM", "Bitmap image is too large"}, std::pair{"GIF8", "Bitmap image is not valid"}}) {
+        writeFileAtomically(name, std::string(start));
+        std::filesystem::resize_file(name, 1ull << 30);  // sparse: takes no disk space
+        try {
+            loadBmpFile(name);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), message);
+        }
+    }
 }
 
 }  // namespace
