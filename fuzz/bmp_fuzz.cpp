@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         // Big images are legal but only slow the search down; the header checks still run.
         const nimbrel::BmpHeader header = nimbrel::parseBmpHeader(data, size);
-        if (static_cast<long long>(header.width) * header.height > (1 << 20)) return 0;
+        if (static_cast<long long>(header.width) * header.height > (1 << 16)) return 0;
 
         const nimbrel::Bgr24Image image = nimbrel::decodeBmp(data, size);
         const std::vector<std::uint8_t> written = nimbrel::encodeBmp(image.view());
