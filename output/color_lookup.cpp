@@ -1,5 +1,6 @@
 #include "output/color_lookup.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace nimbrel {
@@ -9,6 +10,11 @@ TFastColorLookup::TFastColorLookup(const Palette& palette)
       palette_(palette.begin(), palette.begin() + colorCount()),
       cache_(32768, kEmpty)
 {
+    for (int i = 0; i < colorCount(); ++i) {
+        reds_[i] = palette_[i].r;
+        greens_[i] = palette_[i].g;
+        blues_[i] = palette_[i].b;
+    }
     // Each palette colour owns its own cell; the lowest index wins a shared cell.
     for (int i = 0; i < colorCount(); ++i) {
         std::uint16_t& cell = cache_[cellOf(palette_[i].r, palette_[i].g, palette_[i].b)];
@@ -16,18 +22,19 @@ TFastColorLookup::TFastColorLookup(const Palette& palette)
     }
 }
 
+// The lowest index among the entries at the smallest distance. Distances are
+// computed into a table first and the minimum found in a second pass, two
+// loops the compiler can vectorise.
 int TFastColorLookup::search(int red, int green, int blue) const
 {
+    const int n = colorCount();
+    std::int32_t distance[256];
+    for (int i = 0; i < n; ++i)
+        distance[i] = std::abs(reds_[i] - red) + std::abs(greens_[i] - green) + std::abs(blues_[i] - blue);
+    std::int32_t smallest = 196608;
+    for (int i = 0; i < n; ++i) smallest = std::min(smallest, distance[i]);
     int best = 0;
-    int bestDistance = 196608;
-    for (int i = 0; i < colorCount(); ++i) {
-        const Rgb& e = palette_[i];
-        const int distance = std::abs(e.r - red) + std::abs(e.g - green) + std::abs(e.b - blue);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = i;
-        }
-    }
+    while (best < n - 1 && distance[best] != smallest) ++best;
     return best;
 }
 

@@ -43,6 +43,10 @@ private:
     static constexpr std::uint16_t kEmpty = 0xFFFF;
     Palette palette_;
     std::vector<std::uint16_t> cache_;
+    // The palette by channel, for the search.
+    std::int32_t reds_[256] = {};
+    std::int32_t greens_[256] = {};
+    std::int32_t blues_[256] = {};
 };
 
 // The 6 x 6 x 6 cube; each channel level is (value + 3) div 51.

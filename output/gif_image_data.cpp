@@ -2,16 +2,14 @@
 
 #include "output/gif_lzw_encoder.h"
 #include "output/gif_rle_encoder.h"
-#include "output/gif_writer.h"
 
 namespace nimbrel {
 namespace {
 
 template <class Encoder>
-void encode(TGIFWriter& writer, const std::uint8_t* pixels, std::size_t count, int colorCount,
-            int initialBits)
+void encode(ByteSink& sink, const std::uint8_t* pixels, std::size_t count, int colorCount, int initialBits)
 {
-    Encoder encoder(writer, colorCount, initialBits);
+    Encoder encoder(sink, colorCount, initialBits);
     if (count > 0) encoder.Compress(pixels, count);
     encoder.finish();
 }
@@ -22,13 +20,11 @@ void writeGifImageData(ByteSink& sink, const std::uint8_t* pixels, std::size_t c
                        int initialBits, GifCompression compression)
 {
     sink.put(static_cast<std::uint8_t>(initialBits));
-    TGIFWriter writer(sink);
     if (compression == GifCompression::Rle) {
-        encode<TRLEEncoder>(writer, pixels, count, colorCount, initialBits);
+        encode<TRLEEncoder>(sink, pixels, count, colorCount, initialBits);
     } else {
-        encode<TLZWEncoder>(writer, pixels, count, colorCount, initialBits);
+        encode<TLZWEncoder>(sink, pixels, count, colorCount, initialBits);
     }
-    writer.close();
     sink.put(0);
 }
 

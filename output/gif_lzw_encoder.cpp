@@ -5,15 +5,21 @@
 
 namespace nimbrel {
 
-// 4096 prefixes x 256 pixels of 16-bit codes (2 MB); 0 means no entry, as no
-// string is ever given a code below clear code + 2. Making and zeroing that
+// 256 pixels x 4096 prefixes of 16-bit codes (2 MB); 0 means no entry, as no
+// string is ever given a code below clear code + 2. Pixel-major order keeps a
+// run of one colour, whose prefixes are codes made one after the other, on
+// neighbouring cache lines. Making and zeroing that
 // much memory would cost more than encoding a button, so each thread keeps one
 // table and every encoder leaves it empty again.
 class LzwChildTable {
 public:
     LzwChildTable() : codes_(new std::uint16_t[kSize]()) { used_.reserve(4096); }
 
-    std::uint16_t find(std::uint32_t key) const { return codes_[key]; }
+    static std::uint32_t keyOf(int prefix, int pixel)
+    {
+        return (static_cast<std::uint32_t>(pixel) << 12) | static_cast<std::uint32_t>(prefix);
+    }
+    const std::uint16_t* codes() const { return codes_.get(); }
     void add(std::uint32_t key, int code)
     {
         codes_[key] = static_cast<std::uint16_t>(code);
@@ -43,8 +49,8 @@ LzwChildTable& threadTable()
 
 }  // namespace
 
-TLZWEncoder::TLZWEncoder(TGIFWriter& writer, int colorCount, int initialBits)
-    : TGIFEncoder(writer, colorCount, initialBits), table_(&threadTable()), ownsTable_(table_->busy)
+TLZWEncoder::TLZWEncoder(ByteSink& sink, int colorCount, int initialBits)
+    : TGIFEncoder(sink, colorCount, initialBits), table_(&threadTable()), ownsTable_(table_->busy)
 {
     if (ownsTable_) table_ = new LzwChildTable;
     table_->busy = true;
@@ -84,11 +90,12 @@ void TLZWEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
     clear();
     int prefix = pixels[0];
     if (prefix >= colorCount_) failColorNotInTable();
+    const std::uint16_t* codes = table_->codes();
     for (std::size_t i = 1; i < count; ++i) {
         const int c = pixels[i];
         if (c >= colorCount_) failColorNotInTable();
-        const std::uint32_t key = (static_cast<std::uint32_t>(prefix) << 8) | static_cast<std::uint32_t>(c);
-        const int code = table_->find(key);
+        const std::uint32_t key = LzwChildTable::keyOf(prefix, c);
+        const int code = codes[key];
         if (code != 0) {
             prefix = code;
             continue;

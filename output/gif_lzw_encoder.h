@@ -13,7 +13,7 @@ class LzwChildTable;
 
 class TLZWEncoder : public TGIFEncoder {
 public:
-    TLZWEncoder(TGIFWriter& writer, int colorCount, int initialBits);
+    TLZWEncoder(ByteSink& sink, int colorCount, int initialBits);
     ~TLZWEncoder();
 
     // Sends the clear code and the codes of the pixels, not the end code.

@@ -1,19 +1,9 @@
 #include "output/gif_rle_encoder.h"
 
-namespace nimbrel {
+#include <cmath>
+#include <cstring>
 
-int rleIntegerSqrt(std::int64_t x)
-{
-    if (x < 2) return static_cast<int>(x);
-    std::int64_t r = 1;
-    for (std::int64_t v = x; v > 0; v /= 4) r *= 2;
-    // Newton's step from above; it settles on r or r + 1 of the floor.
-    for (;;) {
-        const std::int64_t v = (x / r + r) / 2;
-        if (v == r || v == r + 1) return static_cast<int>(r);
-        r = v;
-    }
-}
+namespace nimbrel {
 
 std::int64_t rleTriangleCost(std::int64_t count, std::int64_t k)
 {
@@ -24,22 +14,24 @@ std::int64_t rleTriangleCost(std::int64_t count, std::int64_t k)
         count -= perFill;
     }
     if (count > 0) {
-        std::int64_t n = rleIntegerSqrt(count);
-        while (n * (n + 1) >= 2 * count) --n;
+        // The smallest n with n(n + 1) at least 2 count: start near the square
+        // root of 2 count and step to it; the start only saves steps.
+        std::int64_t n = static_cast<std::int64_t>(std::sqrt(2.0 * static_cast<double>(count)));
+        while (n > 0 && n * (n + 1) >= 2 * count) --n;
         while (n * (n + 1) < 2 * count) ++n;
         cost += n;
     }
     return cost;
 }
 
-TRLEEncoder::TRLEEncoder(TGIFWriter& writer, int colorCount, int initialBits)
-    : TGIFEncoder(writer, colorCount, initialBits)
+TRLEEncoder::TRLEEncoder(ByteSink& sink, int colorCount, int initialBits)
+    : TGIFEncoder(sink, colorCount, initialBits)
 {
 }
 
-void TRLEEncoder::sendCode(int code)
+[[gnu::always_inline]] inline void TRLEEncoder::sendCode(int code)
 {
-    clearPending_ = false;  // doubles as "just cleared"
+    if (clearPending_) clearPending_ = false;  // doubles as "just cleared"
     outputBits(code);
     ++outCount_;
     if (outCount_ >= outBump_) {
@@ -49,7 +41,7 @@ void TRLEEncoder::sendCode(int code)
     if (outCount_ >= outClear_) clear();
 }
 
-void TRLEEncoder::clear()
+__attribute__((noinline)) void TRLEEncoder::clear()
 {
     outBump_ = outBumpStart_;
     outClear_ = outClearStart_;
@@ -96,7 +88,8 @@ void TRLEEncoder::flushFromClear(std::int64_t count)
 
 void TRLEEncoder::flushByClearOrRepeat(std::int64_t count)
 {
-    if (count > 1 + rleTriangleCost(count, maxCodes_)) {
+    // Up to four pixels never cost more than rebuilding the runs (T >= count - 1).
+    if (count > 1 + cost(count)) {
         clear();
         flushFromClear(count);
         return;
@@ -106,15 +99,23 @@ void TRLEEncoder::flushByClearOrRepeat(std::int64_t count)
 
 void TRLEEncoder::flushWithTable(std::int64_t count)
 {
-    std::int64_t reps = count / tableMax_;
-    std::int64_t left = count % tableMax_;
+    // Short runs are the rule; 32-bit division is much cheaper than 64-bit.
+    std::int64_t reps;
+    std::int64_t left;
+    if (count <= INT32_MAX) {
+        reps = static_cast<std::int32_t>(count) / tableMax_;
+        left = static_cast<std::int32_t>(count) % tableMax_;
+    } else {
+        reps = count / tableMax_;
+        left = count % tableMax_;
+    }
     std::int64_t extra = left > 0 ? 1 : 0;
     if (outCount_ + reps + extra > maxCodes_) {
         reps = maxCodes_ - outCount_;
         left = count - reps * tableMax_;
-        extra = 1 + rleTriangleCost(left, maxCodes_);
+        extra = 1 + cost(left);
     }
-    if (1 + rleTriangleCost(count, maxCodes_) < reps + extra) {
+    if (1 + cost(count) < reps + extra) {
         clear();
         flushFromClear(count);
         return;
@@ -147,29 +148,66 @@ void TRLEEncoder::flushRun(std::int64_t count)
     }
 }
 
+namespace {
+
+// One bit (the top bit of its byte) for each of eight pixels that differs from
+// the pixel before it.
+inline std::uint64_t boundaryMask(const std::uint8_t* at)
+{
+    std::uint64_t here;
+    std::uint64_t before;
+    std::memcpy(&here, at, 8);
+    std::memcpy(&before, at - 1, 8);
+    const std::uint64_t d = here ^ before;
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    return (((d & kLow7) + kLow7) | d) & ~kLow7;
+}
+
+}  // namespace
+
 void TRLEEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
 {
     outBumpStart_ = clearCode_ - 1;
     outClearStart_ = initialBits_ <= 3 ? 9 : clearCode_ - 2;
     maxCodes_ = 4095 - firstFreeCode_;
+    for (int c = 0; c < kCostTableSize; ++c)
+        smallCosts_[c] = static_cast<std::int16_t>(rleTriangleCost(c, maxCodes_));
     clear();
     runPixel_ = -1;
-    std::int64_t runCount = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const int c = pixels[i];
-        if (c >= colorCount_) failColorNotInTable();
-        if (runCount > 0 && c != runPixel_) {
-            flushRun(runCount);
-            runCount = 0;
-        }
-        if (c == runPixel_) {
-            ++runCount;
-        } else {
-            runPixel_ = c;
-            runCount = 1;
-        }
+    if (count == 0) return;
+
+    // Codes go out up to the first index outside the colour map; the run in
+    // progress there is not sent.
+    std::size_t valid = count;
+    if (colorCount_ < 256) {
+        valid = 0;
+        while (valid < count && pixels[valid] < colorCount_) ++valid;
+        if (valid == 0) failColorNotInTable();
     }
-    if (runCount > 0) flushRun(runCount);
+
+    // Runs end where a pixel differs from the one before; detailed images end
+    // a run at almost every pixel, so the ends are found eight pixels at a time.
+    runPixel_ = pixels[0];
+    std::size_t runStart = 0;
+    auto endRunAt = [&](std::size_t i) {
+        const std::size_t length = i - runStart;
+        if (length == 1) {
+            sendCode(runPixel_);
+        } else {
+            flushRun(static_cast<std::int64_t>(length));
+        }
+        runStart = i;
+        runPixel_ = pixels[i];
+    };
+    std::size_t i = 1;
+    for (; i + 8 <= valid; i += 8) {
+        for (std::uint64_t mask = boundaryMask(pixels + i); mask != 0; mask &= mask - 1)
+            endRunAt(i + (static_cast<unsigned>(__builtin_ctzll(mask)) >> 3));
+    }
+    for (; i < valid; ++i)
+        if (pixels[i] != pixels[i - 1]) endRunAt(i);
+    if (valid < count) failColorNotInTable();
+    flushRun(static_cast<std::int64_t>(valid - runStart));
 }
 
 }  // namespace nimbrel

@@ -11,14 +11,13 @@
 
 namespace nimbrel {
 
-// Integer square root, and the number of codes a run of count pixels costs
-// when the decoder table is built up from a clear with k codes per fill.
-int rleIntegerSqrt(std::int64_t x);
+// The number of codes a run of count pixels costs when the decoder table is
+// built up from a clear with k codes per fill: runs 1, 2, 3, ... k, then again.
 std::int64_t rleTriangleCost(std::int64_t count, std::int64_t k);
 
 class TRLEEncoder : public TGIFEncoder {
 public:
-    TRLEEncoder(TGIFWriter& writer, int colorCount, int initialBits);
+    TRLEEncoder(ByteSink& sink, int colorCount, int initialBits);
 
     // Sends the clear code and the codes of the pixels, not the end code.
     void Compress(const std::uint8_t* pixels, std::size_t count);
@@ -31,6 +30,10 @@ private:
     void flushFromClear(std::int64_t count);
     void flushByClearOrRepeat(std::int64_t count);
     void flushWithTable(std::int64_t count);
+    std::int64_t cost(std::int64_t count) const
+    {
+        return count < kCostTableSize ? smallCosts_[count] : rleTriangleCost(count, maxCodes_);
+    }
     int runCode(std::int64_t length) const { return firstFreeCode_ + static_cast<int>(length) - 2; }
 
     int runPixel_ = -1;
@@ -42,6 +45,9 @@ private:
     int maxCodes_ = 0;
     int tableMax_ = 0;
     int tablePixel_ = 0;
+    // rleTriangleCost of the short runs that make up most of an image.
+    static constexpr int kCostTableSize = 256;
+    std::int16_t smallCosts_[kCostTableSize] = {};
 };
 
 }  // namespace nimbrel

@@ -4,8 +4,8 @@
 
 namespace nimbrel {
 
-TGIFEncoder::TGIFEncoder(TGIFWriter& writer, int colorCount, int initialBits)
-    : writer_(writer),
+TGIFEncoder::TGIFEncoder(ByteSink& sink, int colorCount, int initialBits)
+    : writer_(sink),
       colorCount_(colorCount),
       initialBits_(initialBits),
       initialCodeSize_(initialBits + 1),
@@ -20,9 +20,10 @@ TGIFEncoder::TGIFEncoder(TGIFWriter& writer, int colorCount, int initialBits)
 void TGIFEncoder::finish()
 {
     outputBits(endCode_);
-    if (bitCount_ > 0) writer_.put(static_cast<std::uint8_t>(bucket_));
+    for (; bitCount_ > 0; bitCount_ -= 8, bucket_ >>= 8) writer_.put(static_cast<std::uint8_t>(bucket_));
     bucket_ = 0;
     bitCount_ = 0;
+    writer_.close();
 }
 
 void TGIFEncoder::failColorNotInTable()

@@ -14,10 +14,24 @@ class TGIFWriter {
 public:
     explicit TGIFWriter(ByteSink& sink) : sink_(sink) {}
 
-    void put(std::uint8_t byte)
+    [[gnu::always_inline]] void put(std::uint8_t byte)
     {
         block_[++count_] = byte;
         if (count_ == 255) emit();
+    }
+    // Four bytes, the low byte first.
+    [[gnu::always_inline]] void put4(std::uint32_t bytes)
+    {
+        if (count_ <= 251) {
+            block_[count_ + 1] = static_cast<std::uint8_t>(bytes);
+            block_[count_ + 2] = static_cast<std::uint8_t>(bytes >> 8);
+            block_[count_ + 3] = static_cast<std::uint8_t>(bytes >> 16);
+            block_[count_ + 4] = static_cast<std::uint8_t>(bytes >> 24);
+            count_ += 4;
+            if (count_ == 255) emit();
+            return;
+        }
+        for (int i = 0; i < 4; ++i, bytes >>= 8) put(static_cast<std::uint8_t>(bytes));
     }
     // Emits the last, shorter block if there is one. The zero-length block
     // that ends the image data is the caller's.
@@ -39,30 +53,36 @@ private:
     int count_ = 0;
 };
 
-// State shared by the LZW and RLE encoders for one image.
+// State shared by the LZW and RLE encoders for one image. The encoder owns
+// its sub-block writer, so the compiler can see that writing a byte does not
+// change the encoder's own counters and keep them in registers.
 class TGIFEncoder {
 public:
     // colorCount: entries of the colour map; initialBits: the minimum code size
     // (the map's bits per pixel, at least 2).
-    TGIFEncoder(TGIFWriter& writer, int colorCount, int initialBits);
+    TGIFEncoder(ByteSink& sink, int colorCount, int initialBits);
 
-    // Sends the end code and the last, partly filled byte.
+    // Sends the end code and the last, partly filled byte, and closes the
+    // sub-blocks.
     void finish();
 
 protected:
-    void outputBits(int code)
+    // Codes are packed least significant bit first. Whole bytes leave four at
+    // a time; the byte stream is the same as writing each byte as soon as it
+    // is complete.
+    [[gnu::always_inline]] void outputBits(int code)
     {
-        bucket_ |= static_cast<std::uint32_t>(code) << bitCount_;
+        bucket_ |= static_cast<std::uint64_t>(code) << bitCount_;
         bitCount_ += codeSize_;
-        while (bitCount_ >= 8) {
-            writer_.put(static_cast<std::uint8_t>(bucket_));
-            bucket_ >>= 8;
-            bitCount_ -= 8;
+        if (bitCount_ >= 32) {
+            writer_.put4(static_cast<std::uint32_t>(bucket_));
+            bucket_ >>= 32;
+            bitCount_ -= 32;
         }
     }
     [[noreturn]] static void failColorNotInTable();
 
-    TGIFWriter& writer_;
+    TGIFWriter writer_;
     int colorCount_;
     int initialBits_;
     int initialCodeSize_;
@@ -74,7 +94,7 @@ protected:
     bool clearPending_ = false;
 
 private:
-    std::uint32_t bucket_ = 0;
+    std::uint64_t bucket_ = 0;
     int bitCount_ = 0;
 };
 

@@ -4,7 +4,7 @@ namespace nimbrel {
 
 TColorQuantizer::TColorQuantizer(int maxColors, int colorBits) : maxColors_(maxColors), colorBits_(colorBits)
 {
-    nodes_.reserve(static_cast<std::size_t>(maxColors) * 8 + 16);
+    nodes_.reserve(512);
 }
 
 std::int32_t TColorQuantizer::newNode(int level)

@@ -159,11 +159,17 @@ TEST(GifRle, LongRunsRoundTripThroughAStandardDecoder)
 
 TEST(GifRle, TriangleCostMatchesBuildingRunsOneLongerEachTime)
 {
-    for (int x = 0; x < 5000; ++x) {
-        const int r = rleIntegerSqrt(x);
-        EXPECT_LE(r * r, x + 2 * r + 1) << x;  // r is the floor or one above it
-        EXPECT_GE((r + 1) * (r + 1), x + 1) << x;
-    }
+    // Against building the runs one by one.
+    for (std::int64_t k : {2, 5, 3837})
+        for (std::int64_t count = 0; count < 3000; ++count) {
+            std::int64_t left = count, codes = 0, run = 1;
+            while (left > 0) {
+                left -= std::min(run, left);
+                ++codes;
+                run = run == k ? 1 : run + 1;
+            }
+            ASSERT_EQ(rleTriangleCost(count, k), codes) << count << " " << k;
+        }
     // Runs 1, 2, 3, ... n cover n(n+1)/2 pixels; the last run may be shorter.
     EXPECT_EQ(rleTriangleCost(1, 3837), 1);
     EXPECT_EQ(rleTriangleCost(3, 3837), 2);
