@@ -44,6 +44,8 @@ public:
     // --- state --------------------------------------------------------------
     bool loading() const { return loading_; }
     const RasterBitmap& buttonBitmap() const { return button_; }
+    // How many drawings have replaced the button bitmap so far.
+    int drawingCount() const { return drawingCount_; }
     TzkRegVal& ini() { return *ini_; }
     Dialogs& dialogs() { return dialogs_; }
     // Runs `handler` through the error guard; false when it failed (already shown).
@@ -193,6 +195,7 @@ private:
     std::unique_ptr<TzkRegVal> ini_;
     RasterBitmap button_;
     RasterFont previewFont_;  // the font state of the preview surface the caption is measured on
+    int drawingCount_ = 0;
     bool loading_ = true;
     bool quiet_ = false;  // a style is being applied: the controls' own triggers wait for one drawing
     bool shown_ = false;

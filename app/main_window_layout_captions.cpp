@@ -47,6 +47,8 @@ QWidget* TfrmMain::buildCaptionsTab()
     chkAutoFilename = makeCheck("chkAutoFilename", "Automatic Filename from Caption");
     chkSpaceToUnderscore = makeCheck("chkSpaceToUnderscore", "Replace Spaces With Underscore");
     chkLowercase = makeCheck("chkLowercase", "Convert to Lowercase");
+    // Checked from the start, so settings that clear them run their handlers.
+    for (QCheckBox* box : {chkAutoFilename, chkSpaceToUnderscore, chkLowercase}) box->setChecked(true);
     auto* options = new QVBoxLayout;
     options->addWidget(chkAutoFilename);
     options->addWidget(chkSpaceToUnderscore);

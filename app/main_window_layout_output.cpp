@@ -32,6 +32,9 @@ QWidget* TfrmMain::buildOutputTab()
 
     chkSaveBMP = makeCheck("chkSaveBMP", "Save BMP");
     chkSaveGIF = makeCheck("chkSaveGIF", "Save GIF");
+    // Checked from the start, so settings that clear both show the warning.
+    chkSaveBMP->setChecked(true);
+    chkSaveGIF->setChecked(true);
     rgGIFCompression = new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"});
     rgReductionBits =
         new RadioGroup("rgReductionBits", " Reduction Bits ",

@@ -75,6 +75,7 @@ void TfrmMain::btnDrawClick()
 {
     if (loading_ || quiet_) return;
     const TButtonStyle style = styleFromControls();
+    ++drawingCount_;
     // A bitmap that does not load throws here: the partial image stays, and the
     // preview is not refreshed by this drawing.
     renderButton(style, edtCaption->text().toStdString(), previewFont_, button_);

@@ -1,0 +1,256 @@
+// Start and end of a session: defaults, restoring, clamping, the warnings at start.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "app/main_window_color_panel.h"
+#include "app/main_window_preview.h"
+#include "app/main_window_radio_group.h"
+#include "core/button_style.h"
+#include "window_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+using MainWindowSession = WindowTest;
+
+TEST_F(MainWindowSession, FirstStartShowsTheDefaultsAndMakesTheFolders)
+{
+    TfrmMain& w = start();
+    EXPECT_FALSE(w.loading());
+    EXPECT_EQ(w.styleFromControls(), firstStartStyle());
+    EXPECT_EQ(w.edtCaption->text(), "untitled");
+    EXPECT_EQ(w.edtFilename->text(), "untitled");
+    EXPECT_EQ(w.lbCaption->count(), 0);
+    for (const char* folder : {"Styles", "Captions", "Output"})
+        EXPECT_TRUE(fs::is_directory(homeFile(folder))) << folder;
+    EXPECT_EQ(w.edtOutputDir->text().toStdString(), homeFolder() + "Output");
+    EXPECT_TRUE(w.chkAutoFilename->isChecked());
+    EXPECT_TRUE(w.chkSpaceToUnderscore->isEnabled());
+    EXPECT_TRUE(w.chkSaveBMP->isChecked());
+    EXPECT_TRUE(w.chkSaveGIF->isChecked());
+    EXPECT_EQ(w.rgGIFCompression->itemIndex(), 1);
+    EXPECT_EQ(w.rgDithering->itemIndex(), 0);
+    EXPECT_EQ(w.rgColorReduction->itemIndex(), 5);
+    EXPECT_EQ(w.rgReductionBits->itemIndex(), 5);  // the stored 6 lies past the last item
+    EXPECT_EQ(w.tbZoom->value(), 1);
+    EXPECT_EQ(w.pnlBackground->color(), 0x00808080u);
+    EXPECT_EQ(w.pc->currentWidget(), w.tabButton);
+    EXPECT_EQ(w.size(), QSize(590, 448));
+    EXPECT_TRUE(w.windowTitle().startsWith("Nimbrel v1.82 "));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(fs::exists(homeFile("Nimbrel.ini"))) << "settings are written only at exit";
+}
+
+TEST_F(MainWindowSession, FirstShowingDrawsTheButtonAndTheFontSample)
+{
+    TfrmMain& w = start();
+    EXPECT_EQ(w.drawingCount(), 0);
+    EXPECT_TRUE(w.buttonBitmap().empty());
+    w.show();
+    EXPECT_EQ(w.drawingCount(), 2);
+    EXPECT_EQ(w.buttonBitmap().height(), 32);
+    EXPECT_GT(w.buttonBitmap().width(), 32);
+    EXPECT_EQ(w.buttonBitmap().pixel(0, 0), 0x00804000u);
+    EXPECT_EQ(w.buttonBitmap().pixel(1, 1), 0x00C08000u);
+    EXPECT_EQ(w.lblFont->text(), "Arial, 8 pt");
+}
+
+TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
+{
+    TfrmMain& w = startShown();
+    TButtonStyle style = firstStartStyle();
+    style.width = 7;
+    style.height = 150;
+    style.fixedWidth = true;
+    style.fixedHeight = false;
+    style.colorBack = 0x00123456;
+    style.colorBorderTop = 0x00FF0000;
+    style.borderBottom = -3;
+    style.fontName = "Liberation Sans";
+    style.fontSize = 14;
+    style.fontStyle = 3;
+    style.fontUnderline = true;
+    style.fontAntiAlias = 2;
+    style.fontColor = 0x00010203;
+    style.textAlign = 2;
+    style.minorX = -4;
+    style.minorY = 9;
+    style.importBMP = true;
+    style.setBMPFilename(2, "/nowhere/b.bmp");
+    style.setBMPEnabled(3, true);
+    style.setBMPAlign(4, 7);
+    style.prefix = "btn_";
+    style.suffix = "_on";
+    w.styleToControls(style);
+    w.edtCaption->setText("Home");
+    w.edtFilename->setText("home");
+    w.lbCaption->addItems({"Home", "About us"});
+    w.lbFilename->addItems({"home", "about_us"});
+    w.chkAutoFilename->setChecked(false);
+    w.chkLowercase->setChecked(false);
+    w.chkSaveGIF->setChecked(false);
+    w.rgGIFCompression->setItemIndex(0);
+    w.rgDithering->setItemIndex(4);
+    w.rgColorReduction->setItemIndex(6);
+    w.rgReductionBits->setItemIndex(0);
+    w.edtOutputDir->setText("/somewhere/else");
+    w.tbZoom->setValue(4);
+    w.pnlBackground->setColor(0x00ABCDEF);
+    w.setGeometry(40, 50, 700, 520);
+
+    TfrmMain& again = restart();
+    EXPECT_EQ(again.styleFromControls(), style);
+    EXPECT_EQ(again.edtCaption->text(), "Home");
+    EXPECT_EQ(again.edtFilename->text(), "home");
+    ASSERT_EQ(again.lbCaption->count(), 2);
+    EXPECT_EQ(again.lbCaption->item(1)->text(), "About us");
+    EXPECT_EQ(again.lbFilename->item(1)->text(), "about_us");
+    EXPECT_FALSE(again.chkAutoFilename->isChecked());
+    EXPECT_FALSE(again.chkLowercase->isChecked());
+    EXPECT_FALSE(again.chkLowercase->isEnabled());
+    EXPECT_FALSE(again.chkSaveGIF->isChecked());
+    EXPECT_EQ(again.rgGIFCompression->itemIndex(), 0);
+    EXPECT_EQ(again.rgDithering->itemIndex(), 4);
+    EXPECT_EQ(again.rgColorReduction->itemIndex(), 6);
+    EXPECT_EQ(again.rgReductionBits->itemIndex(), 0);
+    EXPECT_EQ(again.edtOutputDir->text(), "/somewhere/else");
+    EXPECT_EQ(again.tbZoom->value(), 4);
+    EXPECT_EQ(again.pb->zoom(), 4);
+    EXPECT_EQ(again.pnlBackground->color(), 0x00ABCDEFu);
+    EXPECT_EQ(again.pb->background(), 0x00ABCDEFu);
+    EXPECT_EQ(again.geometry().size(), QSize(700, 520));
+    EXPECT_EQ(again.geometry().topLeft(), QPoint(40, 50));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowSession, MaximizedWindowComesBackMaximizedOverItsNormalBounds)
+{
+    startShown().setGeometry(30, 30, 620, 470);
+    window->showMaximized();
+    restart().show();
+    EXPECT_TRUE(window->isMaximized());
+    window->showNormal();
+    EXPECT_EQ(window->geometry(), QRect(30, 30, 620, 470));
+}
+
+TEST_F(MainWindowSession, OutOfRangeValuesClampAndAreSavedClamped)
+{
+    writeText(
+        homeFile("Nimbrel.ini"),
+        "[Integers]\r\nButtonSizeWidth=500\r\nButtonSizeHeight=-5\r\ntbZoom=9\r\nrgColorReductionBits=6\r\n"
+        "FontAlign=7\r\nBMPAlign2=-1\r\n");
+    TfrmMain& w = start();
+    EXPECT_EQ(w.spnWidth->value(), 360);
+    EXPECT_EQ(w.spnHeight->value(), 0);
+    EXPECT_EQ(w.tbZoom->value(), 5);
+    EXPECT_EQ(w.rgReductionBits->itemIndex(), 5);
+    EXPECT_EQ(w.cbTextAlign->currentIndex(), -1);
+    EXPECT_EQ(w.cmbBMPAlign[1]->currentIndex(), -1);
+    window->close();
+    const std::string saved = readText(homeFile("Nimbrel.ini"));
+    for (const char* line : {"ButtonSizeWidth=360", "ButtonSizeHeight=0", "tbZoom=5",
+                             "rgColorReductionBits=5", "FontAlign=-1", "BMPAlign2=-1"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
+}
+
+TEST_F(MainWindowSession, BothSaveBoxesOffWarnsOnceAtStart)
+{
+    writeText(homeFile("Nimbrel.ini"), "[Booleans]\nchkSaveBMP=0\nchkSaveGIF=0\n");
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "You should choose at least one file type for saving!");
+    window->chkSaveGIF->setChecked(true);
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "checking a box again shows nothing";
+}
+
+TEST_F(MainWindowSession, FaceThatIsNotInstalledIsKeptAsAnExtraEntry)
+{
+    writeText(homeFile("Nimbrel.ini"), "[Strings]\nFontName=No Such Face 123\n");
+    TfrmMain& w = start();
+    EXPECT_EQ(w.fontName(), "No Such Face 123");
+    EXPECT_EQ(w.cbFont->findText("No Such Face 123"), w.cbFont->currentIndex());
+    restart();
+    EXPECT_EQ(window->fontName(), "No Such Face 123");
+}
+
+TEST_F(MainWindowSession, StoredFoldersAreKeptEvenWhenMissing)
+{
+    writeText(homeFile("Nimbrel.ini"), "[Strings]\nOutputDir=" + homeFolder() + "gone\nStyleDir=/x/y\n");
+    TfrmMain& w = start();
+    EXPECT_EQ(w.edtOutputDir->text().toStdString(), homeFolder() + "gone");
+    EXPECT_FALSE(fs::exists(homeFile("gone")));
+    EXPECT_FALSE(fs::exists(homeFile("Styles")));
+    EXPECT_TRUE(fs::is_directory(homeFile("Captions")));
+}
+
+TEST_F(MainWindowSession, ErrorsWhileCreatingAreShownAndTheWindowStillDraws)
+{
+    writeText(homeFile("Nimbrel.ini"), "[Booleans]\nchkFixedWidth=yes\n[Integers]\nButtonSizeHeight=12abc\n");
+    writeText(homeFile("Nimbrel_captions.ini"), "count=abc\r\ncaption0=Keep me\r\n");
+    TfrmMain& w = start();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0], "'yes' is not a valid boolean value");
+    EXPECT_EQ(dialogs.messages[1], "'abc' is not a valid integer value");
+    EXPECT_FALSE(w.loading());
+    w.show();
+    EXPECT_EQ(w.drawingCount(), 2);
+
+    // The damaged caption list is put aside before the session's lists replace it.
+    window->close();
+    EXPECT_NE(readText(homeFile("Nimbrel_captions.ini.unreadable")).find("Keep me"), std::string::npos);
+    EXPECT_EQ(readText(homeFile("Nimbrel_captions.ini")), "count=0\r\n");
+}
+
+TEST_F(MainWindowSession, ExitAndCloseBoxRunTheSameShutDownOnce)
+{
+    start().spnWidth->setValue(21);
+    window->cmExit->trigger();
+    EXPECT_TRUE(window->shutDownDone());
+    EXPECT_NE(readText(homeFile("Nimbrel.ini")).find("ButtonSizeWidth=21"), std::string::npos);
+    EXPECT_EQ(readText(homeFile("Nimbrel_captions.ini")), "count=0\r\n");
+
+    fs::remove(homeFile("Nimbrel.ini"));
+    window->close();  // a second close writes nothing more
+    EXPECT_FALSE(fs::exists(homeFile("Nimbrel.ini")));
+}
+
+TEST_F(MainWindowSession, SettingsFileThatCannotBeWrittenIsReportedAndTheCaptionListStillSaved)
+{
+    start().lbCaption->addItem("One");
+    window->lbFilename->addItem("one");
+    fs::create_directory(homeFile("Nimbrel.ini"));  // a folder where the file should go
+    window->close();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].rfind("Unable to write to", 0), 0u) << dialogs.messages[0];
+    EXPECT_NE(readText(homeFile("Nimbrel_captions.ini")).find("caption0=One"), std::string::npos);
+}
+
+TEST_F(MainWindowSession, MissingAutosavedListGivesUntitledAtTheNextStart)
+{
+    TfrmMain& w = start();
+    w.lbCaption->addItem("A");
+    w.lbFilename->addItem("a");
+    w.edtCaption->setText("A");
+    restart();
+    EXPECT_EQ(window->lbCaption->count(), 1);
+    EXPECT_EQ(window->edtCaption->text(), "A");
+    window->close();
+    window.reset();
+    fs::remove(homeFile("Nimbrel_captions.ini"));
+    start();
+    EXPECT_EQ(window->lbCaption->count(), 0);
+    EXPECT_EQ(window->edtCaption->text(), "untitled");
+    EXPECT_EQ(window->edtFilename->text(), "untitled");
+}
+
+}  // namespace
+}  // namespace nimbrel::test
