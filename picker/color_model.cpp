@@ -57,16 +57,8 @@ std::uint32_t HexToInt(const std::string& text)
     std::uint32_t result = 0;
     std::uint32_t weight = 1;
     for (std::size_t k = length; k-- > 0;) {
-        const char c = text[k];
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else
-            return 0;
+        const int digit = hexDigitValue(static_cast<unsigned char>(text[k]));
+        if (digit < 0) return 0;
         result += static_cast<std::uint32_t>(digit) * weight;
         weight *= 16;
     }

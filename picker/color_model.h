@@ -35,6 +35,15 @@ Color WebSafeColor(int r, int g, int b);
 
 // Six upper-case digits, red first: (255, 128, 0) -> "FF8000".
 std::string RGBToHexText(int r, int g, int b);
+// 0..15 for the digits 0-9, A-F and a-f; -1 for any other character.
+inline int hexDigitValue(char32_t c)
+{
+    if (c >= '0' && c <= '9') return static_cast<int>(c - '0');
+    if (c >= 'A' && c <= 'F') return static_cast<int>(c - 'A' + 10);
+    if (c >= 'a' && c <= 'f') return static_cast<int>(c - 'a' + 10);
+    return -1;
+}
+
 // The first 8 characters read as hexadecimal digits (either case); any other
 // character, or an empty text, gives 0.
 std::uint32_t HexToInt(const std::string& text);

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "output/error.h"
 #include "picker/color_panel.h"
@@ -88,6 +89,20 @@ PaintBox* makeSunkenPaintBox(QWidget* parent, const char* panelName, const char*
     return paintBox;
 }
 
+// Pressing any button applies the position and starts a drag; moves apply only
+// while the drag lasts, releasing ends it.
+void followDrags(PaintBox* box, bool* dragging, const std::function<void(QPoint)>& apply)
+{
+    box->onMouseDown = [dragging, apply](QPoint at) {
+        *dragging = true;
+        apply(at);
+    };
+    box->onMouseMove = [dragging, apply](QPoint at) {
+        if (*dragging) apply(at);
+    };
+    box->onMouseUp = [dragging] { *dragging = false; };
+}
+
 QPushButton* makeButton(QWidget* parent, const char* name, const char* text, QRect geometry)
 {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -139,26 +154,12 @@ void TfrmColorPicker::createControls()
     pbXY_ = makeSunkenPaintBox(this, "pnlXY", "pbXY", QRect(5, 5, 256, 256));
     pbXY_->setAccessibleName(QStringLiteral("Color field"));
     pbXY_->onPaint = [this](QPainter& p) { images_.paintField(p, mode_, values_); };
-    pbXY_->onMouseDown = [this](QPoint at) {
-        fieldDrag_ = true;
-        applyFieldPosition(at);
-    };
-    pbXY_->onMouseMove = [this](QPoint at) {
-        if (fieldDrag_) applyFieldPosition(at);
-    };
-    pbXY_->onMouseUp = [this] { fieldDrag_ = false; };
+    followDrags(pbXY_, &fieldDrag_, [this](QPoint at) { applyFieldPosition(at); });
 
     pbZ_ = makeSunkenPaintBox(this, "pnlZ", "pbZ", QRect(269, 5, 32, 256));
     pbZ_->setAccessibleName(QStringLiteral("Color strip"));
     pbZ_->onPaint = [this](QPainter& p) { images_.paintStrip(p, mode_, values_); };
-    pbZ_->onMouseDown = [this](QPoint at) {
-        stripDrag_ = true;
-        applyStripPosition(at);
-    };
-    pbZ_->onMouseMove = [this](QPoint at) {
-        if (stripDrag_) applyStripPosition(at);
-    };
-    pbZ_->onMouseUp = [this] { stripDrag_ = false; };
+    followDrags(pbZ_, &stripDrag_, [this](QPoint at) { applyStripPosition(at); });
 
     makeLabel(this, "Label4", QStringLiteral("Color"), 312, 4);
     pnlSelectedColor_ = new ColorPanel(this);

@@ -1,6 +1,7 @@
 #include "picker/custom_color_lines.h"
 
 #include "output/error.h"
+#include "picker/color_model.h"
 
 namespace nimbrel {
 
@@ -38,14 +39,7 @@ Color parseHexValue(const QString& value)
     unsigned long long n = 0;
     bool valid = !value.isEmpty();
     for (const QChar c : value) {
-        const char16_t u = c.unicode();
-        int digit = -1;
-        if (u >= '0' && u <= '9')
-            digit = u - '0';
-        else if (u >= 'A' && u <= 'F')
-            digit = u - 'A' + 10;
-        else if (u >= 'a' && u <= 'f')
-            digit = u - 'a' + 10;
+        const int digit = hexDigitValue(c.unicode());
         if (digit < 0 || (n = n * 16 + digit) > 0xFFFFFFFFull) {
             valid = false;
             break;

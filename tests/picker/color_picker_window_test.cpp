@@ -315,6 +315,15 @@ TEST_F(PickerWindowTest, ButtonsAndCloseBoxEndTheWindow)
     window->close();
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_FALSE(window->isVisible());
+
+    // Enter in a box chooses OK, Escape cancels.
+    window->show();
+    pressKey(spin("spnRed"), Qt::Key_Return);
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    pressKey(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(window->result(), QDialog::Rejected);
 }
 
 TEST_F(PickerWindowTest, SystemColoursAreResolved)
