@@ -205,7 +205,7 @@ int runBatch(const Options& o, Streams& streams)
         reportPlanProblems(style, request, captions, fileNames, report);
         if (!o.check && (request.saveBmp || request.saveGif)) makeOutputFolder(request.outputDir);
 
-        BatchRun run(style, request, !o.check, report);
+        BatchRun run(style, request, !o.check && (request.saveBmp || request.saveGif), report);
         createAllButtons({captions, fileNames}, run);
     } catch (const Error& e) {
         report.error(e.what());
