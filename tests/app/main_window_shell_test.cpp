@@ -1,0 +1,202 @@
+// The shell around the window: error guard, dialog helpers, menus, About, and the
+// program ending on a termination signal.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <stdexcept>
+#include <thread>
+
+#include "app/about_window.h"
+#include "app/error_guard.h"
+#include "output/error.h"
+#include "window_fixture.h"
+
+extern char** environ;
+
+namespace nimbrel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ErrorGuard, ShowsTheTextOfWhateverEndedTheHandler)
+{
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(guarded(dialogs, [] {}));
+    EXPECT_FALSE(guarded(dialogs, [] { throw Error("Bitmap image is not valid"); }));
+    EXPECT_FALSE(guarded(dialogs, [] { throw std::runtime_error("disk on fire"); }));
+    EXPECT_FALSE(guarded(dialogs, [] { throw 42; }));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Bitmap image is not valid", "disk on fire", "Unexpected error"}));
+}
+
+TEST(DialogHelpers, FiltersAndDefaultExtensions)
+{
+    EXPECT_EQ(qtFileFilter("Button Styles (*.ini)|*.ini|All Files (*.*)|*.*"),
+              "Button Styles (*.ini);;All Files (*)");
+    EXPECT_EQ(qtFileFilter("Text Files (*.txt)|*.txt"), "Text Files (*.txt)");
+    EXPECT_EQ(withDefaultExtension("/a/b/style", "ini"), "/a/b/style.ini");
+    EXPECT_EQ(withDefaultExtension("/a/b/style.txt", "ini"), "/a/b/style.txt");
+    EXPECT_EQ(withDefaultExtension("/a.d/style", "ini"), "/a.d/style.ini");
+    EXPECT_EQ(withDefaultExtension("/a/b/style", ""), "/a/b/style");
+}
+
+using MainWindowShell = WindowTest;
+
+TEST_F(MainWindowShell, MenusCarryTheirAccessKeysAndShortcuts)
+{
+    TfrmMain& w = start();
+    EXPECT_EQ(w.menuBar()->objectName(), "mmMain");
+    EXPECT_EQ(w.cmOpenbuttonstyle->text(), "&Open button style...");
+    EXPECT_EQ(w.cmOpenbuttonstyle->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(w.cmSavebuttonstyle->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(w.cmExit->text(), "E&xit");
+    EXPECT_EQ(w.cmExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(w.cmReadButtonCaptions->text(), "&Read button captions...");
+    EXPECT_EQ(w.cmWriteButtonCaptions->text(), "&Write button captions...");
+    EXPECT_FALSE(w.cmQuickHelp->isVisible());
+    EXPECT_EQ(w.cmQuickHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    w.cmQuickHelp->trigger();  // does nothing
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(w.About1->text(), "&About");
+}
+
+TEST_F(MainWindowShell, ControlsAreFoundByTheirNames)
+{
+    TfrmMain& w = start();
+    for (const char* name : {"pb",
+                             "pc",
+                             "Panel1",
+                             "btnDraw",
+                             "btnSave",
+                             "tabButton",
+                             "tabFont",
+                             "tabCaptions",
+                             "tabOutput",
+                             "tabView",
+                             "spnWidth",
+                             "spnHeight",
+                             "chkFixedWidth",
+                             "chkFixedHeight",
+                             "spn1",
+                             "spn4",
+                             "pnl0",
+                             "pnl4",
+                             "btn3D",
+                             "btnSwap",
+                             "gbBackground",
+                             "chkBMPBackground",
+                             "edtBMPFilename1",
+                             "chkBMPEnabled4",
+                             "cmbBMPAlign3",
+                             "cbFont",
+                             "cbFontStyle",
+                             "edtFontSize",
+                             "pnlFontColor",
+                             "chkUnderlined",
+                             "cbTextAlign",
+                             "cmbAntiAlias",
+                             "lblFont",
+                             "spnMinorX",
+                             "spnMinorY",
+                             "edtCaption",
+                             "edtFilename",
+                             "lbCaption",
+                             "lbFilename",
+                             "edtPrefix",
+                             "edtSuffix",
+                             "chkAutoFilename",
+                             "chkSpaceToUnderscore",
+                             "chkLowercase",
+                             "btnAddToList",
+                             "btnUpdate",
+                             "btnDelete",
+                             "btnClear",
+                             "btnStep",
+                             "btnAll",
+                             "edtOutputDir",
+                             "chkSaveBMP",
+                             "chkSaveGIF",
+                             "rgGIFCompression",
+                             "rgDithering",
+                             "rgColorReduction",
+                             "rgReductionBits",
+                             "tbZoom",
+                             "pnlBackground"})
+        EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
+}
+
+TEST(AboutWindow, ShowsNameAndVersionCentredOnItsOwner)
+{
+    ensureApplication();
+    QWidget owner;
+    owner.setGeometry(100, 100, 600, 500);
+    TfrmAbout about(&owner);
+    EXPECT_EQ(about.size(), QSize(274, 376));
+    EXPECT_EQ(about.windowTitle(), "About ...");
+    about.show();
+    EXPECT_EQ(about.lblName->text(), "Nimbrel v1.82");
+    EXPECT_TRUE(about.lblLink->font().bold());
+    about.close();
+}
+
+// The built program, run as a desktop would run it, ends by a termination signal.
+class ProgramProcess : public ::testing::TestWithParam<int> {};
+
+bool waitForExit(pid_t pid, int& status, std::chrono::seconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (::waitpid(pid, &status, WNOHANG) == pid) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+TEST_P(ProgramProcess, TerminationSignalSavesTheSettings)
+{
+    const std::string program = NIMBREL_TEST_BINARY_DIR "/../app/nimbrel";
+    if (!fs::exists(program)) GTEST_SKIP() << "program not built: " << program;
+    TempFolder home;
+    writeText(home.file("Nimbrel.ini"), "[Integers]\r\nButtonSizeWidth=500\r\n");
+
+    std::vector<std::string> env = {"NIMBREL_HOME=" + home.path().string(), "QT_QPA_PLATFORM=offscreen"};
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("NIMBREL_HOME=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0)
+            env.push_back(entry);
+    }
+    std::vector<char*> envp;
+    for (std::string& entry : env) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    std::string arg0 = program;
+    char* argv[] = {arg0.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()), 0);
+
+    // The default folders appear once the settings are loaded, after the signal handlers are in place.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!fs::exists(home.file("Output")) && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ::kill(pid, GetParam());
+    int status = 0;
+    if (!waitForExit(pid, status, std::chrono::seconds(20))) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+        FAIL() << "the program did not end";
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string settings = readText(home.file("Nimbrel.ini"));
+    EXPECT_NE(settings.find("ButtonSizeWidth=360"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("[frmMain]"), std::string::npos);
+    EXPECT_EQ(readText(home.file("Nimbrel_captions.ini")), "count=0\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(SigTermAndSigInt, ProgramProcess, ::testing::Values(SIGTERM, SIGINT));
+
+}  // namespace
+}  // namespace nimbrel::test

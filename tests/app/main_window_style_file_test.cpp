@@ -1,0 +1,112 @@
+// Opening and saving style files through the dialogs.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <filesystem>
+
+#include "app/main_window_color_panel.h"
+#include "app/settings_store.h"
+#include "window_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+using MainWindowStyleFiles = WindowTest;
+
+TEST_F(MainWindowStyleFiles, SaveWritesTheControlsAndRemembersTheFolder)
+{
+    TfrmMain& w = start();
+    std::filesystem::create_directory(homeFile("mine"));
+    const std::string name = homeFile("mine/blue.ini");
+    dialogs.fileNames.push_back(name);
+    w.cmSavebuttonstyle->trigger();
+
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+    const FileDialogOptions& asked = dialogs.fileDialogs[0];
+    EXPECT_EQ(asked.title, "Save Button Style");
+    EXPECT_EQ(asked.filter, "Button Styles (*.ini)|*.ini|All Files (*.*)|*.*");
+    EXPECT_EQ(asked.defaultExtension, "ini");
+    EXPECT_EQ(asked.initialFolder, homeFolder() + "Styles");
+    const std::string text = readText(name);
+    EXPECT_EQ(
+        text.rfind("width=16\r\nheight=32\r\nfixedWidth=False\r\nfixedHeight=True\r\ncolorBack=12615680\r\n",
+                   0),
+        0u);
+    EXPECT_EQ(w.ini().GetString("StyleDir"), homeFolder() + "mine/");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowStyleFiles, OpenRoundTripsEveryControlAndDrawsOnce)
+{
+    TfrmMain& w = startShown();
+    w.spnWidth->setValue(44);
+    w.chkFixedWidth->setChecked(true);
+    w.pnl0->setColor(0x000000FF);
+    w.setFontName("Liberation Sans");
+    w.cbTextAlign->setCurrentIndex(1);
+    w.edtBMPFilename[3]->setText("\"" + QString::fromStdString(homeFile("x.bmp")) + "\"");
+    w.cmbBMPAlign[3]->setCurrentIndex(6);
+    w.edtSuffix->setText("_on");
+    const TButtonStyle saved = w.styleFromControls();
+    const std::string name = homeFile("Styles/red.ini");
+    dialogs.fileNames.push_back(name);
+    w.cmSavebuttonstyle->trigger();
+
+    w.styleToControls(firstStartStyle());
+    const int before = w.drawingCount();
+    dialogs.fileNames.push_back(name);
+    w.cmOpenbuttonstyle->trigger();
+    EXPECT_EQ(w.styleFromControls(), saved);
+    EXPECT_EQ(w.edtBMPFilename[3]->text().toStdString(), homeFile("x.bmp")) << "quotes are gone";
+    EXPECT_EQ(w.drawingCount() - before, 1);
+    EXPECT_EQ(w.lblFont->text(), "Liberation Sans, 8 pt");
+    EXPECT_EQ(dialogs.fileDialogs.back().title, "Open Button Style");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowStyleFiles, BadFileLeavesTheControlsAsTheyWere)
+{
+    TfrmMain& w = start();
+    const std::string bad = homeFile("bad.ini");
+    writeText(bad, "width=20\r\nheight=abc\r\n");
+    const TButtonStyle before = w.styleFromControls();
+    dialogs.fileNames.push_back(bad);
+    w.cmOpenbuttonstyle->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "'abc' is not a valid integer value");
+    EXPECT_EQ(w.styleFromControls(), before);
+    EXPECT_EQ(w.ini().GetString("StyleDir"), homeFolder()) << "the folder is taken before reading";
+
+    dialogs.fileNames.push_back(homeFile("missing.ini"));
+    w.cmOpenbuttonstyle->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].rfind("Cannot open file", 0), 0u) << dialogs.messages[1];
+    EXPECT_EQ(w.styleFromControls(), before);
+}
+
+TEST_F(MainWindowStyleFiles, CancelChangesNothing)
+{
+    TfrmMain& w = start();
+    const std::string styleDir = w.ini().GetString("StyleDir");
+    dialogs.fileNames = {std::nullopt, std::nullopt};
+    w.cmOpenbuttonstyle->trigger();
+    w.cmSavebuttonstyle->trigger();
+    EXPECT_EQ(w.ini().GetString("StyleDir"), styleDir);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowStyleFiles, UnwritableFileIsReportedAndTheFolderStillTaken)
+{
+    TfrmMain& w = start();
+    const std::string name = homeFile("no/such/folder/s.ini");
+    dialogs.fileNames.push_back(name);
+    w.cmSavebuttonstyle->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "Error trying to write style to file " + name);
+    EXPECT_EQ(w.ini().GetString("StyleDir"), homeFolder() + "no/such/folder/");
+}
+
+}  // namespace
+}  // namespace nimbrel::test
