@@ -38,38 +38,31 @@ int TFastColorLookup::search(int red, int green, int blue) const
     return best;
 }
 
-int TFastColorLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+LookupResult TFastColorLookup::Lookup(int red, int green, int blue)
 {
     std::uint16_t& cell = cache_[cellOf(red, green, blue)];
     if (cell == kEmpty) cell = static_cast<std::uint16_t>(search(red, green, blue));
-    chosen = palette_[cell];
-    return cell;
+    return {cell, palette_[cell]};
 }
 
-int TNetscapeColorLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+LookupResult TNetscapeColorLookup::Lookup(int red, int green, int blue)
 {
     const int r = (red + 3) / 51;
     const int g = (green + 3) / 51;
     const int b = (blue + 3) / 51;
-    chosen = {std::uint8_t(51 * r), std::uint8_t(51 * g), std::uint8_t(51 * b)};
-    return 36 * r + 6 * g + b;
+    return {36 * r + 6 * g + b, {std::uint8_t(51 * r), std::uint8_t(51 * g), std::uint8_t(51 * b)}};
 }
 
-int TGrayScaleLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+LookupResult TGrayScaleLookup::Lookup(int red, int green, int blue)
 {
     const int y = (77 * red + 150 * green + 29 * blue) / 256;
-    chosen = {std::uint8_t(y), std::uint8_t(y), std::uint8_t(y)};
-    return y;
+    return {y, {std::uint8_t(y), std::uint8_t(y), std::uint8_t(y)}};
 }
 
-int TMonochromeLookup::Lookup(int red, int green, int blue, Rgb& chosen)
+LookupResult TMonochromeLookup::Lookup(int red, int green, int blue)
 {
-    if (77 * red + 150 * green + 29 * blue > 32512) {
-        chosen = {255, 255, 255};
-        return 1;
-    }
-    chosen = {0, 0, 0};
-    return 0;
+    if (77 * red + 150 * green + 29 * blue > 32512) return {1, {255, 255, 255}};
+    return {0, {0, 0, 0}};
 }
 
 }  // namespace nimbrel

@@ -8,6 +8,13 @@
 
 namespace nimbrel {
 
+// A palette index and the palette colour it stands for. Small enough to come
+// back in registers, which matters once per pixel.
+struct LookupResult {
+    int index;
+    Rgb color;
+};
+
 class TColorLookup {
 public:
     explicit TColorLookup(int colorCount) : colorCount_(colorCount) {}
@@ -16,8 +23,8 @@ public:
     TColorLookup& operator=(const TColorLookup&) = delete;
 
     int colorCount() const { return colorCount_; }
-    // Channels are 0 to 255. Returns an index below colorCount().
-    virtual int Lookup(int red, int green, int blue, Rgb& chosen) = 0;
+    // Channels are 0 to 255. The index is below colorCount().
+    virtual LookupResult Lookup(int red, int green, int blue) = 0;
 
 private:
     int colorCount_;
@@ -30,7 +37,7 @@ private:
 class TFastColorLookup : public TColorLookup {
 public:
     explicit TFastColorLookup(const Palette& palette);
-    int Lookup(int red, int green, int blue, Rgb& chosen) override;
+    LookupResult Lookup(int red, int green, int blue) override;
 
     static int cellOf(int red, int green, int blue)
     {
@@ -53,21 +60,21 @@ private:
 class TNetscapeColorLookup : public TColorLookup {
 public:
     TNetscapeColorLookup() : TColorLookup(216) {}
-    int Lookup(int red, int green, int blue, Rgb& chosen) override;
+    LookupResult Lookup(int red, int green, int blue) override;
 };
 
 // 256 greys by the weighted luminance (77 R + 150 G + 29 B) div 256.
 class TGrayScaleLookup : public TColorLookup {
 public:
     TGrayScaleLookup() : TColorLookup(256) {}
-    int Lookup(int red, int green, int blue, Rgb& chosen) override;
+    LookupResult Lookup(int red, int green, int blue) override;
 };
 
 // Black or white: white when the weighted luminance is above 127 x 256.
 class TMonochromeLookup : public TColorLookup {
 public:
     TMonochromeLookup() : TColorLookup(2) {}
-    int Lookup(int red, int green, int blue, Rgb& chosen) override;
+    LookupResult Lookup(int red, int green, int blue) override;
 };
 
 }  // namespace nimbrel

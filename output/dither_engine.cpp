@@ -4,8 +4,7 @@ namespace nimbrel {
 
 int TDitherEngine::Dither(int red, int green, int blue)
 {
-    Rgb chosen;
-    const int index = lookup_.Lookup(red, green, blue, chosen);
+    const int index = lookup_.Lookup(red, green, blue).index;
     column_ += direction_;
     return index;
 }

@@ -31,6 +31,10 @@ protected:
         return v < 0 ? 0 : (v > 255 ? 255 : v);
     }
 
+    // Error engines keep the three channels in four lanes (the fourth stays
+    // zero), which the compiler turns into one vector operation per step.
+    static constexpr int kLanes = 4;
+
     int direction_ = 1;
     int column_ = 0;
     int width_;

@@ -62,29 +62,28 @@ TErrorDiffusionDitherer::TErrorDiffusionDitherer(int width, TColorLookup& lookup
         rowCount = std::max(rowCount, tap.row + 1);
         margin_ = std::max(margin_, std::abs(tap.ahead));
     }
-    rows_.assign(rowCount, std::vector<int>(static_cast<std::size_t>(width + 2 * margin_) * 3, 0));
+    rows_.assign(rowCount, std::vector<int>(static_cast<std::size_t>(width + 2 * margin_) * kLanes, 0));
 }
 
 int TErrorDiffusionDitherer::Dither(int red, int green, int blue)
 {
     const int d = direction_;
     const int cell = column_ + margin_;
-    const int* gathered = &rows_[0][static_cast<std::size_t>(cell) * 3];
-    const int source[3] = {red, green, blue};
-    int corrected[3];
-    for (int c = 0; c < 3; ++c) corrected[c] = correct(source[c], gathered[c], kernel_.divisor);
-
-    Rgb chosen;
-    const int index = lookup_.Lookup(corrected[0], corrected[1], corrected[2], chosen);
-    const int error[3] = {corrected[0] - chosen.r, corrected[1] - chosen.g, corrected[2] - chosen.b};
+    const int* gathered = &rows_[0][static_cast<std::size_t>(cell) * kLanes];
+    const int divisor = kernel_.divisor;
+    const int r = correct(red, gathered[0], divisor);
+    const int g = correct(green, gathered[1], divisor);
+    const int b = correct(blue, gathered[2], divisor);
+    const LookupResult chosen = lookup_.Lookup(r, g, b);
+    const int error[kLanes] = {r - chosen.color.r, g - chosen.color.g, b - chosen.color.b, 0};
     if (error[0] | error[1] | error[2]) {
         for (const KernelTap& tap : kernel_.taps) {
-            int* target = &rows_[tap.row][static_cast<std::size_t>(cell + tap.ahead * d) * 3];
-            for (int c = 0; c < 3; ++c) target[c] += tap.weight * error[c];
+            int* target = &rows_[tap.row][static_cast<std::size_t>(cell + tap.ahead * d) * kLanes];
+            for (int c = 0; c < kLanes; ++c) target[c] += tap.weight * error[c];
         }
     }
     column_ += d;
-    return index;
+    return chosen.index;
 }
 
 void TErrorDiffusionDitherer::NextLine()

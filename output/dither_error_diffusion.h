@@ -36,7 +36,7 @@ private:
     const DiffusionKernel& kernel_;
     int margin_ = 0;
     // rows_[0] is the current image row, rows_[1] the next, and so on. Cell x +
-    // margin of a row belongs to column x; channels are interleaved by three.
+    // margin of a row belongs to column x; channels are interleaved in lanes.
     std::vector<std::vector<int>> rows_;
 };
 

@@ -3,39 +3,31 @@
 namespace nimbrel {
 
 TFloydSteinbergDitherer::TFloydSteinbergDitherer(int width, TColorLookup& lookup)
-    : TDitherEngine(width, lookup), errors_(static_cast<std::size_t>(width + 2) * 3, 0)
+    : TDitherEngine(width, lookup), errors_(static_cast<std::size_t>(width + 2) * kLanes, 0)
 {
 }
 
 int TFloydSteinbergDitherer::Dither(int red, int green, int blue)
 {
     const int d = direction_;
-    int* here = &errors_[static_cast<std::size_t>(position_ + d) * 3];
-    const int source[3] = {red, green, blue};
-    int corrected[3];
-    for (int c = 0; c < 3; ++c) corrected[c] = correct(source[c], ahead_[c] + here[c], 16);
-
-    Rgb chosen;
-    const int index = lookup_.Lookup(corrected[0], corrected[1], corrected[2], chosen);
-    const int picked[3] = {chosen.r, chosen.g, chosen.b};
-
-    int* behind = &errors_[static_cast<std::size_t>(position_) * 3];
-    for (int c = 0; c < 3; ++c) {
-        const int e = corrected[c] - picked[c];
-        behind[c] = belowPrevious_[c] + 3 * e;
-        belowPrevious_[c] = below_[c] + 5 * e;
-        below_[c] = e;
-        ahead_[c] = 7 * e;
-    }
+    const int* here = &errors_[static_cast<std::size_t>(position_ + d) * kLanes];
+    const int r = correct(red, ahead_[0] + here[0], 16);
+    const int g = correct(green, ahead_[1] + here[1], 16);
+    const int b = correct(blue, ahead_[2] + here[2], 16);
+    const LookupResult chosen = lookup_.Lookup(r, g, b);
+    int* behind = &errors_[static_cast<std::size_t>(position_) * kLanes];
+    spread(behind, 0, r - chosen.color.r);
+    spread(behind, 1, g - chosen.color.g);
+    spread(behind, 2, b - chosen.color.b);
     position_ += d;
     column_ += d;
-    return index;
+    return chosen.index;
 }
 
 void TFloydSteinbergDitherer::NextLine()
 {
-    int* last = &errors_[static_cast<std::size_t>(position_) * 3];
-    for (int c = 0; c < 3; ++c) {
+    int* last = &errors_[static_cast<std::size_t>(position_) * kLanes];
+    for (int c = 0; c < kLanes; ++c) {
         last[c] = belowPrevious_[c];
         ahead_[c] = below_[c] = belowPrevious_[c] = 0;
     }

@@ -17,12 +17,20 @@ public:
     void NextLine() override;
 
 private:
+    void spread(int* behind, int c, int e)
+    {
+        behind[c] = belowPrevious_[c] + 3 * e;
+        belowPrevious_[c] = below_[c] + 5 * e;
+        below_[c] = e;
+        ahead_[c] = 7 * e;
+    }
+
     // Cell k of a channel's row belongs to column k - 1; cells 0 and W + 1 are
-    // margins. Channels are interleaved: cell k of channel c is errors_[3k + c].
+    // margins. Channels are interleaved: cell k of channel c is errors_[4k + c].
     std::vector<int> errors_;
-    std::array<int, 3> ahead_{};
-    std::array<int, 3> below_{};
-    std::array<int, 3> belowPrevious_{};
+    std::array<int, kLanes> ahead_{};
+    std::array<int, kLanes> below_{};
+    std::array<int, kLanes> belowPrevious_{};
     int position_ = 0;
 };
 

@@ -18,10 +18,9 @@ using namespace gif_test;
 
 int lookup(TColorLookup& l, int r, int g, int b, Rgb* chosen = nullptr)
 {
-    Rgb c;
-    const int index = l.Lookup(r, g, b, c);
-    if (chosen) *chosen = c;
-    return index;
+    const LookupResult result = l.Lookup(r, g, b);
+    if (chosen) *chosen = result.color;
+    return result.index;
 }
 
 TEST(ColorLookup, FixedFormulaLookupsPickTheDescribedIndexes)
@@ -159,12 +158,12 @@ TEST(ColorReduction, OptimalWithSystemColorsKeepsTheStaticColoursInPlace)
 class ScriptedLookup : public TColorLookup {
 public:
     ScriptedLookup() : TColorLookup(256) {}
-    int Lookup(int red, int green, int blue, Rgb& chosen) override
+    LookupResult Lookup(int red, int green, int blue) override
     {
         asked.push_back(red);
-        chosen = {std::uint8_t(red - nextError), std::uint8_t(green - nextError),
-                  std::uint8_t(blue - nextError)};
-        return 0;
+        return {
+            0,
+            {std::uint8_t(red - nextError), std::uint8_t(green - nextError), std::uint8_t(blue - nextError)}};
     }
     int nextError = 0;
     std::vector<int> asked;
@@ -253,11 +252,10 @@ TEST(Dithering, ClampsBeforeTakingTheError)
     class Black : public TColorLookup {
     public:
         Black() : TColorLookup(1) {}
-        int Lookup(int red, int, int, Rgb& chosen) override
+        LookupResult Lookup(int red, int, int) override
         {
             asked.push_back(red);
-            chosen = {0, 0, 0};
-            return 0;
+            return {0, {0, 0, 0}};
         }
         std::vector<int> asked;
     } black;
