@@ -328,9 +328,11 @@ TEST_F(PickerWindowTest, ButtonsAndCloseBoxEndTheWindow)
 
 TEST_F(PickerWindowTest, SystemColoursAreResolved)
 {
+    const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
     window->SetColor(0xFF00000F);
-    EXPECT_EQ(window->currentColor(), paletteSystemColor(15));
-    EXPECT_EQ(window->currentColor() >> 24, 0u);
+    EXPECT_EQ(window->currentColor(), makeColor(face.red(), face.green(), face.blue()));
+    EXPECT_EQ(resolveSystemColor(0xFF0000FF), 0u);  // no such system colour
+    EXPECT_EQ(resolveSystemColor(0x00C08000), 0x00C08000u);
 }
 
 TEST(PickerWindowBuffer, FailedSetUpLeavesNoWindow)
