@@ -1,5 +1,6 @@
 #include "picker/color_panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,6 +52,34 @@ void ColorPanel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+void ColorPanel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Space:
+            event->accept();
+            emit keyPressed(event->key());
+            return;
+        default:
+            QFrame::keyPressEvent(event);
+    }
+}
+
+void ColorPanel::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    if (parentWidget()) parentWidget()->update();
+}
+
+void ColorPanel::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    if (parentWidget()) parentWidget()->update();
 }
 
 }  // namespace nimbrel

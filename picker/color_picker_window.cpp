@@ -231,6 +231,11 @@ void TfrmColorPicker::createSwatches()
                             top + kSwatchPitch * (index / kSwatchesPerRow), kSwatchSize, kSwatchSize);
         swatch->setColor(color);
         connect(swatch, &ColorPanel::clicked, this, [this, tag] { SwatchClick(tag); });
+        connect(swatch, &ColorPanel::keyPressed, this, [this, tag](int key) { swatchKey(tag, key); });
+        swatch->setAccessibleName(
+            QStringLiteral("%1 color %2")
+                .arg(tag < kCustomTagBase ? QStringLiteral("Basic") : QStringLiteral("Custom"))
+                .arg(index + 1));
         return swatch;
     };
     for (int k = 0; k < kBasicCount; ++k) basicSwatches_.push_back(make(k, k, kBasicTop, basicColor(k)));
@@ -240,6 +245,7 @@ void TfrmColorPicker::createSwatches()
         connect(swatch, &ColorPanel::pressed, this, [this, tag] { SwatchMouseDown(tag); });
         customSwatches_.push_back(swatch);
     }
+    updateSwatchFocus();
 }
 
 void TfrmColorPicker::SetColor(Color color)
@@ -406,7 +412,39 @@ void TfrmColorPicker::selectSwatch(int tag)
         selectedCustom_ = tag - kCustomTagBase;
     else
         selectedBasic_ = tag;
+    updateSwatchFocus();
     update();
+}
+
+void TfrmColorPicker::updateSwatchFocus()
+{
+    for (const auto* group : {&basicSwatches_, &customSwatches_}) {
+        const int selected = group == &basicSwatches_ ? selectedBasic_ : selectedCustom_;
+        const bool groupHasFocus =
+            std::any_of(group->begin(), group->end(), [](const ColorPanel* p) { return p->hasFocus(); });
+        for (int k = 0; k < static_cast<int>(group->size()); ++k)
+            (*group)[k]->setFocusPolicy(k == selected ? Qt::StrongFocus : Qt::NoFocus);
+        if (groupHasFocus) (*group)[selected]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TfrmColorPicker::swatchKey(int tag, int key)
+{
+    if (key == Qt::Key_Space) {
+        SwatchClick(tag);
+        return;
+    }
+    const bool custom = tag >= kCustomTagBase;
+    const int count = custom ? kCustomCount : kBasicCount;
+    const int index = custom ? tag - kCustomTagBase : tag;
+    int column = index % kSwatchesPerRow;
+    int row = index / kSwatchesPerRow;
+    column += key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0;
+    row += key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+    column = std::clamp(column, 0, kSwatchesPerRow - 1);
+    row = std::clamp(row, 0, count / kSwatchesPerRow - 1);
+    // Moving only selects, as a right click does on a custom swatch; Space takes the colour.
+    selectSwatch((custom ? kCustomTagBase : 0) + row * kSwatchesPerRow + column);
 }
 
 QRect TfrmColorPicker::selectionFrameRect(bool custom, int index)
@@ -430,10 +468,16 @@ void TfrmColorPicker::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     if (basicSwatches_.empty()) return;
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 0, Qt::DotLine));
-    // The outline runs along the square's outermost pixels.
-    painter.drawRect(selectionFrameRect(true, selectedCustom_).adjusted(0, 0, -1, -1));
-    painter.drawRect(selectionFrameRect(false, selectedBasic_).adjusted(0, 0, -1, -1));
+    // The outline runs along the square's outermost pixels; the group that has the
+    // keyboard focus shows its frame solid.
+    auto frame = [&](bool custom, int index) {
+        const ColorPanel* swatch = (custom ? customSwatches_ : basicSwatches_)[index];
+        painter.setPen(
+            QPen(palette().color(QPalette::WindowText), 0, swatch->hasFocus() ? Qt::SolidLine : Qt::DotLine));
+        painter.drawRect(selectionFrameRect(custom, index).adjusted(0, 0, -1, -1));
+    };
+    frame(true, selectedCustom_);
+    frame(false, selectedBasic_);
 }
 
 }  // namespace nimbrel

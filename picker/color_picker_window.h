@@ -79,6 +79,9 @@ private:
     void SwatchClick(int tag);
     void SwatchMouseDown(int tag);
     void selectSwatch(int tag);
+    void swatchKey(int tag, int key);
+    // Only the selected swatch of each group is a Tab stop; arrows move within the group.
+    void updateSwatchFocus();
 
     Color current_ = 0;
     PickerValues values_;

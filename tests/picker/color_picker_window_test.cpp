@@ -267,6 +267,24 @@ TEST_F(PickerWindowTest, SwatchClicksAndSelectionFrames)
     EXPECT_GT(marked, 5);
 }
 
+TEST_F(PickerWindowTest, SwatchesByKeyboard)
+{
+    showWith(makeColor(1, 2, 3), cm_Hue);
+    EXPECT_EQ(swatch(0)->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(swatch(1)->focusPolicy(), Qt::NoFocus);
+    pressKey(swatch(0), Qt::Key_Right);
+    pressKey(swatch(1), Qt::Key_Down);
+    EXPECT_EQ(window->selectedBasicIndex(), 9);
+    EXPECT_EQ(window->currentColor(), makeColor(1, 2, 3));  // moving only selects
+    EXPECT_EQ(swatch(9)->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(swatch(0)->focusPolicy(), Qt::NoFocus);
+    pressKey(swatch(9), Qt::Key_Space);
+    EXPECT_EQ(window->currentColor(), makeColor(0xFF, 0xFF, 0x00));
+    pressKey(swatch(1000), Qt::Key_Up);  // the edges hold
+    pressKey(swatch(1000), Qt::Key_Left);
+    EXPECT_EQ(window->selectedCustomIndex(), 0);
+}
+
 TEST_F(PickerWindowTest, DefineCustomColourFillsInOrderAndWraps)
 {
     showWith(0, cm_Hue);
