@@ -8,17 +8,19 @@ namespace nimbrel {
 TFastColorLookup::TFastColorLookup(const Palette& palette)
     : TColorLookup(static_cast<int>(palette.size() < 256 ? palette.size() : 256)),
       palette_(palette.begin(), palette.begin() + colorCount()),
-      cache_(32768, kEmpty)
+      cells_(new std::uint8_t[32768]),
+      filled_(32768 / 64, 0)
 {
     for (int i = 0; i < colorCount(); ++i) {
+        packed_[i] = makeColor(palette_[i].r, palette_[i].g, palette_[i].b);
         reds_[i] = palette_[i].r;
         greens_[i] = palette_[i].g;
         blues_[i] = palette_[i].b;
     }
     // Each palette colour owns its own cell; the lowest index wins a shared cell.
     for (int i = 0; i < colorCount(); ++i) {
-        std::uint16_t& cell = cache_[cellOf(palette_[i].r, palette_[i].g, palette_[i].b)];
-        if (cell == kEmpty) cell = static_cast<std::uint16_t>(i);
+        const int cell = cellOf(palette_[i].r, palette_[i].g, palette_[i].b);
+        if (!filled(cell)) fill(cell, i);
     }
 }
 
@@ -40,9 +42,10 @@ int TFastColorLookup::search(int red, int green, int blue) const
 
 LookupResult TFastColorLookup::Lookup(int red, int green, int blue)
 {
-    std::uint16_t& cell = cache_[cellOf(red, green, blue)];
-    if (cell == kEmpty) cell = static_cast<std::uint16_t>(search(red, green, blue));
-    return {cell, palette_[cell]};
+    const int cell = cellOf(red, green, blue);
+    if (!filled(cell)) fill(cell, search(red, green, blue));
+    const int index = cells_[cell];
+    return {index, packed_[index]};
 }
 
 LookupResult TNetscapeColorLookup::Lookup(int red, int green, int blue)
@@ -50,19 +53,19 @@ LookupResult TNetscapeColorLookup::Lookup(int red, int green, int blue)
     const int r = (red + 3) / 51;
     const int g = (green + 3) / 51;
     const int b = (blue + 3) / 51;
-    return {36 * r + 6 * g + b, {std::uint8_t(51 * r), std::uint8_t(51 * g), std::uint8_t(51 * b)}};
+    return {36 * r + 6 * g + b, makeColor(51 * r, 51 * g, 51 * b)};
 }
 
 LookupResult TGrayScaleLookup::Lookup(int red, int green, int blue)
 {
     const int y = (77 * red + 150 * green + 29 * blue) / 256;
-    return {y, {std::uint8_t(y), std::uint8_t(y), std::uint8_t(y)}};
+    return {y, makeColor(y, y, y)};
 }
 
 LookupResult TMonochromeLookup::Lookup(int red, int green, int blue)
 {
-    if (77 * red + 150 * green + 29 * blue > 32512) return {1, {255, 255, 255}};
-    return {0, {0, 0, 0}};
+    if (77 * red + 150 * green + 29 * blue > 32512) return {1, makeColor(255, 255, 255)};
+    return {0, makeColor(0, 0, 0)};
 }
 
 }  // namespace nimbrel

@@ -2,17 +2,19 @@
 // Colour lookups: map a 24-bit colour to a palette index and hand back the
 // palette colour chosen, which the error-diffusion engines need.
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "output/color.h"
 #include "output/palettes.h"
 
 namespace nimbrel {
 
-// A palette index and the palette colour it stands for. Small enough to come
-// back in registers, which matters once per pixel.
+// A palette index and the palette colour it stands for (0x00BBGGRR). Two
+// plain 32-bit values come back in one register, which matters once per pixel.
 struct LookupResult {
     int index;
-    Rgb color;
+    Color color;
 };
 
 class TColorLookup {
@@ -47,9 +49,19 @@ public:
 private:
     int search(int red, int green, int blue) const;
 
-    static constexpr std::uint16_t kEmpty = 0xFFFF;
+    bool filled(int cell) const { return (filled_[cell >> 6] >> (cell & 63)) & 1; }
+    void fill(int cell, int index)
+    {
+        cells_[cell] = static_cast<std::uint8_t>(index);
+        filled_[cell >> 6] |= std::uint64_t(1) << (cell & 63);
+    }
+
     Palette palette_;
-    std::vector<std::uint16_t> cache_;
+    // The cache of 32768 cells: an index byte per cell and a bit that says the
+    // cell holds one, so that a new lookup clears 4 KB instead of 64 KB.
+    std::unique_ptr<std::uint8_t[]> cells_;
+    std::vector<std::uint64_t> filled_;
+    Color packed_[256] = {};
     // The palette by channel, for the search.
     std::int32_t reds_[256] = {};
     std::int32_t greens_[256] = {};

@@ -75,7 +75,8 @@ int TErrorDiffusionDitherer::Dither(int red, int green, int blue)
     const int g = correct(green, gathered[1], divisor);
     const int b = correct(blue, gathered[2], divisor);
     const LookupResult chosen = lookup_.Lookup(r, g, b);
-    const int error[kLanes] = {r - chosen.color.r, g - chosen.color.g, b - chosen.color.b, 0};
+    const int error[kLanes] = {r - redOf(chosen.color), g - greenOf(chosen.color), b - blueOf(chosen.color),
+                               0};
     if (error[0] | error[1] | error[2]) {
         for (const KernelTap& tap : kernel_.taps) {
             int* target = &rows_[tap.row][static_cast<std::size_t>(cell + tap.ahead * d) * kLanes];

@@ -16,9 +16,9 @@ int TFloydSteinbergDitherer::Dither(int red, int green, int blue)
     const int b = correct(blue, ahead_[2] + here[2], 16);
     const LookupResult chosen = lookup_.Lookup(r, g, b);
     int* behind = &errors_[static_cast<std::size_t>(position_) * kLanes];
-    spread(behind, 0, r - chosen.color.r);
-    spread(behind, 1, g - chosen.color.g);
-    spread(behind, 2, b - chosen.color.b);
+    spread(behind, 0, r - redOf(chosen.color));
+    spread(behind, 1, g - greenOf(chosen.color));
+    spread(behind, 2, b - blueOf(chosen.color));
     position_ += d;
     column_ += d;
     return chosen.index;

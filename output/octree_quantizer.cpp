@@ -94,6 +94,16 @@ void TColorQuantizer::ProcessImage(const Bgr24View& image)
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* p = image.row(y);
         for (int x = 0; x < image.width; ++x, p += 3) {
+            // A pixel like the one before lands in the same leaf.
+            const std::uint32_t color = static_cast<std::uint32_t>(p[2] | (p[1] << 8) | (p[0] << 16));
+            if (color == lastColor_ && lastLeaf_ >= 0) {
+                TOctreeNode& leaf = nodes_[lastLeaf_];
+                ++leaf.pixelCount;
+                leaf.redSum += p[2];
+                leaf.greenSum += p[1];
+                leaf.blueSum += p[0];
+                continue;
+            }
             AddColor(p[2], p[1], p[0]);
             while (leafCount_ > maxColors_ && ReduceTree()) {
             }

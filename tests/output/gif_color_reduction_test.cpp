@@ -19,7 +19,7 @@ using namespace gif_test;
 int lookup(TColorLookup& l, int r, int g, int b, Rgb* chosen = nullptr)
 {
     const LookupResult result = l.Lookup(r, g, b);
-    if (chosen) *chosen = result.color;
+    if (chosen) *chosen = {redOf(result.color), greenOf(result.color), blueOf(result.color)};
     return result.index;
 }
 
@@ -161,9 +161,7 @@ public:
     LookupResult Lookup(int red, int green, int blue) override
     {
         asked.push_back(red);
-        return {
-            0,
-            {std::uint8_t(red - nextError), std::uint8_t(green - nextError), std::uint8_t(blue - nextError)}};
+        return {0, makeColor(red - nextError, green - nextError, blue - nextError)};
     }
     int nextError = 0;
     std::vector<int> asked;
@@ -255,7 +253,7 @@ TEST(Dithering, ClampsBeforeTakingTheError)
         LookupResult Lookup(int red, int, int) override
         {
             asked.push_back(red);
-            return {0, {0, 0, 0}};
+            return {0, makeColor(0, 0, 0)};
         }
         std::vector<int> asked;
     } black;
