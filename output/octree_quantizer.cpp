@@ -37,8 +37,9 @@ void TColorQuantizer::freeNode(std::int32_t node)
 void TColorQuantizer::AddColor(int red, int green, int blue)
 {
     const std::uint32_t color = static_cast<std::uint32_t>(red | (green << 8) | (blue << 16));
-    std::int32_t node = lastLeaf_;
-    if (color != lastColor_ || node < 0) {
+    CachedLeaf& cached = recent_[cacheSlot(color)];
+    std::int32_t node = cached.leaf;
+    if (cached.color != color) {
         if (root_ < 0) root_ = newNode(0);
         node = root_;
         for (int level = 0; !nodes_[node].leaf; ++level) {
@@ -52,8 +53,7 @@ void TColorQuantizer::AddColor(int red, int green, int blue)
             }
             node = next;
         }
-        lastColor_ = color;
-        lastLeaf_ = node;
+        cached = {color, node};
     }
     TOctreeNode& leaf = nodes_[node];
     ++leaf.pixelCount;
@@ -85,7 +85,7 @@ bool TColorQuantizer::ReduceTree()
     }
     node.leaf = true;
     leafCount_ -= children - 1;
-    lastLeaf_ = -1;
+    recent_.fill(CachedLeaf());
     return true;
 }
 
@@ -94,10 +94,10 @@ void TColorQuantizer::ProcessImage(const Bgr24View& image)
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* p = image.row(y);
         for (int x = 0; x < image.width; ++x, p += 3) {
-            // A pixel like the one before lands in the same leaf.
             const std::uint32_t color = static_cast<std::uint32_t>(p[2] | (p[1] << 8) | (p[0] << 16));
-            if (color == lastColor_ && lastLeaf_ >= 0) {
-                TOctreeNode& leaf = nodes_[lastLeaf_];
+            const CachedLeaf& cached = recent_[cacheSlot(color)];
+            if (cached.color == color) {
+                TOctreeNode& leaf = nodes_[cached.leaf];
                 ++leaf.pixelCount;
                 leaf.redSum += p[2];
                 leaf.greenSum += p[1];

@@ -48,9 +48,18 @@ private:
     std::vector<TOctreeNode> nodes_;
     std::vector<std::int32_t> freeNodes_;
     std::array<std::int32_t, 8> reducible_{-1, -1, -1, -1, -1, -1, -1, -1};
-    // Last colour added and the leaf it reached; valid until the next fold.
-    std::uint32_t lastColor_ = 0xFFFFFFFF;
-    std::int32_t lastLeaf_ = -1;
+    // A few recent colours and the leaves they reached, so that most pixels of
+    // a button skip the walk down the tree. A fold frees nodes and empties it.
+    struct CachedLeaf {
+        std::uint32_t color = 0xFFFFFFFF;  // no pixel colour has a top byte
+        std::int32_t leaf = -1;
+    };
+    static constexpr int kCacheBits = 4;
+    static int cacheSlot(std::uint32_t color)
+    {
+        return static_cast<int>((color * 2654435761u) >> (32 - kCacheBits));
+    }
+    std::array<CachedLeaf, 1 << kCacheBits> recent_{};
 };
 
 }  // namespace nimbrel
