@@ -1,0 +1,28 @@
+// Build helper: turns the button nimbrel-batch drew for the icon into the PNG
+// that desktops want. Not installed.
+#include <QImage>
+#include <iostream>
+
+#include "output/bmp_reader.h"
+#include "output/error.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: nimbrel_bmp_to_png IN.bmp OUT.png\n";
+        return 2;
+    }
+    try {
+        const nimbrel::Bgr24Image bmp = nimbrel::loadBmpFile(argv[1]);
+        const QImage image(bmp.row(0), bmp.width(), bmp.height(), static_cast<qsizetype>(bmp.stride()),
+                           QImage::Format_BGR888);
+        if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+            std::cerr << "nimbrel_bmp_to_png: cannot write " << argv[2] << '\n';
+            return 1;
+        }
+    } catch (const nimbrel::Error& e) {
+        std::cerr << "nimbrel_bmp_to_png: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
