@@ -170,8 +170,12 @@ void TRLEEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
     outBumpStart_ = clearCode_ - 1;
     outClearStart_ = initialBits_ <= 3 ? 9 : clearCode_ - 2;
     maxCodes_ = 4095 - firstFreeCode_;
-    for (int c = 0; c < kCostTableSize; ++c)
-        smallCosts_[c] = static_cast<std::int16_t>(rleTriangleCost(c, maxCodes_));
+    // Below one table fill (thousands of codes), a run of c pixels costs the
+    // smallest n with n(n + 1) / 2 at least c.
+    for (int c = 0, n = 0; c < kCostTableSize; ++c) {
+        while (n * (n + 1) / 2 < c) ++n;
+        smallCosts_[c] = static_cast<std::int16_t>(n);
+    }
     clear();
     runPixel_ = -1;
     if (count == 0) return;
@@ -193,6 +197,9 @@ void TRLEEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
         const std::size_t length = i - runStart;
         if (length == 1) {
             sendCode(runPixel_);
+        } else if (length <= 4 && !clearPending_ && (tableMax_ < 2 || tablePixel_ != runPixel_)) {
+            // What flushByClearOrRepeat does for such short runs: repeat the pixel.
+            for (std::size_t k = 0; k < length; ++k) sendCode(runPixel_);
         } else {
             flushRun(static_cast<std::int64_t>(length));
         }
