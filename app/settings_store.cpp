@@ -67,6 +67,19 @@ double floatAt(const std::vector<std::string>& list, std::size_t index)
 // Integers are kept as 32-bit values: the low 32 bits, taken as signed.
 std::int32_t low32(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value)); }
 
+// No settings file yet (or none we can read) reads as an empty one, so every
+// value keeps its default.
+IniDocument readDocument(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readWholeFile(path);
+    } catch (const Error&) {
+        return {};
+    }
+    return IniDocument::fromBytes(bytes);
+}
+
 // A boolean value reads as false when it is "0" or empty.
 bool isSet(const std::string& value) { return !(value.empty() || value == "0"); }
 
@@ -153,13 +166,7 @@ void TzkRegVal::LoadAll()
 {
     const std::string path = settingsFilePath();
     if (path.empty()) return;
-    IniDocument file;
-    try {
-        file = IniDocument::fromBytes(readWholeFile(path));
-    } catch (const Error&) {
-        // No settings file yet (or none we can read): every value keeps its default.
-    }
-    loadAllFrom(file);
+    loadAllFrom(readDocument(path));
 }
 
 IniDocument TzkRegVal::documentForUpdate(const std::string& path) const
@@ -241,15 +248,14 @@ void TzkRegVal::SetFloat(std::size_t index, double value)
 
 WindowPlacement TzkRegVal::ReadWindowPlacement(const std::string& windowName)
 {
-    WindowPlacement placement;
     const std::string path = settingsFilePath();
-    if (path.empty()) return placement;
-    IniDocument file;
-    try {
-        file = IniDocument::fromBytes(readWholeFile(path));
-    } catch (const Error&) {
-        return placement;
-    }
+    if (path.empty()) return {};
+    return readWindowPlacementFrom(readDocument(path), windowName);
+}
+
+WindowPlacement TzkRegVal::readWindowPlacementFrom(const IniDocument& file, const std::string& windowName) const
+{
+    WindowPlacement placement;
     auto stored = [&](const char* name, std::int64_t notStored) -> std::optional<std::int32_t> {
         const std::int64_t value = readInteger(file, windowName, name, notStored);
         if (value == notStored) return std::nullopt;

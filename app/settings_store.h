@@ -76,9 +76,10 @@ public:
     // Writes every stored value of the placement; throws like SaveAll.
     void WriteWindowPlacement(const std::string& windowName, const WindowPlacement& placement);
 
-    // The same as LoadAll and SaveAll, below the file level.
+    // The same as LoadAll, SaveAll and ReadWindowPlacement, below the file level.
     void loadAllFrom(const IniDocument& file);
     void saveAllTo(IniDocument& file) const;
+    WindowPlacement readWindowPlacementFrom(const IniDocument& file, const std::string& windowName) const;
 
 private:
     std::string sectionName(const std::string& name) const;

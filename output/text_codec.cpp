@@ -76,8 +76,13 @@ bool isValidUtf8(const std::string& text)
 std::string decodeTextFile(const std::vector<std::uint8_t>& bytes)
 {
     if (isValidUtf8(bytes.data(), bytes.size())) {
-        const bool bom = bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
-        return std::string(bytes.begin() + (bom ? 3 : 0), bytes.end());
+        // Every leading mark goes, so that text written back and read again
+        // gives the same lines.
+        std::size_t start = 0;
+        while (bytes.size() - start >= 3 && bytes[start] == 0xEF && bytes[start + 1] == 0xBB &&
+               bytes[start + 2] == 0xBF)
+            start += 3;
+        return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end());
     }
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);

@@ -7,8 +7,8 @@
 
 namespace nimbrel {
 
-// The bytes of a text file as UTF-8. Valid UTF-8 is taken as it is (a leading
-// byte-order mark is dropped); anything else is read as Windows-1252.
+// The bytes of a text file as UTF-8. Valid UTF-8 is taken as it is (leading
+// byte-order marks are dropped); anything else is read as Windows-1252.
 std::string decodeTextFile(const std::vector<std::uint8_t>& bytes);
 
 bool isValidUtf8(const std::string& text);

@@ -1,0 +1,1 @@
+nimbrel_add_fuzzer(caption_list_fuzz LINK nimbrel_batch)

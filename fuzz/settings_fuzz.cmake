@@ -1,0 +1,1 @@
+nimbrel_add_fuzzer(settings_fuzz LINK nimbrel_settings)

@@ -1,0 +1,1 @@
+nimbrel_add_fuzzer(style_file_fuzz LINK nimbrel_core)
