@@ -1,13 +1,12 @@
 #include "app/dialogs.h"
 
-#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
-#include "core/raster.h"
+#include "picker/color_picker_dialog.h"
 
 namespace nimbrel {
 
@@ -68,6 +67,10 @@ std::string withDefaultExtension(const std::string& fileName, const std::string&
     return fileName + "." + extension;
 }
 
+QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {}
+
+QtDialogs::~QtDialogs() = default;
+
 void QtDialogs::message(const std::string& text)
 {
     QMessageBox::information(parent_, kTitle, q(text), QMessageBox::Ok);
@@ -109,9 +112,8 @@ std::optional<std::string> QtDialogs::folderName(const std::string& title, const
 
 std::optional<Color> QtDialogs::chooseColor(Color initial)
 {
-    const QColor c = QColorDialog::getColor(toQColor(initial), parent_, kTitle);
-    if (!c.isValid()) return std::nullopt;
-    return fromQColor(c);
+    if (!dlgColor_) dlgColor_ = std::make_unique<TzkColorPickerDialog>(parent_);
+    return dlgColor_->chooseColor(initial);
 }
 
 }  // namespace nimbrel

@@ -2,6 +2,7 @@
 // Every question, notice and file or colour choice the window puts to the user goes
 // through this one interface, so tests can script the answers and no test ever
 // blocks on a modal dialog.
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,8 @@
 class QWidget;
 
 namespace nimbrel {
+
+class TzkColorPickerDialog;
 
 // What an open or save dialog is set up with. The filter uses the "Label|pattern|..."
 // pairs of the style and caption list commands, e.g. "Button Styles (*.ini)|*.ini".
@@ -41,7 +44,8 @@ public:
 // The real dialogs, modal to `parent`.
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtDialogs(QWidget* parent = nullptr);
+    ~QtDialogs() override;
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const std::string& text) override;
@@ -54,6 +58,8 @@ public:
 
 private:
     QWidget* parent_;
+    // One colour dialog for the whole run, so it remembers its custom colours and place.
+    std::unique_ptr<TzkColorPickerDialog> dlgColor_;
 };
 
 // "Button Styles (*.ini)|*.ini|All Files (*.*)|*.*" -> "Button Styles (*.ini);;All Files (*.*)":

@@ -27,7 +27,7 @@ class QTabWidget;
 
 namespace nimbrel {
 
-class ColorPanel;
+class WindowColorPanel;
 class PreviewBox;
 class RadioGroup;
 class TzkRegVal;
@@ -64,7 +64,7 @@ public:
     void fontChange();           // font sample first, then draw
     void bmpRowChange(int row);  // row 1..4: draws only when its file exists
     void tbZoomChange();
-    void colorPanelClick(ColorPanel* panel);
+    void colorPanelClick(WindowColorPanel* panel);
     void btn3DClick();
     void btnSwapClick();
     void cmOpenbuttonstyleClick();
@@ -99,12 +99,12 @@ public:
     QSpinBox* spnHeight = nullptr;
     QCheckBox* chkFixedWidth = nullptr;
     QCheckBox* chkFixedHeight = nullptr;
-    std::array<QSpinBox*, 4> spnBorder{};    // spn1..spn4: left, right, top, bottom
-    std::array<ColorPanel*, 4> pnlBorder{};  // pnl1..pnl4: left, right, top, bottom
+    std::array<QSpinBox*, 4> spnBorder{};          // spn1..spn4: left, right, top, bottom
+    std::array<WindowColorPanel*, 4> pnlBorder{};  // pnl1..pnl4: left, right, top, bottom
     QPushButton* btn3D = nullptr;
     QPushButton* btnSwap = nullptr;
     QGroupBox* gbBackground = nullptr;
-    ColorPanel* pnl0 = nullptr;
+    WindowColorPanel* pnl0 = nullptr;
     QCheckBox* chkBMPBackground = nullptr;
     // The bitmap rows: index i - 1 holds row i.
     std::array<QLineEdit*, kStyleBitmapCount> edtBMPFilename{};
@@ -116,7 +116,7 @@ public:
     QComboBox* cbFont = nullptr;
     QComboBox* cbFontStyle = nullptr;
     QSpinBox* edtFontSize = nullptr;
-    ColorPanel* pnlFontColor = nullptr;
+    WindowColorPanel* pnlFontColor = nullptr;
     QCheckBox* chkUnderlined = nullptr;
     QComboBox* cbTextAlign = nullptr;
     QComboBox* cmbAntiAlias = nullptr;
@@ -153,7 +153,7 @@ public:
 
     // "View Settings"
     QSlider* tbZoom = nullptr;
-    ColorPanel* pnlBackground = nullptr;
+    WindowColorPanel* pnlBackground = nullptr;
 
     // Menus
     QAction* cmOpenbuttonstyle = nullptr;

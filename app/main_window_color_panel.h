@@ -1,33 +1,23 @@
 #pragma once
-// A colour panel: a small box that paints its colour itself (style sheets and
-// themes cannot recolour it) and is clicked, by mouse or by Space/Enter, to choose
-// another colour.
-#include <QWidget>
-
-#include "output/color.h"
+// A colour panel of the main window: the picker's self-painting panel, made
+// reachable by the keyboard (Tab to it, Space or Enter to choose a colour) and
+// named for screen readers.
+#include "picker/color_panel.h"
 
 namespace nimbrel {
 
-class ColorPanel : public QWidget {
+class WindowColorPanel : public ColorPanel {
     Q_OBJECT
 public:
-    ColorPanel(const QString& objectName, const QString& accessibleName, QWidget* parent = nullptr);
-
-    Color color() const { return color_; }
-    void setColor(Color color);
+    WindowColorPanel(const QString& objectName, const QString& accessibleName, QWidget* parent = nullptr);
 
     QSize sizeHint() const override { return {41, 21}; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    Color color_ = 0;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 }  // namespace nimbrel

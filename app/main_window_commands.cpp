@@ -50,7 +50,7 @@ void TfrmMain::cmSavebuttonstyleClick()
     ini_->SetString(kStyleDir, folderPartOf(*name));
 }
 
-void TfrmMain::colorPanelClick(ColorPanel* panel)
+void TfrmMain::colorPanelClick(WindowColorPanel* panel)
 {
     const auto chosen = dialogs_.chooseColor(panel->color());
     if (!chosen) return;

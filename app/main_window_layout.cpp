@@ -65,7 +65,7 @@ QWidget* TfrmMain::buildViewTab()
     tbZoom->setTickPosition(QSlider::TicksBelow);
     tbZoom->setTickInterval(1);
     tbZoom->setFixedWidth(160);
-    pnlBackground = new ColorPanel("pnlBackground", "Preview background color");
+    pnlBackground = new WindowColorPanel("pnlBackground", "Preview background color");
     grid->addWidget(makeLabel("Zoom:", tbZoom), 0, 0);
     grid->addWidget(tbZoom, 0, 1, Qt::AlignLeft);
     grid->addWidget(makeLabel("Background:", pnlBackground), 1, 0);

@@ -72,7 +72,7 @@ QWidget* TfrmMain::buildBorderGroup()
     for (int i = 0; i < 4; ++i) {
         const QString number = QString::number(i + 1);
         spnBorder[i] = makeSpin("spn" + number, QString(sides[i]) + " border thickness");
-        pnlBorder[i] = new ColorPanel("pnl" + number, QString(sides[i]) + " border color");
+        pnlBorder[i] = new WindowColorPanel("pnl" + number, QString(sides[i]) + " border color");
         grid->addWidget(makeLabel(sides[i], spnBorder[i]), i, 0);
         grid->addWidget(spnBorder[i], i, 1);
         grid->addWidget(pnlBorder[i], i, 2);
@@ -92,7 +92,7 @@ QWidget* TfrmMain::buildBackgroundGroup()
 {
     gbBackground = makeGroup("gbBackground", " Button Background ");
     auto* grid = new QGridLayout(gbBackground);
-    pnl0 = new ColorPanel("pnl0", "Button color");
+    pnl0 = new WindowColorPanel("pnl0", "Button color");
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(makeLabel("Button Color:", pnl0));
     colorRow->addWidget(pnl0);

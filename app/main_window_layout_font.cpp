@@ -36,7 +36,7 @@ QWidget* TfrmMain::buildFontTab()
     grid->addWidget(makeLabel("Font:", cbFont), 0, 0);
     grid->addLayout(fontRow, 0, 1, 1, 3);
 
-    pnlFontColor = new ColorPanel("pnlFontColor", "Font color");
+    pnlFontColor = new WindowColorPanel("pnlFontColor", "Font color");
     chkUnderlined = makeCheck("chkUnderlined", "Underlined");
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(pnlFontColor);

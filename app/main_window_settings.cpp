@@ -45,7 +45,7 @@ Binding spin(const std::string& name, QSpinBox* box)
             [=](TzkRegVal& ini) { ini.SetInteger(name, box->value()); }};
 }
 
-Binding panel(const std::string& name, ColorPanel* p)
+Binding panel(const std::string& name, WindowColorPanel* p)
 {
     return {[=](TzkRegVal& ini) {
                 p->setColor(static_cast<Color>(static_cast<std::uint32_t>(ini.GetInteger(name))));

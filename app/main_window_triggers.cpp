@@ -55,9 +55,9 @@ void TfrmMain::connectTriggers()
                 [this, row] { guard([this, row] { browseBitmap(row); }); });
     }
 
-    for (ColorPanel* panel :
+    for (WindowColorPanel* panel :
          {pnl0, pnlBorder[0], pnlBorder[1], pnlBorder[2], pnlBorder[3], pnlFontColor, pnlBackground})
-        connect(panel, &ColorPanel::clicked, this,
+        connect(panel, &WindowColorPanel::clicked, this,
                 [this, panel] { guard([this, panel] { colorPanelClick(panel); }); });
     connect(btn3D, &QPushButton::clicked, this, [this] { guard([this] { btn3DClick(); }); });
     connect(btnSwap, &QPushButton::clicked, this, [this] { guard([this] { btnSwapClick(); }); });

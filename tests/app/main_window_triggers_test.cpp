@@ -127,9 +127,10 @@ TEST_F(MainWindowTriggers, ZoomRepaintsThePreviewButDoesNotRedraw)
 TEST_F(MainWindowTriggers, ColourPanelsTakeTheChosenColourOnlyOnOk)
 {
     TfrmMain& w = startShown();
-    const std::vector<ColorPanel*> panels = {w.pnl0,         w.pnlBorder[0], w.pnlBorder[1], w.pnlBorder[2],
-                                             w.pnlBorder[3], w.pnlFontColor, w.pnlBackground};
-    for (ColorPanel* panel : panels) {
+    const std::vector<WindowColorPanel*> panels = {w.pnl0,         w.pnlBorder[0], w.pnlBorder[1],
+                                                   w.pnlBorder[2], w.pnlBorder[3], w.pnlFontColor,
+                                                   w.pnlBackground};
+    for (WindowColorPanel* panel : panels) {
         const Color before = panel->color();
         dialogs.colors.push_back(std::nullopt);
         EXPECT_EQ(drawingsBy(w, [&] { emit panel->clicked(); }), 0) << panel->objectName().toStdString();
