@@ -1,5 +1,6 @@
 #include "output/gif_rle_encoder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -193,15 +194,45 @@ void TRLEEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
     // a run at almost every pixel, so the ends are found eight pixels at a time.
     runPixel_ = pixels[0];
     std::size_t runStart = 0;
+
+    // Most runs are a pixel or a few repeated pixel codes far from the next
+    // code-size step or clear. Those codes are packed with the bit bucket and
+    // code count in locals, which go back to the members before any other
+    // step runs.
+    std::uint64_t bucket = bucket_;
+    int bitCount = bitCount_;
+    int outCount = outCount_;
+    int nextEvent = std::min(outBump_, outClear_);
+    auto spill = [&] {
+        bucket_ = bucket;
+        bitCount_ = bitCount;
+        outCount_ = outCount;
+    };
+    auto reload = [&] {
+        bucket = bucket_;
+        bitCount = bitCount_;
+        outCount = outCount_;
+        nextEvent = std::min(outBump_, outClear_);
+    };
     auto endRunAt = [&](std::size_t i) {
         const std::size_t length = i - runStart;
-        if (length == 1) {
-            sendCode(runPixel_);
-        } else if (length <= 4 && !clearPending_ && (tableMax_ < 2 || tablePixel_ != runPixel_)) {
-            // What flushByClearOrRepeat does for such short runs: repeat the pixel.
-            for (std::size_t k = 0; k < length; ++k) sendCode(runPixel_);
+        const bool repeats =
+            length == 1 || (length <= 4 && (tableMax_ < 2 || tablePixel_ != runPixel_));  // as flushRun would
+        if (repeats && !clearPending_ && outCount + static_cast<int>(length) < nextEvent) {
+            for (std::size_t k = 0; k < length; ++k) {
+                bucket |= static_cast<std::uint64_t>(runPixel_) << bitCount;
+                bitCount += codeSize_;
+                if (bitCount >= 32) {
+                    writer_.put4(static_cast<std::uint32_t>(bucket));
+                    bucket >>= 32;
+                    bitCount -= 32;
+                }
+            }
+            outCount += static_cast<int>(length);
         } else {
+            spill();
             flushRun(static_cast<std::int64_t>(length));
+            reload();
         }
         runStart = i;
         runPixel_ = pixels[i];
@@ -213,6 +244,7 @@ void TRLEEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
     }
     for (; i < valid; ++i)
         if (pixels[i] != pixels[i - 1]) endRunAt(i);
+    spill();
     if (valid < count) failColorNotInTable();
     flushRun(static_cast<std::int64_t>(valid - runStart));
 }

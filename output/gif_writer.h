@@ -93,7 +93,6 @@ protected:
     int maxCode_;
     bool clearPending_ = false;
 
-private:
     std::uint64_t bucket_ = 0;
     int bitCount_ = 0;
 };
