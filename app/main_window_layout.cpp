@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "app/main_window.h"
 #include "app/main_window_color_panel.h"
@@ -18,7 +19,6 @@ namespace nimbrel {
 
 namespace {
 
-constexpr int kTabAreaHeight = 262;
 constexpr QSize kBigButton{160, 32};
 
 }  // namespace
@@ -36,17 +36,23 @@ void TfrmMain::buildLayout()
 
     pc = new QTabWidget;
     pc->setObjectName("pc");
-    pc->setFixedHeight(kTabAreaHeight);
-    tabButton = scrollingPage("tabButton", buildButtonTab());
-    tabFont = scrollingPage("tabFont", buildFontTab());
-    tabCaptions = scrollingPage("tabCaptions", buildCaptionsTab());
-    tabOutput = scrollingPage("tabOutput", buildOutputTab());
-    tabView = scrollingPage("tabView", buildViewTab());
-    pc->addTab(tabButton, "Button Settings");
-    pc->addTab(tabFont, "Text Font");
-    pc->addTab(tabCaptions, "Captions && Filenames");
-    pc->addTab(tabOutput, "Output Options");
-    pc->addTab(tabView, "View Settings");
+    // The tab area keeps the height its tallest tab needs; the preview takes the rest.
+    pc->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    tabButton = buildButtonTab();
+    tabFont = buildFontTab();
+    tabCaptions = buildCaptionsTab();
+    tabOutput = buildOutputTab();
+    tabView = buildViewTab();
+    const std::tuple<QWidget*, const char*, const char*> tabs[] = {
+        {tabButton, "tabButton", "Button Settings"},
+        {tabFont, "tabFont", "Text Font"},
+        {tabCaptions, "tabCaptions", "Captions && Filenames"},
+        {tabOutput, "tabOutput", "Output Options"},
+        {tabView, "tabView", "View Settings"}};
+    for (const auto& [page, name, title] : tabs) {
+        page->setObjectName(name);
+        pc->addTab(page, title);
+    }
     column->addWidget(pc);
     column->addWidget(buildBottomRow());
     setCentralWidget(central);

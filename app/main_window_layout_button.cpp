@@ -20,10 +20,6 @@ namespace {
 
 const char* const kSizeHint = "Value if Fixed, Distance From Border if not Fixed";
 
-// The left column (size and border groups) is this wide, so the background group
-// fills the rest of the tab.
-constexpr int kLeftColumnWidth = 150;
-
 }  // namespace
 
 QWidget* TfrmMain::buildButtonTab()
@@ -35,11 +31,8 @@ QWidget* TfrmMain::buildButtonTab()
     left->addWidget(buildSizeGroup());
     left->addWidget(buildBorderGroup());
     left->addStretch(1);
-    auto* leftHolder = new QWidget;
-    leftHolder->setLayout(left);
-    left->setContentsMargins(0, 0, 0, 0);
-    leftHolder->setFixedWidth(kLeftColumnWidth);
-    row->addWidget(leftHolder);
+    row->addLayout(left);
+    // The background group fills the tab to the right of the size and border groups.
     row->addWidget(buildBackgroundGroup(), 1);
     return content;
 }
@@ -48,6 +41,7 @@ QWidget* TfrmMain::buildSizeGroup()
 {
     QGroupBox* group = makeGroup("gbSize", " Button Size ");
     auto* grid = new QGridLayout(group);
+    makeCompact(grid);
     spnWidth = makeSpin("spnWidth", "Width", 0, 360);
     spnHeight = makeSpin("spnHeight", "Height", 0, 200);
     chkFixedWidth = makeCheck("chkFixedWidth", "fixed");
@@ -68,6 +62,7 @@ QWidget* TfrmMain::buildBorderGroup()
 {
     QGroupBox* group = makeGroup("gbBorder", " Button Border ");
     auto* grid = new QGridLayout(group);
+    makeCompact(grid);
     const char* const sides[] = {"Left", "Right", "Top", "Bottom"};
     for (int i = 0; i < 4; ++i) {
         const QString number = QString::number(i + 1);
@@ -92,15 +87,17 @@ QWidget* TfrmMain::buildBackgroundGroup()
 {
     gbBackground = makeGroup("gbBackground", " Button Background ");
     auto* grid = new QGridLayout(gbBackground);
+    makeCompact(grid);
     pnl0 = new WindowColorPanel("pnl0", "Button color");
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(makeLabel("Button Color:", pnl0));
     colorRow->addWidget(pnl0);
     colorRow->addStretch(1);
     grid->addLayout(colorRow, 0, 0, 1, 4);
-    chkBMPBackground = makeCheck(
-        "chkBMPBackground", "Import BMP(s) as button background: (for best results use a 16m color bitmap)");
-    grid->addWidget(chkBMPBackground, 1, 0, 1, 4);
+    grid->addWidget(makeWrappingCheck(chkBMPBackground, "chkBMPBackground",
+                                      "Import BMP(s) as button background: (for best results use a 16m "
+                                      "color bitmap)"),
+                    1, 0, 1, 4);
 
     const QStringList placements = {"Top-Left", "Top-Right",   "Bottom-Left", "Bottom-Right",
                                     "Tile Top", "Tile Bottom", "Tile Left",   "Tile Right"};

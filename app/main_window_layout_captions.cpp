@@ -63,7 +63,7 @@ QWidget* TfrmMain::buildCaptionsTab()
     affixes->addWidget(edtPrefix);
     affixes->addWidget(makeLabel("Suffix:", edtSuffix));
     affixes->addWidget(edtSuffix);
-    grid->addLayout(affixes, 4, 0, 1, 2);
+    grid->addLayout(affixes, 4, 0, 1, 3);
 
     btnAddToList = makeButton("btnAddToList", "Add to List");
     btnUpdate = makeButton("btnUpdate", "Update");
@@ -79,7 +79,7 @@ QWidget* TfrmMain::buildCaptionsTab()
     auto* lists = new QHBoxLayout;
     lists->addWidget(lbCaption);
     lists->addWidget(lbFilename);
-    grid->addLayout(lists, 0, 3, 4, 1);
+    grid->addLayout(lists, 0, 3, 5, 1);
 
     btnStep = makeButton("btnStep", "Create Button && Advance");
     btnAll = makeButton("btnAll", "Create All Buttons");
@@ -88,7 +88,7 @@ QWidget* TfrmMain::buildCaptionsTab()
     batch->addWidget(btnStep);
     batch->addWidget(btnAll);
     batch->addStretch(1);
-    grid->addLayout(batch, 4, 2, 1, 2);
+    grid->addLayout(batch, 5, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
     return content;

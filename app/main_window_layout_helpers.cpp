@@ -3,10 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <climits>
 
@@ -71,19 +71,50 @@ QGroupBox* makeGroup(const QString& name, const QString& title)
     return group;
 }
 
+void makeCompact(QLayout* layout)
+{
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(3);
+}
+
 void setListIndex(QComboBox* list, int index)
 {
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
 
-QWidget* scrollingPage(const QString& name, QWidget* content)
+namespace {
+
+class CheckBoxText : public QLabel {
+public:
+    CheckBoxText(const QString& text, QCheckBox* box) : QLabel(text), box_(box)
+    {
+        setWordWrap(true);
+        setTextFormat(Qt::PlainText);
+        setBuddy(box);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent*) override
+    {
+        if (box_->isEnabled()) box_->click();
+    }
+
+private:
+    QCheckBox* box_;
+};
+
+}  // namespace
+
+QWidget* makeWrappingCheck(QCheckBox*& check, const QString& name, const QString& text)
 {
-    auto* page = new QScrollArea;
-    page->setObjectName(name);
-    page->setFrameShape(QFrame::NoFrame);
-    page->setWidgetResizable(true);
-    page->setWidget(content);
-    return page;
+    auto* holder = new QWidget;
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    check = makeCheck(name, QString());
+    check->setAccessibleName(text);
+    row->addWidget(check, 0, Qt::AlignTop);
+    row->addWidget(new CheckBoxText(text, check), 1);
+    return holder;
 }
 
 }  // namespace nimbrel

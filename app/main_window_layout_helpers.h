@@ -10,6 +10,7 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -27,11 +28,13 @@ QPushButton* makeButton(const QString& name, const QString& text);
 // A label that names `buddy` for the keyboard and for screen readers.
 QLabel* makeLabel(const QString& text, QWidget* buddy);
 QGroupBox* makeGroup(const QString& name, const QString& title);
+// Tighter margins and spacing than the style's, so every tab fits the window's start size.
+void makeCompact(QLayout* layout);
 
 // A list given an index outside its items shows no selection.
 void setListIndex(QComboBox* list, int index);
 
-// A tab page that scrolls its content when the window is made smaller than the content.
-QWidget* scrollingPage(const QString& name, QWidget* content);
+// A check box whose long text wraps onto more lines; a click on the text toggles it too.
+QWidget* makeWrappingCheck(QCheckBox*& check, const QString& name, const QString& text);
 
 }  // namespace nimbrel

@@ -28,22 +28,25 @@ QWidget* TfrmMain::buildOutputTab()
     folderRow->addWidget(makeLabel("Output Folder:", edtOutputDir));
     folderRow->addWidget(edtOutputDir, 1);
     folderRow->addWidget(btnOutputDir);
-    grid->addLayout(folderRow, 0, 0, 1, 4);
-
     chkSaveBMP = makeCheck("chkSaveBMP", "Save BMP");
     chkSaveGIF = makeCheck("chkSaveGIF", "Save GIF");
     // Checked from the start, so settings that clear both show the warning.
     chkSaveBMP->setChecked(true);
     chkSaveGIF->setChecked(true);
-    rgGIFCompression = new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"});
+    folderRow->addSpacing(8);
+    folderRow->addWidget(chkSaveBMP);
+    folderRow->addWidget(chkSaveGIF);
+    grid->addLayout(folderRow, 0, 0, 1, 3);
+
+    rgGIFCompression =
+        new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, Qt::Horizontal);
     rgReductionBits =
         new RadioGroup("rgReductionBits", " Reduction Bits ",
                        {"3-bits (8-colors)", "4-bits (16-colors)", "5-bits (32-colors)", "6-bits (64-colors)",
                         "7-bits (128 colors)", "8-bits (256 colors) [*]"});
     auto* first = new QVBoxLayout;
-    first->addWidget(chkSaveBMP);
-    first->addWidget(chkSaveGIF);
     first->addWidget(rgGIFCompression);
+    first->addWidget(rgReductionBits);
     first->addStretch(1);
     grid->addLayout(first, 1, 0);
 
@@ -58,7 +61,6 @@ QWidget* TfrmMain::buildOutputTab()
          "Stevenson && Arche Error Diffusion", "Burkes Error Diffusion"});
     grid->addWidget(rgColorReduction, 1, 1);
     grid->addWidget(rgDithering, 1, 2);
-    grid->addWidget(rgReductionBits, 1, 3);
     grid->setRowStretch(1, 1);
     return content;
 }

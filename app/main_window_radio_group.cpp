@@ -1,20 +1,21 @@
 #include "app/main_window_radio_group.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace nimbrel {
 
 RadioGroup::RadioGroup(const QString& objectName, const QString& title, const QStringList& items,
-                       QWidget* parent)
+                       Qt::Orientation orientation, QWidget* parent)
     : QGroupBox(title, parent), buttons_(new QButtonGroup(this))
 {
     setObjectName(objectName);
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(6, 2, 6, 2);
+    auto* layout =
+        new QBoxLayout(orientation == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
+    layout->setSpacing(orientation == Qt::Vertical ? 0 : 12);
+    layout->setContentsMargins(6, 2, 6, 4);
     for (int i = 0; i < items.size(); ++i) {
         // As with every button text, a doubled ampersand shows as one.
         auto* button = new QRadioButton(items[i], this);

@@ -12,7 +12,7 @@ class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
     RadioGroup(const QString& objectName, const QString& title, const QStringList& items,
-               QWidget* parent = nullptr);
+               Qt::Orientation orientation = Qt::Vertical, QWidget* parent = nullptr);
 
     int itemIndex() const;
     void setItemIndex(int index);
