@@ -8,9 +8,9 @@ namespace nimbrel {
 // 256 pixels x 4096 prefixes of 16-bit codes (2 MB); 0 means no entry, as no
 // string is ever given a code below clear code + 2. Pixel-major order keeps a
 // run of one colour, whose prefixes are codes made one after the other, on
-// neighbouring cache lines. Making and zeroing that
-// much memory would cost more than encoding a button, so each thread keeps one
-// table and every encoder leaves it empty again.
+// neighbouring cache lines. Making and zeroing that much memory would cost
+// more than encoding a button, so each thread keeps one table and every
+// encoder leaves it empty again (a restart resets only the entries it made).
 class LzwChildTable {
 public:
     LzwChildTable() : codes_(new std::uint16_t[kSize]()) { used_.reserve(4096); }
