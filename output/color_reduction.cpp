@@ -45,6 +45,9 @@ Palette buildPalette(const Bgr24View& source, ColorReduction reduction, int redu
             return grayscalePalette();
         case ColorReduction::Web216:
             return web216Palette();
+        // Only the colours the octree found: slots it leaves unused are black in
+        // the colour table but never offered to the lookup, so a dark pixel
+        // cannot land on a black the image does not have.
         case ColorReduction::Optimal:
             return octreeColors(source, 1 << reductionBits);
         case ColorReduction::OptimalWithSystemColors:
