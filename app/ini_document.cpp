@@ -1,31 +1,34 @@
 #include "app/ini_document.h"
 
+#include <string_view>
+
 #include "output/text_codec.h"
 
 namespace nimbrel {
 namespace {
 
-std::string trimmed(const std::string& text)
+// Views, not copies: every lookup walks the whole file.
+std::string_view trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
+    if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
 // The section name of a header line "[name]", or nothing for other lines.
-std::optional<std::string> headerName(const std::string& line)
+std::optional<std::string_view> headerName(std::string_view line)
 {
-    const std::string t = trimmed(line);
+    const std::string_view t = trimmed(line);
     if (t.empty() || t.front() != '[') return std::nullopt;
     const auto close = t.find(']');
-    if (close == std::string::npos) return std::nullopt;
+    if (close == std::string_view::npos) return std::nullopt;
     return trimmed(t.substr(1, close - 1));
 }
 
-bool isComment(const std::string& line)
+bool isComment(std::string_view line)
 {
-    const std::string t = trimmed(line);
+    const std::string_view t = trimmed(line);
     return !t.empty() && (t.front() == ';' || t.front() == '#');
 }
 
@@ -49,7 +52,7 @@ IniDocument IniDocument::fromBytes(const std::vector<std::uint8_t>& bytes)
 
 std::optional<IniDocument::Range> IniDocument::findSection(const std::string& section) const
 {
-    const std::string wanted = trimmed(section);
+    const std::string_view wanted = trimmed(section);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = headerName(lines_[i]);
         if (!name || !equalsIgnoringAsciiCase(*name, wanted)) continue;
@@ -62,11 +65,11 @@ std::optional<IniDocument::Range> IniDocument::findSection(const std::string& se
 
 std::optional<std::size_t> IniDocument::findName(const Range& range, const std::string& name) const
 {
-    const std::string wanted = trimmed(name);
+    const std::string_view wanted = trimmed(name);
     for (std::size_t i = range.begin; i < range.end; ++i) {
-        const std::string& line = lines_[i];
+        const std::string_view line = lines_[i];
         const auto eq = line.find('=');
-        if (eq == std::string::npos || isComment(line)) continue;
+        if (eq == std::string_view::npos || isComment(line)) continue;
         if (equalsIgnoringAsciiCase(trimmed(line.substr(0, eq)), wanted)) return i;
     }
     return std::nullopt;

@@ -141,7 +141,7 @@ std::string asciiLower(std::string text)
     return text;
 }
 
-bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b)
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

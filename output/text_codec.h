@@ -3,6 +3,7 @@
 // with files from the Windows version (Windows-1252, CR LF) taken in as well.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nimbrel {
@@ -30,6 +31,6 @@ std::vector<std::string> readTextFileLines(const std::string& fileName);
 
 // ASCII-only lower case, as keys and names are compared.
 std::string asciiLower(std::string text);
-bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b);
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace nimbrel
