@@ -107,6 +107,9 @@ void IniDocument::write(const std::string& section, const std::string& name, con
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
 }
 
-std::string IniDocument::text() const { return joinLines(lines_, "\n"); }
+std::string IniDocument::text() const
+{
+    return joinLines(lines_, "\n");
+}
 
 }  // namespace nimbrel

@@ -7,9 +7,9 @@ namespace nimbrel {
 std::vector<std::string> mainWindowBooleans()
 {
     return {
-        "chkFixedWidth=0",   "chkFixedHeight=1",  "chkBMPBackground=0",     "chkSaveBMP=1",
-        "chkSaveGIF=1",      "chkUnderlined=0",   "chkAutoFilename=1",      "chkSpaceToUnderscore=1",
-        "chkLowercase=1",    "chkBMPEnabled1=0",  "chkBMPEnabled2=0",       "chkBMPEnabled3=0",
+        "chkFixedWidth=0",  "chkFixedHeight=1", "chkBMPBackground=0", "chkSaveBMP=1",
+        "chkSaveGIF=1",     "chkUnderlined=0",  "chkAutoFilename=1",  "chkSpaceToUnderscore=1",
+        "chkLowercase=1",   "chkBMPEnabled1=0", "chkBMPEnabled2=0",   "chkBMPEnabled3=0",
         "chkBMPEnabled4=0",
     };
 }
@@ -51,9 +51,8 @@ std::vector<std::string> mainWindowIntegers()
 std::vector<std::string> mainWindowStrings()
 {
     return {
-        "FontName=Arial", "BMPFilename1=", "BMPFilename2=", "BMPFilename3=", "BMPFilename4=",
-        "StyleDir=",      "CaptionDir=",   "OutputDir=",    "edtCaption=",   "edtFilename=",
-        "edtPrefix=",     "edtSuffix=",
+        "FontName=Arial", "BMPFilename1=", "BMPFilename2=", "BMPFilename3=", "BMPFilename4=", "StyleDir=",
+        "CaptionDir=",    "OutputDir=",    "edtCaption=",   "edtFilename=",  "edtPrefix=",    "edtSuffix=",
     };
 }
 

@@ -15,7 +15,10 @@ namespace {
 constexpr std::int64_t kBoundsNotStored = 0x1FFFFFF;
 constexpr std::int64_t kStateNotStored = -1;
 
-std::string nameOf(const std::string& line) { return line.substr(0, line.find('=')); }
+std::string nameOf(const std::string& line)
+{
+    return line.substr(0, line.find('='));
+}
 
 std::string valueOf(const std::string& line)
 {
@@ -23,7 +26,10 @@ std::string valueOf(const std::string& line)
     return eq == std::string::npos ? std::string() : line.substr(eq + 1);
 }
 
-void setValueOf(std::string& line, const std::string& value) { line = nameOf(line) + "=" + value; }
+void setValueOf(std::string& line, const std::string& value)
+{
+    line = nameOf(line) + "=" + value;
+}
 
 template <typename List>
 auto* findLine(List& list, const std::string& name)
@@ -52,7 +58,8 @@ std::int64_t integerAt(const std::vector<std::string>& list, std::size_t index)
     const std::string value = valueOf(lineAt(list, index));
     const auto n = tryParseInt64(value);
     if (!n)
-        throw Error("Error in conversion of integer[" + std::to_string(index) + "], Value = \"" + value + "\"");
+        throw Error("Error in conversion of integer[" + std::to_string(index) + "], Value = \"" + value +
+                    "\"");
     return *n;
 }
 
@@ -60,12 +67,16 @@ double floatAt(const std::vector<std::string>& list, std::size_t index)
 {
     const std::string value = valueOf(lineAt(list, index));
     const auto x = tryParseFloat(value);
-    if (!x) throw Error("Error in conversion of float[" + std::to_string(index) + "], Value = \"" + value + "\"");
+    if (!x)
+        throw Error("Error in conversion of float[" + std::to_string(index) + "], Value = \"" + value + "\"");
     return *x;
 }
 
 // Integers are kept as 32-bit values: the low 32 bits, taken as signed.
-std::int32_t low32(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value)); }
+std::int32_t low32(std::int64_t value)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
 
 // No settings file yet (or none we can read) reads as an empty one, so every
 // value keeps its default.
@@ -81,7 +92,10 @@ IniDocument readDocument(const std::string& path)
 }
 
 // A boolean value reads as false when it is "0" or empty.
-bool isSet(const std::string& value) { return !(value.empty() || value == "0"); }
+bool isSet(const std::string& value)
+{
+    return !(value.empty() || value == "0");
+}
 
 }  // namespace
 
@@ -141,7 +155,8 @@ void TzkRegVal::loadAllFrom(const IniDocument& file)
         setValueOf(_Floats[i], formatFloat(value));
     }
     for (std::size_t i = 0; i < _Integers.size(); ++i) {
-        const std::int64_t value = readInteger(file, "Integers", nameOf(_Integers[i]), integerAt(_Integers, i));
+        const std::int64_t value =
+            readInteger(file, "Integers", nameOf(_Integers[i]), integerAt(_Integers, i));
         setValueOf(_Integers[i], std::to_string(low32(value)));
     }
     for (std::string& line : _Strings) {
@@ -238,7 +253,10 @@ void TzkRegVal::SetString(const std::string& name, const std::string& value)
     setValueOf(namedLine(_Strings, "String", name), value);
 }
 
-double TzkRegVal::GetFloat(std::size_t index) const { return floatAt(_Floats, index); }
+double TzkRegVal::GetFloat(std::size_t index) const
+{
+    return floatAt(_Floats, index);
+}
 
 void TzkRegVal::SetFloat(std::size_t index, double value)
 {
@@ -253,7 +271,8 @@ WindowPlacement TzkRegVal::ReadWindowPlacement(const std::string& windowName)
     return readWindowPlacementFrom(readDocument(path), windowName);
 }
 
-WindowPlacement TzkRegVal::readWindowPlacementFrom(const IniDocument& file, const std::string& windowName) const
+WindowPlacement TzkRegVal::readWindowPlacementFrom(const IniDocument& file,
+                                                   const std::string& windowName) const
 {
     WindowPlacement placement;
     auto stored = [&](const char* name, std::int64_t notStored) -> std::optional<std::int32_t> {
@@ -275,7 +294,7 @@ void TzkRegVal::WriteWindowPlacement(const std::string& windowName, const Window
     if (path.empty()) return;
     IniDocument file = documentForUpdate(path);
     const std::pair<const char*, const std::optional<std::int32_t>&> values[] = {
-        {"Left", placement.left},   {"Top", placement.top},        {"Width", placement.width},
+        {"Left", placement.left},     {"Top", placement.top},        {"Width", placement.width},
         {"Height", placement.height}, {"WinState", placement.state},
     };
     for (const auto& [name, value] : values)

@@ -73,7 +73,10 @@ std::string AbsoluteFromFolder(const std::string& folder, const std::string& pat
     return folder + rest;
 }
 
-std::string RelativeToExeFolder(const std::string& path) { return RelativeToFolder(ExeFolder(), path); }
+std::string RelativeToExeFolder(const std::string& path)
+{
+    return RelativeToFolder(ExeFolder(), path);
+}
 
 std::string AbsoluteFromExeFolder(const std::string& path)
 {

@@ -83,7 +83,10 @@ void readField(TButtonStyle& s, const FieldSpec& f, const KeyValueLines& file)
                f.field);
 }
 
-std::string numbered(const char* key, int i) { return key + std::to_string(i); }
+std::string numbered(const char* key, int i)
+{
+    return key + std::to_string(i);
+}
 
 }  // namespace
 
@@ -91,7 +94,9 @@ std::vector<std::string> styleFileLines(const TButtonStyle& style, const std::st
 {
     const TButtonStyle& s = style;
     std::vector<std::string> lines;
-    auto add = [&lines](const std::string& key, const std::string& value) { lines.push_back(key + "=" + value); };
+    auto add = [&lines](const std::string& key, const std::string& value) {
+        lines.push_back(key + "=" + value);
+    };
     for (const FieldSpec& f : kLeadingFields) add(f.key, valueText(s, f));
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
         add(numbered("BMPfilename", i), onOneLine(RelativeToFolder(appFolder, s.BMPFilename(i))));
@@ -102,7 +107,8 @@ std::vector<std::string> styleFileLines(const TButtonStyle& style, const std::st
     return lines;
 }
 
-void readStyleFileLines(TButtonStyle& style, const std::vector<std::string>& lines, const std::string& appFolder)
+void readStyleFileLines(TButtonStyle& style, const std::vector<std::string>& lines,
+                        const std::string& appFolder)
 {
     const KeyValueLines file(lines);
     for (const FieldSpec& f : kLeadingFields)

@@ -11,9 +11,12 @@ namespace {
 int digitValue(char c, int base)
 {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -52,7 +55,8 @@ std::optional<std::int64_t> parseInteger(const std::string& text, int bits)
         magnitude = magnitude * static_cast<unsigned>(base) + static_cast<unsigned>(d);
     }
     std::uint64_t pattern = negative ? (~magnitude + 1) : magnitude;
-    if (bits == 32) return static_cast<std::int64_t>(static_cast<std::int32_t>(static_cast<std::uint32_t>(pattern)));
+    if (bits == 32)
+        return static_cast<std::int64_t>(static_cast<std::int32_t>(static_cast<std::uint32_t>(pattern)));
     return static_cast<std::int64_t>(pattern);
 }
 
@@ -70,7 +74,10 @@ std::optional<std::int32_t> tryParseInt32(const std::string& text)
     return static_cast<std::int32_t>(*v);
 }
 
-std::optional<std::int64_t> tryParseInt64(const std::string& text) { return parseInteger(text, 64); }
+std::optional<std::int64_t> tryParseInt64(const std::string& text)
+{
+    return parseInteger(text, 64);
+}
 
 std::optional<bool> tryParseBoolean(const std::string& text)
 {
@@ -131,6 +138,9 @@ std::string formatFloat(double value)
     return std::string(buffer, written.ptr);
 }
 
-std::string booleanText(bool value) { return value ? "True" : "False"; }
+std::string booleanText(bool value)
+{
+    return value ? "True" : "False";
+}
 
 }  // namespace nimbrel

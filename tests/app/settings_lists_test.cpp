@@ -27,9 +27,10 @@ TEST(MainWindowSettings, ListsHoldEveryNameInFileOrder)
     EXPECT_EQ(mainWindowIntegers().size(), 28u);
     EXPECT_EQ(namesOf(mainWindowIntegers()).front(), "ButtonSizeWidth");
     EXPECT_EQ(namesOf(mainWindowIntegers()).back(), "cmbAntiAlias");
-    EXPECT_THAT(namesOf(mainWindowStrings()),
-                ElementsAre("FontName", "BMPFilename1", "BMPFilename2", "BMPFilename3", "BMPFilename4", "StyleDir",
-                            "CaptionDir", "OutputDir", "edtCaption", "edtFilename", "edtPrefix", "edtSuffix"));
+    EXPECT_THAT(
+        namesOf(mainWindowStrings()),
+        ElementsAre("FontName", "BMPFilename1", "BMPFilename2", "BMPFilename3", "BMPFilename4", "StyleDir",
+                    "CaptionDir", "OutputDir", "edtCaption", "edtFilename", "edtPrefix", "edtSuffix"));
 }
 
 TEST(MainWindowSettings, DefaultsGiveTheFirstStartStyle)

@@ -13,6 +13,7 @@
 namespace nimbrel {
 namespace {
 
+using test::errorOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -39,16 +40,6 @@ protected:
     {
         test::writeBytes(path, text);
         store.LoadAll();
-    }
-
-    static std::string errorOf(const std::function<void()>& f)
-    {
-        try {
-            f();
-        } catch (const Error& e) {
-            return e.what();
-        }
-        return "no error";
     }
 };
 
@@ -157,7 +148,8 @@ TEST_F(SettingsStore, NamedAccessAndItsErrors)
     EXPECT_EQ(errorOf([&] { store.SetInteger("nope", 1); }), "Integer Field \"nope\" not found");
     EXPECT_EQ(errorOf([&] { store.GetString("Width"); }), "String Field \"Width\" not found");
     store._Integers.push_back("Broken=1x");
-    EXPECT_EQ(errorOf([&] { store.GetInteger("Broken"); }), "Error in conversion of integer \"Broken\", Value = \"1x\"");
+    EXPECT_EQ(errorOf([&] { store.GetInteger("Broken"); }),
+              "Error in conversion of integer \"Broken\", Value = \"1x\"");
     EXPECT_EQ(errorOf([&] { store.SaveAll(); }), "Error in conversion of integer[3], Value = \"1x\"");
     EXPECT_THAT(test::readBytes(path), HasSubstr("chkA=1")) << "what was saved before the error is kept";
 }
@@ -166,7 +158,9 @@ TEST_F(SettingsStore, FloatsByPosition)
 {
     store._Floats = {"Gamma=2.2", "Scale=1e3"};
     loadFrom("[Floats]\nGamma=1,8\nScale=0.5\n");
-    EXPECT_THAT(messages, ElementsAre("Error reading Float value \"Floats\\Gamma\". Value = \"1,8\". Value set to 2.2"));
+    EXPECT_THAT(
+        messages,
+        ElementsAre("Error reading Float value \"Floats\\Gamma\". Value = \"1,8\". Value set to 2.2"));
     EXPECT_EQ(store.GetFloat(0), 2.2);
     EXPECT_EQ(store.GetFloat(1), 0.5);
     store.SetFloat(0, 0.1);
@@ -197,11 +191,13 @@ TEST_F(SettingsStore, WritesThatFailLeaveTheOldFileWhole)
     setWriteFailureAfterBytesForTesting(-1);
     EXPECT_EQ(error, "Unable to write to " + path);
     EXPECT_EQ(test::readBytes(path), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "no temporary file left";
 
     store.IniFileName = folder.file("no/such/folder.ini");
     EXPECT_EQ(errorOf([&] { store.SaveAll(); }), "Unable to write to " + store.IniFileName);
-    EXPECT_EQ(errorOf([&] { store.WriteWindowPlacement("frmMain", {}); }), "Unable to write to " + store.IniFileName);
+    EXPECT_EQ(errorOf([&] { store.WriteWindowPlacement("frmMain", {}); }),
+              "Unable to write to " + store.IniFileName);
 }
 
 TEST_F(SettingsStore, TheFileLiesInTheApplicationFolderByDefault)
@@ -223,7 +219,8 @@ struct RecordingWindow : WindowPlacementTarget {
     void setNormalBounds(const WindowPlacement& p) override
     {
         auto text = [](const std::optional<std::int32_t>& v) { return v ? std::to_string(*v) : "-"; };
-        calls.push_back("bounds " + text(p.left) + "," + text(p.top) + "," + text(p.width) + "," + text(p.height));
+        calls.push_back("bounds " + text(p.left) + "," + text(p.top) + "," + text(p.width) + "," +
+                        text(p.height));
     }
 };
 

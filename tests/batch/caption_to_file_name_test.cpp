@@ -19,7 +19,13 @@ TEST(CaptionToFileName, ForbiddenCharactersAndTheTwoOptions)
 TEST(CaptionToFileName, KeepsEveryOtherByteSoUtf8PassesThrough)
 {
     // Only ASCII letters are lowered; accented capitals and every byte from 0x80 stay.
-    EXPECT_EQ(CaptionToFileName("\xC3\x9C" "ber Stra\xC3\x9F" "e", true, true), "\xC3\x9C" "ber_stra\xC3\x9F" "e");
+    EXPECT_EQ(CaptionToFileName("\xC3\x9C"
+                                "ber Stra\xC3\x9F"
+                                "e",
+                                true, true),
+              "\xC3\x9C"
+              "ber_stra\xC3\x9F"
+              "e");
     EXPECT_EQ(CaptionToFileName("\xE2\x82\xAC 5", true, true), "\xE2\x82\xAC_5");
     const std::string control("a\tb\0c ", 6);
     EXPECT_EQ(CaptionToFileName(control, false, true), control);

@@ -35,7 +35,8 @@ TEST(AppRelativeNames, DotNamesOfBothSystemsComeBackUnderTheFolder)
     EXPECT_EQ(AbsoluteFromFolder(folder, "./odd\\name.bmp"), "/opt/Tools/odd\\name.bmp");
     for (const char* unchanged : {"../a.bmp", ".a.bmp", ".", "", "/srv/a.bmp", "a.bmp", "C:\\a.bmp"})
         EXPECT_EQ(AbsoluteFromFolder(folder, unchanged), unchanged);
-    EXPECT_EQ(AbsoluteFromFolder(folder, RelativeToFolder(folder, "/opt/Tools/x/y.bmp")), "/opt/Tools/x/y.bmp");
+    EXPECT_EQ(AbsoluteFromFolder(folder, RelativeToFolder(folder, "/opt/Tools/x/y.bmp")),
+              "/opt/Tools/x/y.bmp");
 }
 
 TEST(AppFolderRule, NimbrelHomeWinsThenAWritableExecutableFolderThenTheConfigFolder)
@@ -56,7 +57,8 @@ TEST(AppFolderRule, NimbrelHomeWinsThenAWritableExecutableFolderThenTheConfigFol
     EXPECT_TRUE(fs::is_directory(temp.file("xdg/nimbrel")));
     EXPECT_EQ(chooseAppFolder(gone, "", "", temp.file("user")), temp.file("user/.config/nimbrel/"));
     EXPECT_TRUE(fs::is_directory(temp.file("user/.config/nimbrel")));
-    EXPECT_EQ(chooseAppFolder(gone, "", "relative/xdg", temp.file("user")), temp.file("user/.config/nimbrel/"));
+    EXPECT_EQ(chooseAppFolder(gone, "", "relative/xdg", temp.file("user")),
+              temp.file("user/.config/nimbrel/"));
 }
 
 TEST(AppFolderRule, ExeFolderFollowsTheEnvironmentAndDefaultsToTheProgramsFolder)

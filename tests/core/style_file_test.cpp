@@ -48,15 +48,16 @@ protected:
 TEST_F(StyleFile, FirstStartStyleIsWrittenAsThirtySevenLinesInOrderWithCrLf)
 {
     ASSERT_TRUE(firstStartStyle().SaveToFile(app.file("first.ini")));
-    EXPECT_EQ(test::readBytes(app.file("first.ini")),
-              "width=16\r\nheight=32\r\nfixedWidth=False\r\nfixedHeight=True\r\ncolorBack=12615680\r\n"
-              "colorBorderLeft=8404992\r\ncolorBorderRight=8404992\r\ncolorBorderTop=8404992\r\n"
-              "colorBorderBottom=8404992\r\nborderLeft=1\r\nborderRight=1\r\nborderTop=1\r\nborderBottom=1\r\n"
-              "fontName=Arial\r\nfontSize=8\r\nfontStyle=0\r\nfontUnderline=False\r\nfontAntiAlias=0\r\n"
-              "fontColor=16777215\r\ntextAlign=0\r\nminorX=0\r\nminorY=0\r\nimportBMP=False\r\n"
-              "BMPfilename1=\r\nBMPEnabled1=False\r\nBMPAlign1=0\r\nBMPfilename2=\r\nBMPEnabled2=False\r\n"
-              "BMPAlign2=1\r\nBMPfilename3=\r\nBMPEnabled3=False\r\nBMPAlign3=2\r\nBMPfilename4=\r\n"
-              "BMPEnabled4=False\r\nBMPAlign4=3\r\nprefix=\r\nsuffix=\r\n");
+    EXPECT_EQ(
+        test::readBytes(app.file("first.ini")),
+        "width=16\r\nheight=32\r\nfixedWidth=False\r\nfixedHeight=True\r\ncolorBack=12615680\r\n"
+        "colorBorderLeft=8404992\r\ncolorBorderRight=8404992\r\ncolorBorderTop=8404992\r\n"
+        "colorBorderBottom=8404992\r\nborderLeft=1\r\nborderRight=1\r\nborderTop=1\r\nborderBottom=1\r\n"
+        "fontName=Arial\r\nfontSize=8\r\nfontStyle=0\r\nfontUnderline=False\r\nfontAntiAlias=0\r\n"
+        "fontColor=16777215\r\ntextAlign=0\r\nminorX=0\r\nminorY=0\r\nimportBMP=False\r\n"
+        "BMPfilename1=\r\nBMPEnabled1=False\r\nBMPAlign1=0\r\nBMPfilename2=\r\nBMPEnabled2=False\r\n"
+        "BMPAlign2=1\r\nBMPfilename3=\r\nBMPEnabled3=False\r\nBMPAlign3=2\r\nBMPfilename4=\r\n"
+        "BMPEnabled4=False\r\nBMPAlign4=3\r\nprefix=\r\nsuffix=\r\n");
 }
 
 TEST_F(StyleFile, EveryFieldSurvivesARoundTrip)
@@ -120,7 +121,8 @@ TEST_F(StyleFile, OlderSingleBitmapLayout)
 {
     // Numbered bitmap lines and fontAntiAlias are not read in this layout.
     std::string text = firstStartFileWith("fontAntiAlias", "fontAntiAlias=3");
-    text = text.substr(0, text.find("BMPfilename1=")) + "bmpFILENAME=.\\old.bmp\r\nBMPEnabled2=True\r\nprefix=p\r\n";
+    text = text.substr(0, text.find("BMPfilename1=")) +
+           "bmpFILENAME=.\\old.bmp\r\nBMPEnabled2=True\r\nprefix=p\r\n";
     TButtonStyle style = firstStartStyle();
     style.fontAntiAlias = 2;
     style.setBMPFilename(3, "stale");
@@ -173,7 +175,8 @@ TEST_F(StyleFile, KeysIgnoreCaseFirstLineWinsAndNumbersMayHaveBlanksBefore)
     EXPECT_EQ(style.width, 16);
 
     EXPECT_EQ(load(firstStartFileWith("height", "height=45 "), style), "'45 ' is not a valid integer value");
-    EXPECT_EQ(load(firstStartFileWith("fixedWidth", "fixedWidth=yes"), style), "'yes' is not a valid boolean value");
+    EXPECT_EQ(load(firstStartFileWith("fixedWidth", "fixedWidth=yes"), style),
+              "'yes' is not a valid boolean value");
     ASSERT_EQ(load(firstStartFileWith("fixedWidth", "FixedWidth=-1"), style), "");
     EXPECT_TRUE(style.fixedWidth);
 }
@@ -194,12 +197,8 @@ TEST_F(StyleFile, LineBreaksInsideTextsCannotForgeOtherKeys)
 TEST_F(StyleFile, UnreadableAndUnwritableFiles)
 {
     TButtonStyle style;
-    try {
-        style.LoadFromFile(app.file("missing.ini"));
-        ADD_FAILURE() << "no error";
-    } catch (const Error& e) {
-        EXPECT_THAT(e.what(), HasSubstr("Cannot open file"));
-    }
+    EXPECT_THAT(test::errorOf([&] { style.LoadFromFile(app.file("missing.ini")); }),
+                HasSubstr("Cannot open file"));
     EXPECT_FALSE(firstStartStyle().SaveToFile(app.file("no/such/folder/a.ini")));
 }
 
@@ -216,7 +215,8 @@ TEST_F(StyleFile, AFailedWriteLeavesTheOldFileWhole)
     setWriteFailureAfterBytesForTesting(-1);
     EXPECT_FALSE(saved);
     EXPECT_EQ(test::readBytes(path), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(app.path()), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(app.path()), {}), 1)
+        << "no temporary file left";
 }
 
 }  // namespace

@@ -11,12 +11,18 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-std::vector<std::uint8_t> bytesOf(const std::string& s) { return std::vector<std::uint8_t>(s.begin(), s.end()); }
+std::vector<std::uint8_t> bytesOf(const std::string& s)
+{
+    return std::vector<std::uint8_t>(s.begin(), s.end());
+}
 
 TEST(TextDecoding, ValidUtf8IsTakenAsItIsWithoutItsByteOrderMark)
 {
-    EXPECT_EQ(decodeTextFile(bytesOf("caption0=Caf\xC3\xA9 \xE2\x82\xAC")), "caption0=Caf\xC3\xA9 \xE2\x82\xAC");
-    EXPECT_EQ(decodeTextFile(bytesOf("\xEF\xBB\xBF" "count=1")), "count=1");
+    EXPECT_EQ(decodeTextFile(bytesOf("caption0=Caf\xC3\xA9 \xE2\x82\xAC")),
+              "caption0=Caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(decodeTextFile(bytesOf("\xEF\xBB\xBF"
+                                     "count=1")),
+              "count=1");
     EXPECT_EQ(decodeTextFile({}), "");
 }
 
@@ -54,7 +60,8 @@ TEST(TextLines, EveryKindOfLineEndSplitsAndATrailingOneAddsNoLine)
 
 TEST(KeyValueLookup, FirstLineWinsKeysIgnoreCaseAndAreNotTrimmed)
 {
-    const KeyValueLines file({"no equals sign", "Width=20", "WIDTH=30", " height=1", "caption0=a=b", "empty="});
+    const KeyValueLines file(
+        {"no equals sign", "Width=20", "WIDTH=30", " height=1", "caption0=a=b", "empty="});
     EXPECT_EQ(file.value("width"), "20");
     EXPECT_EQ(file.value("caption0"), "a=b");
     EXPECT_FALSE(file.contains("height"));

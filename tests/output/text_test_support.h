@@ -1,11 +1,14 @@
 #pragma once
 // Small helpers for the tests of the text files: whole files as byte strings,
-// and an environment variable set for the length of a test.
+// error texts, and an environment variable set for the length of a test.
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
+
+#include "output/error.h"
 
 namespace nimbrel::test {
 
@@ -18,6 +21,17 @@ inline std::string readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The text of the nimbrel::Error that f throws, or "no error".
+inline std::string errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
 }
 
 class ScopedEnvironment {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "output/error.h"
+#include "output/text_test_support.h"
 
 namespace nimbrel {
 namespace {
@@ -10,9 +11,18 @@ namespace {
 TEST(IntegerText, AcceptsBlanksBeforeSignsAndBothHexadecimalForms)
 {
     const std::pair<const char*, std::int32_t> good[] = {
-        {"12", 12},         {"  12", 12},       {"\t-7", -7},        {"+7", 7},
-        {"0012", 12},       {"$FF", 255},       {"0x1f", 31},        {"0XaB", 171},
-        {"-$10", -16},      {"$00C08000", 12615680}, {"$FFFFFFFF", -1}, {"2147483647", 2147483647},
+        {"12", 12},
+        {"  12", 12},
+        {"\t-7", -7},
+        {"+7", 7},
+        {"0012", 12},
+        {"$FF", 255},
+        {"0x1f", 31},
+        {"0XaB", 171},
+        {"-$10", -16},
+        {"$00C08000", 12615680},
+        {"$FFFFFFFF", -1},
+        {"2147483647", 2147483647},
         {"-2147483648", INT32_MIN},
     };
     for (const auto& [text, value] : good) EXPECT_EQ(tryParseInt32(text), value) << text;
@@ -49,17 +59,9 @@ TEST(BooleanText, TrueFalseInAnyCaseOrANumber)
 
 TEST(ValueMessages, NameTheTextThatFailed)
 {
-    auto messageOf = [](auto parse) {
-        try {
-            parse();
-        } catch (const Error& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
-    };
-    EXPECT_EQ(messageOf([] { parseInt32("12 "); }), "'12 ' is not a valid integer value");
-    EXPECT_EQ(messageOf([] { parseInt64(""); }), "'' is not a valid integer value");
-    EXPECT_EQ(messageOf([] { parseBoolean("yes"); }), "'yes' is not a valid boolean value");
+    EXPECT_EQ(test::errorOf([] { parseInt32("12 "); }), "'12 ' is not a valid integer value");
+    EXPECT_EQ(test::errorOf([] { parseInt64(""); }), "'' is not a valid integer value");
+    EXPECT_EQ(test::errorOf([] { parseBoolean("yes"); }), "'yes' is not a valid boolean value");
 }
 
 TEST(FloatText, ReadsAndWritesTheCLocaleForm)
