@@ -29,6 +29,6 @@ std::vector<std::string> captionListLines(const std::vector<std::string>& captio
 // A count may promise more pairs than the file holds (the missing ones read as
 // empty), but not without bound: past this many beyond the file's own lines it
 // is refused instead of filling memory with empty entries.
-constexpr long long kMaxMissingCaptionPairs = 100000;
+constexpr long long kMaxMissingCaptionPairs = 10000;
 
 }  // namespace nimbrel

@@ -93,7 +93,13 @@ TEST_F(CaptionListFile, ABadOrMissingCountAddsNothing)
     EXPECT_THAT(fileNames, ElementsAre("kept"));
     // A count far beyond what the file holds would only fill memory with empty entries.
     EXPECT_THAT(read("count=2000000000\r\ncaption0=a\r\n"), HasSubstr("2000000000"));
+    const std::string justTooMany =
+        "count=" + std::to_string(2 + kMaxMissingCaptionPairs + 1) + "\r\ncaption0=a\r\n";
+    EXPECT_THAT(read(justTooMany), HasSubstr("holds only 2 lines"));
     EXPECT_THAT(captions, ElementsAre("kept"));
+    ASSERT_EQ(read("count=" + std::to_string(2 + kMaxMissingCaptionPairs) + "\r\ncaption0=a\r\n"), "");
+    EXPECT_EQ(captions.size(), 1 + 2 + kMaxMissingCaptionPairs);
+    EXPECT_EQ(captions[1], "a");
     std::filesystem::remove(path);
     EXPECT_THAT(test::errorOf([&] { ReadCaptionList(path, captions, fileNames); }),
                 HasSubstr("Cannot open file"));
