@@ -112,7 +112,10 @@ std::optional<std::string> QtDialogs::folderName(const std::string& title, const
 
 std::optional<Color> QtDialogs::chooseColor(Color initial)
 {
-    if (!dlgColor_) dlgColor_ = std::make_unique<TzkColorPickerDialog>(parent_);
+    if (!dlgColor_) {
+        dlgColor_ = std::make_unique<TzkColorPickerDialog>(parent_);
+        dlgColor_->SetTitle("Color Picker");
+    }
     return dlgColor_->chooseColor(initial);
 }
 

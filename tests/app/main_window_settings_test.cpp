@@ -149,7 +149,7 @@ TEST_F(MainWindowSession, OutOfRangeValuesClampAndAreSavedClamped)
     writeText(
         homeFile("Nimbrel.ini"),
         "[Integers]\r\nButtonSizeWidth=500\r\nButtonSizeHeight=-5\r\ntbZoom=9\r\nrgColorReductionBits=6\r\n"
-        "FontAlign=7\r\nBMPAlign2=-1\r\n");
+        "FontAlign=7\r\nBMPAlign2=-1\r\nMinorX=12abc\r\n");
     TfrmMain& w = start();
     EXPECT_EQ(w.spnWidth->value(), 360);
     EXPECT_EQ(w.spnHeight->value(), 0);
@@ -157,6 +157,8 @@ TEST_F(MainWindowSession, OutOfRangeValuesClampAndAreSavedClamped)
     EXPECT_EQ(w.rgReductionBits->itemIndex(), 5);
     EXPECT_EQ(w.cbTextAlign->currentIndex(), -1);
     EXPECT_EQ(w.cmbBMPAlign[1]->currentIndex(), -1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "Error reading Integer value \"Integers\\MinorX\". Value = \"12abc\". Value set to 0");
     window->close();
     const std::string saved = readText(homeFile("Nimbrel.ini"));
     for (const char* line : {"ButtonSizeWidth=360", "ButtonSizeHeight=0", "tbZoom=5",
