@@ -33,10 +33,8 @@ TfrmMain::TfrmMain(Dialogs& dialogs, QWidget* parent)
     ini_->OnMessage = [this](const std::string& text) { dialogs_.message(text); };
     // Each step runs on its own: an error is shown, and the window still finishes
     // creating itself instead of staying silent for the whole session.
-    guard([this] {
-        ini_->LoadAll();
-        applyWindowPlacement();
-    });
+    guard([this] { ini_->LoadAll(); });
+    guard([this] { applyWindowPlacement(); });
     guard([this] { LoadSettings(); });
     loading_ = false;
     pc->setCurrentIndex(0);

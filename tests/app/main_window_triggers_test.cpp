@@ -104,6 +104,29 @@ TEST_F(MainWindowTriggers, BitmapRowRedrawsOnlyWhenItsFileExists)
     EXPECT_EQ(drawingsBy(w, [&] { w.chkBMPEnabled[0]->click(); }), 0) << "row 1 names no file";
 }
 
+TEST_F(MainWindowTriggers, BrowseButtonsFillTheirEditsThroughTheDialogs)
+{
+    Bgr24Image image(2, 2);
+    const std::string bmp = homeFile("b.bmp");
+    saveBmpFile(bmp, image.view());
+    TfrmMain& w = startShown();
+    w.chkBMPBackground->setChecked(true);
+    w.edtBMPFilename[1]->setText(QString::fromStdString(homeFile("old/a.bmp")));
+    dialogs.fileNames = {std::nullopt, bmp};
+    w.btnBMPBrowse[1]->click();
+    EXPECT_EQ(w.edtBMPFilename[1]->text().toStdString(), homeFile("old/a.bmp")) << "cancelled";
+    EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, homeFolder() + "old/");
+    EXPECT_EQ(drawingsBy(w, [&] { w.btnBMPBrowse[1]->click(); }), 1);
+    EXPECT_EQ(w.edtBMPFilename[1]->text().toStdString(), bmp);
+
+    dialogs.folders = {std::nullopt, std::string("/tmp/elsewhere")};
+    const QString before = w.edtOutputDir->text();
+    w.btnOutputDir->click();
+    EXPECT_EQ(w.edtOutputDir->text(), before);
+    w.btnOutputDir->click();
+    EXPECT_EQ(w.edtOutputDir->text(), "/tmp/elsewhere");
+}
+
 TEST_F(MainWindowTriggers, BitmapThatDoesNotLoadIsReportedAndLeavesThePartialButton)
 {
     writeText(homeFile("fake.bmp"), "GIF89a not a bitmap");
