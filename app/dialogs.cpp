@@ -114,6 +114,8 @@ std::optional<Color> QtDialogs::chooseColor(Color initial)
 {
     if (!dlgColor_) {
         dlgColor_ = std::make_unique<TzkColorPickerDialog>(parent_);
+        // The dialog is ours to delete; the parent only owns the picker windows it shows.
+        dlgColor_->setParent(nullptr);
         dlgColor_->SetTitle("Color Picker");
     }
     return dlgColor_->chooseColor(initial);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -43,6 +44,21 @@ TEST(DialogHelpers, FiltersAndDefaultExtensions)
     EXPECT_EQ(withDefaultExtension("/a/b/style.txt", "ini"), "/a/b/style.txt");
     EXPECT_EQ(withDefaultExtension("/a.d/style", "ini"), "/a.d/style.ini");
     EXPECT_EQ(withDefaultExtension("/a/b/style", ""), "/a/b/style");
+}
+
+TEST(QtDialogsColour, CancelledPickerGivesNothingAndTheDialogsOutliveTheirParent)
+{
+    ensureApplication();
+    QtDialogs dialogs;
+    {
+        QWidget parent;
+        dialogs.setParent(&parent);
+        QTimer::singleShot(0, [] {
+            if (QWidget* picker = QApplication::activeModalWidget()) picker->close();
+        });
+        EXPECT_EQ(dialogs.chooseColor(0x00C08000), std::nullopt);
+        dialogs.setParent(nullptr);
+    }
 }
 
 using MainWindowShell = WindowTest;
