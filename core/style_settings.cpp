@@ -1,4 +1,4 @@
-#include "batch/style_settings.h"
+#include "core/style_settings.h"
 
 #include <algorithm>
 #include <limits>
@@ -31,8 +31,8 @@ Color panelColor(std::int64_t value)
     return static_cast<Color>(value);
 }
 
-// An edit with a length limit keeps the first characters of a longer text;
-// characters, not bytes, so a UTF-8 sequence is never cut.
+}  // namespace
+
 std::string limitedEditText(const std::string& text, int maxCharacters)
 {
     int characters = 0;
@@ -42,8 +42,6 @@ std::string limitedEditText(const std::string& text, int maxCharacters)
     }
     return text;
 }
-
-}  // namespace
 
 TButtonStyle styleFromSettings(const SettingsValues& v)
 {
@@ -80,21 +78,6 @@ TButtonStyle styleFromSettings(const SettingsValues& v)
     s.prefix = limitedEditText(v.text("edtPrefix"), kAffixMaxLength);
     s.suffix = limitedEditText(v.text("edtSuffix"), kAffixMaxLength);
     return s;
-}
-
-SaveRequest saveRequestFromSettings(const SettingsValues& v)
-{
-    SaveRequest r;
-    r.outputDir = v.text("OutputDir");
-    r.prefix = limitedEditText(v.text("edtPrefix"), kAffixMaxLength);
-    r.suffix = limitedEditText(v.text("edtSuffix"), kAffixMaxLength);
-    r.saveBmp = v.boolean("chkSaveBMP");
-    r.saveGif = v.boolean("chkSaveGIF");
-    r.gifCompression = radioGroupIndex(v.integer("rgGIFCompression"), kGifCompressionItems);
-    r.dithering = radioGroupIndex(v.integer("rgDithering"), kDitheringItems);
-    r.colorReduction = radioGroupIndex(v.integer("rgColorReduction"), kColorReductionItems);
-    r.reductionBits = radioGroupIndex(v.integer("rgColorReductionBits"), kReductionBitsItems);
-    return r;
 }
 
 }  // namespace nimbrel

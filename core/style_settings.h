@@ -1,13 +1,12 @@
 #pragma once
-// The style and output options the window shows after loading its settings:
-// the stored values as the controls take them (value boxes clamp, lists and
-// radio groups keep their item ranges). Lets a program without a window draw
-// and save exactly what the window would.
+// The style the window shows after loading its settings: the stored values as
+// the controls take them (value boxes clamp, lists keep their item ranges,
+// edits their length limits). Lets a program without a window draw exactly
+// what the window would.
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "batch/save_button.h"
 #include "core/button_style.h"
 
 namespace nimbrel {
@@ -21,11 +20,11 @@ struct SettingsValues {
 
 TButtonStyle styleFromSettings(const SettingsValues& values);
 
-// Output folder, prefix and suffix, the two output boxes and the four GIF
-// option groups; the file name is left empty.
-SaveRequest saveRequestFromSettings(const SettingsValues& values);
-
 // The prefix and suffix edits hold at most this many characters.
 inline constexpr int kAffixMaxLength = 40;
+
+// What an edit with a length limit keeps of a longer text: the first
+// characters, counted as characters, so a UTF-8 sequence is never cut.
+std::string limitedEditText(const std::string& text, int maxCharacters);
 
 }  // namespace nimbrel

@@ -9,9 +9,10 @@
 #include "batch/caption_list_file.h"
 #include "batch/caption_to_file_name.h"
 #include "batch/save_button.h"
-#include "batch/style_settings.h"
+#include "batch/save_settings.h"
 #include "core/app_folder.h"
 #include "core/renderer.h"
+#include "core/style_settings.h"
 #include "output/error.h"
 #include "output/gif_options.h"
 
