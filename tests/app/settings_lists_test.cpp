@@ -1,6 +1,5 @@
 #include "app/settings_lists.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/settings_store.h"
@@ -8,30 +7,6 @@
 
 namespace nimbrel {
 namespace {
-
-using ::testing::ElementsAre;
-
-std::vector<std::string> namesOf(const std::vector<std::string>& lines)
-{
-    std::vector<std::string> names;
-    for (const auto& line : lines) names.push_back(line.substr(0, line.find('=')));
-    return names;
-}
-
-TEST(MainWindowSettings, ListsHoldEveryNameInFileOrder)
-{
-    EXPECT_THAT(namesOf(mainWindowBooleans()),
-                ElementsAre("chkFixedWidth", "chkFixedHeight", "chkBMPBackground", "chkSaveBMP", "chkSaveGIF",
-                            "chkUnderlined", "chkAutoFilename", "chkSpaceToUnderscore", "chkLowercase",
-                            "chkBMPEnabled1", "chkBMPEnabled2", "chkBMPEnabled3", "chkBMPEnabled4"));
-    EXPECT_EQ(mainWindowIntegers().size(), 28u);
-    EXPECT_EQ(namesOf(mainWindowIntegers()).front(), "ButtonSizeWidth");
-    EXPECT_EQ(namesOf(mainWindowIntegers()).back(), "cmbAntiAlias");
-    EXPECT_THAT(
-        namesOf(mainWindowStrings()),
-        ElementsAre("FontName", "BMPFilename1", "BMPFilename2", "BMPFilename3", "BMPFilename4", "StyleDir",
-                    "CaptionDir", "OutputDir", "edtCaption", "edtFilename", "edtPrefix", "edtSuffix"));
-}
 
 TEST(MainWindowSettings, DefaultsGiveTheFirstStartStyle)
 {

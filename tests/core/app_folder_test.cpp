@@ -76,19 +76,5 @@ TEST(AppFolderRule, ExeFolderFollowsTheEnvironmentAndDefaultsToTheProgramsFolder
     EXPECT_EQ(AbsoluteFromExeFolder(".\\Styles\\a.bmp"), folder + "Styles/a.bmp");
 }
 
-TEST(AppFolderRule, DefaultFoldersAndFolderParts)
-{
-    test::TempFolder temp;
-    const std::string path = defaultFolderPath(temp.path().string(), kOutputFolderName);
-    EXPECT_EQ(path, temp.file("Output"));
-    EXPECT_TRUE(createFolderQuietly(path + "/deeper"));
-    EXPECT_TRUE(fs::is_directory(path + "/deeper"));
-    test::writeBytes(temp.file("plain"), "x");
-    EXPECT_FALSE(createFolderQuietly(temp.file("plain/sub")));
-
-    EXPECT_EQ(folderPartOf("/home/u/Styles/a.ini"), "/home/u/Styles/");
-    EXPECT_EQ(folderPartOf("a.ini"), "");
-}
-
 }  // namespace
 }  // namespace nimbrel
