@@ -4,15 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace nimbrel {
+#include "output/color.h"
 
-struct Rgb {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    friend bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-    friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
-};
+namespace nimbrel {
 
 using Palette = std::vector<Rgb>;
 

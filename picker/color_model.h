@@ -10,14 +10,6 @@
 
 namespace nimbrel {
 
-struct Rgb {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Rgb& o) const { return !(*this == o); }
-};
-
 struct Hsv {
     double h = 0;  // 0 <= h < 1 from channels; 1 also means hue 0
     double s = 0;
