@@ -50,57 +50,6 @@ TEST_F(CliTest, BadUsageExitsWithTwoAndAOneLineHint)
     EXPECT_TRUE(filesIn(home.path().string()).empty());
 }
 
-TEST_F(CliTest, EveryGoodValueIsTakenAndReachesTheFile)
-{
-    TButtonStyle style = firstStartStyle();
-    const std::string styleFile = writeStyle(style);
-    struct Case {
-        std::vector<std::string> args;
-        SaveRequest request;
-    };
-    std::vector<Case> cases;
-    for (int reduction = 0; reduction <= 6; ++reduction) {
-        Case c{{"--reduction", std::to_string(reduction)}, {}};
-        c.request.colorReduction = reduction;
-        cases.push_back(c);
-    }
-    for (int dither = 0; dither <= 6; ++dither) {
-        Case c{{"--dither=" + std::to_string(dither)}, {}};
-        c.request.dithering = dither;
-        cases.push_back(c);
-    }
-    for (int bits = 3; bits <= 8; ++bits) {
-        Case c{{"--bits", std::to_string(bits)}, {}};
-        c.request.reductionBits = bits - 3;
-        cases.push_back(c);
-    }
-    Case lzw{{"--compression", "lzw"}, {}};
-    lzw.request.gifCompression = 0;
-    Case rle{{"--compression", "rle"}, {}};
-    rle.request.gifCompression = 1;
-    cases.push_back(lzw);
-    cases.push_back(rle);
-
-    std::vector<std::vector<std::string>> commands;
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        // The settings default is RLE: choose LZW unless the case says otherwise.
-        std::vector<std::string> args = {"--style",  styleFile, "--out",         work.file(std::to_string(i)),
-                                         "--format", "gif",     "--compression", "lzw",
-                                         "Home"};
-        args.insert(args.begin() + 8, cases[i].args.begin(), cases[i].args.end());
-        if (cases[i].args[0] != "--compression") cases[i].request.gifCompression = 0;
-        commands.push_back(args);
-    }
-    const std::vector<ProcessResult> results = program.runAll(commands);
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        ASSERT_EQ(results[i].status, 0) << i << results[i].err;
-        EXPECT_EQ(results[i].out, work.file(std::to_string(i)) + "/home.gif\n");
-        EXPECT_EQ(readWholeFile(work.file(std::to_string(i)) + "/home.gif"),
-                  savedByWindow(style, "Home", cases[i].request, true))
-            << i;
-    }
-}
-
 TEST_F(CliTest, FormatChoosesTheFilesAndCaptionsMayLookLikeOptions)
 {
     const std::vector<ProcessResult> results = program.runAll({

@@ -96,15 +96,6 @@ TEST(CreateAllButtons, ListNamesWinOverDerivedOnes)
     EXPECT_EQ(w.progress, (std::vector<int>{1, 2, 3}));
 }
 
-TEST(CreateAllButtons, SameCaptionTwiceStillDrawsAndSavesEach)
-{
-    FakeWindow w;
-    const std::vector<std::string> captions = {"untitled", "untitled"};
-    const std::vector<std::string> names = {"", "second"};
-    createAllButtons({captions, names}, w);
-    EXPECT_EQ(w.saved, (std::vector<std::string>{"untitled -> ", "untitled -> second"}));
-}
-
 TEST(CreateAllButtons, EmptyListDoesNothing)
 {
     FakeWindow w;
@@ -134,14 +125,6 @@ TEST(CreateAllButtons, CancelStopsAfterTheCurrentImage)
     w.stopAfter = 2;
     EXPECT_EQ(createAllButtons({kCaptions, kNames}, w), 2);
     EXPECT_EQ(w.saved.size(), 2u);
-}
-
-TEST(CreateAllButtons, ShortFileNameListReadsAsEmptyNames)
-{
-    FakeWindow w;
-    const std::vector<std::string> names = {"index"};
-    createAllButtons({kCaptions, names}, w);
-    EXPECT_EQ(w.saved, (std::vector<std::string>{"Home -> index", "About us -> ", "Contact -> "}));
 }
 
 }  // namespace

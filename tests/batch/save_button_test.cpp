@@ -57,9 +57,6 @@ TEST(SaveFileNames, FolderWithOrWithoutSlashAndTheThreeParts)
     r.prefix.clear();
     r.suffix.clear();
     EXPECT_EQ(saveFileNames(r).bmp, "/out/.bmp");
-    // Nothing in the parts is changed: that is the caption rule's job.
-    r.fileName = "Mixed Case?";
-    EXPECT_EQ(saveFileNames(r).bmp, "/out/Mixed Case?.bmp");
 }
 
 TEST(SaveButton, ExistingFolderWritesBothFilesWithoutAsking)
