@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/dialogs.h"
+#include "batch/save_button.h"
 #include "core/button_style.h"
 #include "core/raster.h"
 
@@ -73,7 +74,28 @@ public:
     void About1Click();
     void chkSaveBMPClick();       // warns when neither output type is chosen
     void chkAutoFilenameClick();  // the two file-name options follow the automatic box
-    void edtCaptionChange();
+    void edtCaptionChange();      // derives the file name when asked to, then draws
+
+    // Saving and the output options as a request (main_window_save.cpp).
+    void btnSaveClick();
+    SaveRequest saveRequestFromControls() const;
+
+    // The caption and file-name lists (main_window_captions.cpp).
+    void btnAddToListClick();
+    void edtCaptionKeyDown();  // Enter: add, then select the caption again
+    void lbCaptionClick();
+    void lbFilenameClick();
+    void btnUpdateClick();
+    void btnDeleteClick();
+    void btnClearClick();
+
+    // Batch creation (main_window_batch.cpp).
+    void btnStepClick();
+    void btnAllClick();
+
+    // Caption list files (main_window_caption_files.cpp).
+    void cmReadButtonCaptionsClick();
+    void cmWriteButtonCaptionsClick();
 
     // --- settings (start and end) ------------------------------------------
     void LoadSettings();
@@ -183,6 +205,13 @@ private:
     QWidget* buildBottomRow();
     void buildMenus();
     void connectTriggers();
+    void connectCaptionTriggers();
+    // Select: the same entry in the other list, then that pair into the edits.
+    void selectFrom(QListWidget* list);
+    // Selects entry `index` in both lists without running Select.
+    void selectEntry(int index);
+    // The caption (its change handler runs when the text differs), then the file name.
+    void loadEntry(const std::string& caption, const std::string& fileName);
     void browseBitmap(int row);
     void browseOutputFolder();
     void readStartUpCaptionList();
@@ -201,6 +230,7 @@ private:
     bool shown_ = false;
     bool shutDownDone_ = false;
     bool autosavedListUnreadable_ = false;
+    bool listsSyncing_ = false;  // the program is moving the lists' selections: Select waits
 };
 
 }  // namespace nimbrel

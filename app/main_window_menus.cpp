@@ -33,8 +33,10 @@ void TfrmMain::buildMenus()
     cmSavebuttonstyle = add(file, "cmSavebuttonstyle", "&Save button style...", QKeySequence::Save,
                             &TfrmMain::cmSavebuttonstyleClick);
     file->addSeparator();
-    cmReadButtonCaptions = add(file, "cmReadButtonCaptions", "&Read button captions...", {}, nullptr);
-    cmWriteButtonCaptions = add(file, "cmWriteButtonCaptions", "&Write button captions...", {}, nullptr);
+    cmReadButtonCaptions = add(file, "cmReadButtonCaptions", "&Read button captions...", {},
+                               &TfrmMain::cmReadButtonCaptionsClick);
+    cmWriteButtonCaptions = add(file, "cmWriteButtonCaptions", "&Write button captions...", {},
+                                &TfrmMain::cmWriteButtonCaptionsClick);
     file->addSeparator();
     cmExit = add(file, "cmExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &TfrmMain::cmExitClick);
 

@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/main_window_color_panel.h"
 #include "app/main_window_layout_helpers.h"
+#include "app/main_window_lists.h"
 #include "app/main_window_preview.h"
 #include "app/main_window_radio_group.h"
 #include "app/settings_lists.h"
@@ -92,19 +93,6 @@ bool folderExists(const std::string& path)
 std::string autosavedCaptionListPath()
 {
     return ExeFolder() + kAutosavedCaptionListName;
-}
-
-std::vector<std::string> itemsOf(const QListWidget* list)
-{
-    std::vector<std::string> items;
-    items.reserve(static_cast<std::size_t>(list->count()));
-    for (int i = 0; i < list->count(); ++i) items.push_back(list->item(i)->text().toStdString());
-    return items;
-}
-
-void append(QListWidget* list, const std::vector<std::string>& items)
-{
-    for (const std::string& item : items) list->addItem(QString::fromStdString(item));
 }
 
 }  // namespace
@@ -211,8 +199,8 @@ void TfrmMain::readStartUpCaptionList()
         autosavedListUnreadable_ = true;
         throw;
     }
-    append(lbCaption, captions);
-    append(lbFilename, fileNames);
+    appendItems(lbCaption, captions);
+    appendItems(lbFilename, fileNames);
 }
 
 void TfrmMain::writeAutosavedCaptionList()

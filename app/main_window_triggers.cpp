@@ -69,6 +69,7 @@ void TfrmMain::connectTriggers()
     connect(chkAutoFilename, &QCheckBox::toggled, this,
             [this] { guard([this] { chkAutoFilenameClick(); }); });
     connect(btnOutputDir, &QPushButton::clicked, this, [this] { guard([this] { browseOutputFolder(); }); });
+    connectCaptionTriggers();
 }
 
 void TfrmMain::btnDrawClick()
@@ -106,22 +107,10 @@ void TfrmMain::bmpRowChange(int row)
     btnDrawClick();
 }
 
-void TfrmMain::edtCaptionChange()
-{
-    if (loading_) return;
-    btnDrawClick();
-}
-
 void TfrmMain::tbZoomChange()
 {
     pb->setZoom(tbZoom->value());
     if (!loading_) pb->update();
-}
-
-void TfrmMain::chkSaveBMPClick()
-{
-    if (!chkSaveBMP->isChecked() && !chkSaveGIF->isChecked())
-        dialogs_.message("You should choose at least one file type for saving!");
 }
 
 void TfrmMain::chkAutoFilenameClick()

@@ -1,0 +1,95 @@
+// "Create Button && Advance" and "Create All Buttons": the window's edits,
+// lists, drawing and saving as the steps of a batch.
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <functional>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/main_window_lists.h"
+#include "batch/batch_steps.h"
+
+namespace nimbrel {
+
+namespace {
+
+class WindowBatch : public BatchHost {
+public:
+    WindowBatch(TfrmMain& window, std::function<void(const std::string&, const std::string&)> load,
+                std::function<void(int)> select)
+        : window_(window), load_(std::move(load)), select_(std::move(select))
+    {
+    }
+
+    // A long batch shows its count and can be cancelled. The dialog is window
+    // modal, so the window takes no clicks while the batch lets events through.
+    void showProgress(int total)
+    {
+        progress_ = std::make_unique<QProgressDialog>(&window_);
+        progress_->setWindowTitle("Nimbrel");
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setMinimumDuration(0);
+        progress_->setRange(0, total);
+        progress_->setCancelButtonText("Cancel");
+        setCount(0, total);
+        progress_->show();
+    }
+
+    void loadEntry(const std::string& caption, const std::string& fileName) override
+    {
+        load_(caption, fileName);
+    }
+    void selectEntry(int index) override { select_(index); }
+    void draw() override { window_.btnDrawClick(); }
+    void save() override { window_.btnSaveClick(); }
+    bool keepGoing(int done, int total) override
+    {
+        if (!progress_) return true;
+        setCount(done, total);
+        // Repaints the dialog and takes a click on Cancel; cancelling ends the
+        // batch after the image just made.
+        QCoreApplication::processEvents();
+        return !progress_->wasCanceled();
+    }
+
+private:
+    void setCount(int done, int total)
+    {
+        progress_->setLabelText(QString("Created %1 of %2 buttons").arg(done).arg(total));
+        progress_->setValue(done);
+    }
+
+    TfrmMain& window_;
+    std::function<void(const std::string&, const std::string&)> load_;
+    std::function<void(int)> select_;
+    std::unique_ptr<QProgressDialog> progress_;
+};
+
+}  // namespace
+
+void TfrmMain::btnStepClick()
+{
+    const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
+    WindowBatch batch(
+        *this, [this](const std::string& c, const std::string& f) { loadEntry(c, f); },
+        [this](int index) { selectEntry(index); });
+    createButtonAndAdvance({captions, fileNames}, selectedIndex(lbCaption), batch);
+}
+
+void TfrmMain::btnAllClick()
+{
+    // The lists as they stand now: the batch ends where it was meant to whatever happens meanwhile.
+    const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
+    if (captions.empty()) return;
+    WindowBatch batch(
+        *this, [this](const std::string& c, const std::string& f) { loadEntry(c, f); },
+        [this](int index) { selectEntry(index); });
+    if (static_cast<int>(captions.size()) > kBatchProgressThreshold)
+        batch.showProgress(static_cast<int>(captions.size()));
+    createAllButtons({captions, fileNames}, batch);
+}
+
+}  // namespace nimbrel

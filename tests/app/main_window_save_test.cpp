@@ -1,0 +1,253 @@
+// "Save Button Image" from the window's controls: the folder question, the file
+// names, the output boxes and the GIF options of the radio groups.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <set>
+
+#include "app/main_window_color_panel.h"
+#include "app/main_window_radio_group.h"
+#include "output/bmp_reader.h"
+#include "output/file_io.h"
+#include "output/gif_test_support.h"
+#include "window_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowSave : public WindowTest {
+protected:
+    TfrmMain& startWithOutput(const std::string& dir)
+    {
+        TfrmMain& w = startShown();
+        w.edtOutputDir->setText(QString::fromStdString(dir));
+        w.edtCaption->setText("Home");
+        return w;
+    }
+    std::string question(const std::string& dir) const
+    {
+        return "Information: Folder \"" + dir + "\" does not exist! Create?";
+    }
+};
+
+void expectSameImage(const Bgr24Image& image, const RasterBitmap& button)
+{
+    ASSERT_EQ(image.width(), button.width());
+    ASSERT_EQ(image.height(), button.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), button.pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(MainWindowSave, MissingFolderIsMadeOnlyWhenTheUserAgrees)
+{
+    const std::string dir = homeFolder() + "a/b/c";
+    TfrmMain& w = startWithOutput(dir);
+    dialogs.answers = {false, true};
+    w.btnSave->click();
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{question(dir)});
+    EXPECT_FALSE(fs::exists(homeFolder() + "a"));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    w.btnSave->click();
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    expectSameImage(loadBmpFile(dir + "/home.bmp"), w.buttonBitmap());
+    EXPECT_TRUE(fs::is_regular_file(dir + "/home.gif"));
+    w.btnSave->click();
+    EXPECT_EQ(dialogs.questions.size(), 2u) << "the folder exists now";
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowSave, FolderThatCannotBeMadeIsReported)
+{
+    writeText(homeFile("file"), "x");
+    const std::string dir = homeFile("file") + "/sub";
+    TfrmMain& w = startWithOutput(dir);
+    dialogs.answers = {true};
+    w.btnSave->click();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Cannot create folder \"" + dir +
+                                                         "\". Nimbrel will not save the image"});
+
+    w.edtOutputDir->clear();
+    dialogs.answers = {true};
+    w.btnSave->click();
+    EXPECT_EQ(dialogs.questions.back(), question(""));
+    EXPECT_EQ(dialogs.messages.back(), "Unable to create directory");
+}
+
+TEST_F(MainWindowSave, NamesJoinFolderPrefixFileNameAndSuffix)
+{
+    TfrmMain& w = startWithOutput(homeFolder());
+    w.edtPrefix->setText("btn_");
+    w.edtSuffix->setText("_on");
+    w.btnSave->click();
+    w.edtOutputDir->setText(QString::fromStdString(home.path().string()));  // no trailing "/"
+    w.edtFilename->clear();
+    w.btnSave->click();
+    w.edtPrefix->clear();
+    w.edtSuffix->clear();
+    w.btnSave->click();
+    for (const char* name : {"btn_home_on", "btn__on", ""}) {
+        EXPECT_TRUE(fs::is_regular_file(homeFolder() + name + ".bmp")) << name;
+        EXPECT_TRUE(fs::is_regular_file(homeFolder() + name + ".gif")) << name;
+    }
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowSave, FileThatCannotBeWrittenEndsTheSave)
+{
+    TfrmMain& w = startWithOutput(homeFolder());
+    fs::create_directory(homeFolder() + "home.bmp");  // a folder where the BMP should go
+    w.btnSave->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].rfind("Cannot create file \"" + homeFolder() + "home.bmp\"", 0), 0u)
+        << dialogs.messages[0];
+    EXPECT_FALSE(fs::exists(homeFolder() + "home.gif")) << "the GIF is not attempted";
+
+    // A read-only file is left alone (file permissions do not bind the super-user).
+    if (geteuid() == 0) return;
+    w.edtFilename->setText("locked");
+    writeText(homeFile("locked.bmp"), "old");
+    fs::permissions(homeFile("locked.bmp"), fs::perms::owner_read);
+    w.btnSave->click();
+    EXPECT_EQ(readText(homeFile("locked.bmp")), "old");
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST_F(MainWindowSave, OutputBoxesChooseTheFilesAndWarnWhenBothAreOff)
+{
+    TfrmMain& w = startWithOutput(homeFolder());
+    w.chkSaveGIF->click();
+    w.btnSave->click();
+    EXPECT_TRUE(fs::exists(homeFile("home.bmp")));
+    EXPECT_FALSE(fs::exists(homeFile("home.gif")));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    w.chkSaveBMP->click();
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{"You should choose at least one file type for saving!"});
+    w.edtFilename->setText("none");
+    w.btnSave->click();
+    EXPECT_FALSE(fs::exists(homeFile("none.bmp")));
+    EXPECT_FALSE(fs::exists(homeFile("none.gif")));
+    w.chkSaveGIF->click();
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "checking a box again says nothing";
+    w.btnSave->click();
+    EXPECT_FALSE(fs::exists(homeFile("none.bmp")));
+    EXPECT_TRUE(fs::exists(homeFile("none.gif")));
+}
+
+// A save that needs no answers: every question is a failure here.
+struct NoQuestions : SaveInteraction {
+    bool askYesNo(const std::string& q) override
+    {
+        ADD_FAILURE() << q;
+        return false;
+    }
+    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
+};
+
+// Each option group, item by item, reaches the GIF: the file equals the one the
+// same request gives directly, decodes to the button's size within its palette,
+// and every item of a group gives a file of its own.
+TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
+{
+    TfrmMain& w = startWithOutput(homeFolder());
+    // Colours no fixed palette holds, and anti-aliased glyphs: every option shows.
+    w.pnl0->setColor(0x00407AB3);
+    w.pnlFontColor->setColor(0x0030C060);
+    w.cmbAntiAlias->setCurrentIndex(w.cmbAntiAlias->count() - 1);
+    w.chkSaveBMP->setChecked(false);
+    w.btnDraw->click();
+    const RasterBitmap& button = w.buttonBitmap();
+
+    struct Group {
+        RadioGroup* group;
+        int SaveRequest::*field;
+        int colorReduction;  // set first, so the group's choice matters
+        bool allDistinct;
+    };
+    const std::vector<Group> groups = {
+        {w.rgGIFCompression, &SaveRequest::gifCompression, 5, true},
+        {w.rgColorReduction, &SaveRequest::colorReduction, 5, true},
+        {w.rgDithering, &SaveRequest::dithering, 4, true},
+        // Optimal palettes of more bits than the button has colours are the same.
+        {w.rgReductionBits, &SaveRequest::reductionBits, 5, false},
+    };
+    w.rgDithering->setItemIndex(1);
+    for (const Group& g : groups) {
+        w.rgColorReduction->setItemIndex(g.colorReduction);
+        const int standard = g.group->itemIndex();
+        std::set<std::vector<std::uint8_t>> files;
+        for (int item = 0; item < g.group->count(); ++item) {
+            g.group->setItemIndex(item);
+            const std::string what = g.group->objectName().toStdString() + " " + std::to_string(item);
+            w.btnSave->click();
+            const std::vector<std::uint8_t> bytes = readWholeFile(homeFile("home.gif"));
+            files.insert(bytes);
+
+            SaveRequest direct = w.saveRequestFromControls();
+            direct.fileName = "direct";
+            direct.gifCompression = w.rgGIFCompression->itemIndex();
+            direct.colorReduction = w.rgColorReduction->itemIndex();
+            direct.dithering = w.rgDithering->itemIndex();
+            direct.reductionBits = w.rgReductionBits->itemIndex();
+            direct.*g.field = item;
+            NoQuestions ui;
+            saveButton(direct, button.view(), ui);
+            EXPECT_EQ(bytes, readWholeFile(homeFile("direct.gif"))) << what;
+
+            const gif_test::DecodedGif gif = gif_test::decodeWithGiflib(bytes);
+            ASSERT_EQ(gif.width, button.width()) << what;
+            ASSERT_EQ(gif.height, button.height()) << what;
+            std::set<std::uint8_t> used(gif.pixels.begin(), gif.pixels.end());
+            ASSERT_LT(*used.rbegin(), gif.colors.size()) << what;
+            if (g.group == w.rgReductionBits) {
+                EXPECT_LE(used.size(), 1u << (item + 3)) << what;
+            }
+        }
+        if (g.allDistinct) {
+            EXPECT_EQ(files.size(), static_cast<std::size_t>(g.group->count()))
+                << g.group->objectName().toStdString();
+        }
+        g.group->setItemIndex(standard);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowSave, DefaultGifOptionsKeepAFewColouredButtonExactly)
+{
+    TfrmMain& w = startWithOutput(homeFolder());
+    w.cmbAntiAlias->setCurrentIndex(0);
+    w.btnSave->click();
+    const gif_test::DecodedGif gif = gif_test::decodeWithGiflib(readWholeFile(homeFile("home.gif")));
+    const RasterBitmap& button = w.buttonBitmap();
+    ASSERT_EQ(gif.width, button.width());
+    for (int y = 0; y < button.height(); ++y) {
+        for (int x = 0; x < button.width(); ++x) {
+            const Rgb c = gif.colors[gif.pixels[y * gif.width + x]];
+            ASSERT_EQ(makeColor(c.r, c.g, c.b), button.pixel(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(MainWindowSave, NoReductionBitsChosenFailsAfterTheBmp)
+{
+    TfrmMain& w = startWithOutput(homeFolder());
+    w.rgReductionBits->setItemIndex(-1);
+    w.btnSave->click();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Invalid Bits Per Pixel value"});
+    EXPECT_TRUE(fs::exists(homeFile("home.bmp")));
+    EXPECT_FALSE(fs::exists(homeFile("home.gif")));
+}
+
+}  // namespace
+}  // namespace nimbrel::test
