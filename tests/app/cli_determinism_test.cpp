@@ -27,33 +27,46 @@ TEST_F(CliTest, EveryGifOptionCombinationGivesTheSameBytesEveryRun)
 {
     const TButtonStyle style = gradientStyle(workFile("gradient.bmp"));
     const std::string styleFile = writeStyle(style);
+    const std::string caption = "Products & Services";
+    // Every combination is made here first. The bits only matter to some
+    // reductions: a combination whose file equals that of 8 bits is covered by
+    // the run with 8 bits, so a separate program run is spent only on each
+    // distinct file. That keeps the test to a few hundred runs, not six hundred.
     std::vector<std::vector<std::string>> commands;
-    std::vector<SaveRequest> requests;
+    std::vector<std::vector<std::uint8_t>> expected;
     for (int reduction = 0; reduction <= 6; ++reduction)
         for (int dither = 0; dither <= 6; ++dither)
-            for (int compression = 0; compression <= 1; ++compression)
-                for (int bits = 3; bits <= 8; ++bits) {
+            for (int compression = 0; compression <= 1; ++compression) {
+                std::vector<std::uint8_t> eightBits;
+                for (int bits = 8; bits >= 3; --bits) {
                     SaveRequest r;
                     r.colorReduction = reduction;
                     r.dithering = dither;
                     r.gifCompression = compression;
                     r.reductionBits = bits - 3;
-                    requests.push_back(r);
+                    std::vector<std::uint8_t> bytes = savedByWindow(style, caption, r, true);
+                    if (bits == 8) {
+                        eightBits = bytes;
+                    } else if (bytes == eightBits) {
+                        continue;
+                    }
+                    expected.push_back(std::move(bytes));
                     commands.push_back({"--style", styleFile, "--out",
                                         work.file(std::to_string(commands.size())), "--format", "gif",
                                         "--reduction", std::to_string(reduction), "--dither",
                                         std::to_string(dither), "--compression", compression ? "rle" : "lzw",
-                                        "--bits", std::to_string(bits), "-q", "Products & Services"});
+                                        "--bits", std::to_string(bits), "-q", caption});
                 }
+            }
     // The runs spend most of their time waiting for the disk, so more of them overlap.
     const std::vector<ProcessResult> results = program.runAll(commands, 8);
     for (std::size_t i = 0; i < commands.size(); ++i) {
         ASSERT_EQ(results[i].status, 0) << i << results[i].err;
-        // This process is another run with the same inputs: it must make the same bytes.
-        ASSERT_EQ(readWholeFile(work.file(std::to_string(i)) + "/products_&_services.gif"),
-                  savedByWindow(style, "Products & Services", requests[i], true))
-            << "combination " << i;
+        // The program is another run with the same inputs: it must make the same bytes.
+        ASSERT_EQ(readWholeFile(work.file(std::to_string(i)) + "/products_&_services.gif"), expected[i])
+            << "run " << i;
     }
+    RecordProperty("programRuns", static_cast<int>(commands.size()));
 }
 
 TEST_F(CliTest, TwoRunsWriteIdenticalFiles)
