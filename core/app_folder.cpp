@@ -29,6 +29,15 @@ std::string environment(const char* name)
     return value ? std::string(value) : std::string();
 }
 
+// The system's own program folders: even a user who may write there (root)
+// must not get settings files next to every other program.
+bool isSystemProgramFolder(const std::string& folder)
+{
+    for (const char* prefix : {"/usr/", "/bin/", "/sbin/"})
+        if (withTrailingSlash(folder).compare(0, std::char_traits<char>::length(prefix), prefix) == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 std::string chooseAppFolder(const std::string& executableFolder, const std::string& nimbrelHome,
@@ -39,7 +48,8 @@ std::string chooseAppFolder(const std::string& executableFolder, const std::stri
         createFolderQuietly(folder);
         return folder;
     }
-    if (::access(executableFolder.c_str(), W_OK) == 0) return withTrailingSlash(executableFolder);
+    if (!isSystemProgramFolder(executableFolder) && ::access(executableFolder.c_str(), W_OK) == 0)
+        return withTrailingSlash(executableFolder);
 
     // XDG asks to ignore a relative XDG_CONFIG_HOME.
     const std::string configHome = !xdgConfigHome.empty() && xdgConfigHome.front() == '/'

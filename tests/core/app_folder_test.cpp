@@ -50,6 +50,9 @@ TEST(AppFolderRule, NimbrelHomeWinsThenAWritableExecutableFolderThenTheConfigFol
     EXPECT_TRUE(fs::is_directory(home));
 
     EXPECT_EQ(chooseAppFolder(exe, "", temp.file("xdg"), ""), exe + "/");
+    // Installed with the system's programs: the config folder, even for root.
+    EXPECT_EQ(chooseAppFolder("/usr/bin", "", temp.file("xdg"), ""), temp.file("xdg/nimbrel/"));
+    EXPECT_EQ(chooseAppFolder("/usr/local/bin/", "", temp.file("xdg"), ""), temp.file("xdg/nimbrel/"));
 
     // A folder that cannot be written to (here: one that does not exist).
     const std::string gone = temp.file("missing");
