@@ -2,6 +2,8 @@
 // and GIF (optimal palette, Floyd-Steinberg, LZW). Reports buttons per second.
 #include <benchmark/benchmark.h>
 
+#include "bench/qt_bench_main.h"
+
 #include <QGuiApplication>
 #include <filesystem>
 
@@ -70,12 +72,4 @@ BENCHMARK(BM_CreateAllButtons)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond)->U
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return nimbrel::bench::runWithQt<QGuiApplication>(argc, argv); }

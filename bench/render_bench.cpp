@@ -1,6 +1,8 @@
 // How long one button takes to draw: typing a caption redraws at every key.
 #include <benchmark/benchmark.h>
 
+#include "bench/qt_bench_main.h"
+
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <filesystem>
@@ -57,12 +59,4 @@ BENCHMARK(BM_TiledBitmaps)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return nimbrel::bench::runWithQt<QGuiApplication>(argc, argv); }

@@ -3,6 +3,8 @@
 // folder as on a first start and again with the settings that start left.
 #include <benchmark/benchmark.h>
 
+#include "bench/qt_bench_main.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -48,12 +50,4 @@ BENCHMARK(BM_StartToFirstButton)->Arg(1)->Arg(0)->ArgNames({"first"})->Unit(benc
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return nimbrel::bench::runWithQt<QApplication>(argc, argv); }
