@@ -3,6 +3,7 @@
 // object first, and the offscreen platform unless the caller chose another.
 #include <benchmark/benchmark.h>
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace nimbrel::bench {
