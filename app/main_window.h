@@ -88,6 +88,10 @@ public:
     void btnUpdateClick();
     void btnDeleteClick();
     void btnClearClick();
+    // Selects entry `index` in both lists without running Select.
+    void selectEntry(int index);
+    // The caption (its change handler runs when the text differs), then the file name.
+    void loadEntry(const std::string& caption, const std::string& fileName);
 
     // Batch creation (main_window_batch.cpp).
     void btnStepClick();
@@ -208,10 +212,6 @@ private:
     void connectCaptionTriggers();
     // Select: the same entry in the other list, then that pair into the edits.
     void selectFrom(QListWidget* list);
-    // Selects entry `index` in both lists without running Select.
-    void selectEntry(int index);
-    // The caption (its change handler runs when the text differs), then the file name.
-    void loadEntry(const std::string& caption, const std::string& fileName);
     void browseBitmap(int row);
     void browseOutputFolder();
     void readStartUpCaptionList();

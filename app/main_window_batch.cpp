@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QProgressDialog>
-#include <functional>
 #include <memory>
 
 #include "app/main_window.h"
@@ -16,11 +15,7 @@ namespace {
 
 class WindowBatch : public BatchHost {
 public:
-    WindowBatch(TfrmMain& window, std::function<void(const std::string&, const std::string&)> load,
-                std::function<void(int)> select)
-        : window_(window), load_(std::move(load)), select_(std::move(select))
-    {
-    }
+    explicit WindowBatch(TfrmMain& window) : window_(window) {}
 
     // A long batch shows its count and can be cancelled. The dialog is window
     // modal, so the window takes no clicks while the batch lets events through.
@@ -40,9 +35,9 @@ public:
 
     void loadEntry(const std::string& caption, const std::string& fileName) override
     {
-        load_(caption, fileName);
+        window_.loadEntry(caption, fileName);
     }
-    void selectEntry(int index) override { select_(index); }
+    void selectEntry(int index) override { window_.selectEntry(index); }
     void draw() override { window_.btnDrawClick(); }
     void save() override { window_.btnSaveClick(); }
     bool keepGoing(int done, int total) override
@@ -63,8 +58,6 @@ private:
     }
 
     TfrmMain& window_;
-    std::function<void(const std::string&, const std::string&)> load_;
-    std::function<void(int)> select_;
     std::unique_ptr<QProgressDialog> progress_;
 };
 
@@ -73,9 +66,7 @@ private:
 void TfrmMain::btnStepClick()
 {
     const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
-    WindowBatch batch(
-        *this, [this](const std::string& c, const std::string& f) { loadEntry(c, f); },
-        [this](int index) { selectEntry(index); });
+    WindowBatch batch(*this);
     createButtonAndAdvance({captions, fileNames}, selectedIndex(lbCaption), batch);
 }
 
@@ -84,9 +75,7 @@ void TfrmMain::btnAllClick()
     // The lists as they stand now: the batch ends where it was meant to whatever happens meanwhile.
     const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
     if (captions.empty()) return;
-    WindowBatch batch(
-        *this, [this](const std::string& c, const std::string& f) { loadEntry(c, f); },
-        [this](int index) { selectEntry(index); });
+    WindowBatch batch(*this);
     if (static_cast<int>(captions.size()) > kBatchProgressThreshold)
         batch.showProgress(static_cast<int>(captions.size()));
     createAllButtons({captions, fileNames}, batch);
