@@ -223,22 +223,6 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(MainWindowSave, DefaultGifOptionsKeepAFewColouredButtonExactly)
-{
-    TfrmMain& w = startWithOutput(homeFolder());
-    w.cmbAntiAlias->setCurrentIndex(0);
-    w.btnSave->click();
-    const gif_test::DecodedGif gif = gif_test::decodeWithGiflib(readWholeFile(homeFile("home.gif")));
-    const RasterBitmap& button = w.buttonBitmap();
-    ASSERT_EQ(gif.width, button.width());
-    for (int y = 0; y < button.height(); ++y) {
-        for (int x = 0; x < button.width(); ++x) {
-            const Rgb c = gif.colors[gif.pixels[y * gif.width + x]];
-            ASSERT_EQ(makeColor(c.r, c.g, c.b), button.pixel(x, y)) << x << "," << y;
-        }
-    }
-}
-
 TEST_F(MainWindowSave, NoReductionBitsChosenFailsAfterTheBmp)
 {
     TfrmMain& w = startWithOutput(homeFolder());
