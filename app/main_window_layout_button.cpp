@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
+#include "core/style_settings.h"
 #include "app/main_window_color_panel.h"
 #include "app/main_window_layout_helpers.h"
 
@@ -42,8 +43,8 @@ QWidget* TfrmMain::buildSizeGroup()
     QGroupBox* group = makeGroup("gbSize", " Button Size ");
     auto* grid = new QGridLayout(group);
     makeCompact(grid);
-    spnWidth = makeSpin("spnWidth", "Width", 0, 360);
-    spnHeight = makeSpin("spnHeight", "Height", 0, 200);
+    spnWidth = makeSpin("spnWidth", "Width", 0, kMaxButtonWidth);
+    spnHeight = makeSpin("spnHeight", "Height", 0, kMaxButtonHeight);
     chkFixedWidth = makeCheck("chkFixedWidth", "fixed");
     chkFixedHeight = makeCheck("chkFixedHeight", "fixed");
     chkFixedWidth->setAccessibleName("Fixed width");

@@ -6,8 +6,6 @@
 namespace nimbrel {
 namespace {
 
-constexpr int kMaxWidth = 360;
-constexpr int kMaxHeight = 200;
 constexpr int kFontStyleItems = 4;
 constexpr int kAntiAliasItems = 4;
 constexpr int kTextAlignItems = 3;
@@ -46,8 +44,8 @@ std::string limitedEditText(const std::string& text, int maxCharacters)
 TButtonStyle styleFromSettings(const SettingsValues& v)
 {
     TButtonStyle s;
-    s.width = boxValue(v.integer("ButtonSizeWidth"), 0, kMaxWidth);
-    s.height = boxValue(v.integer("ButtonSizeHeight"), 0, kMaxHeight);
+    s.width = boxValue(v.integer("ButtonSizeWidth"), 0, kMaxButtonWidth);
+    s.height = boxValue(v.integer("ButtonSizeHeight"), 0, kMaxButtonHeight);
     s.fixedWidth = v.boolean("chkFixedWidth");
     s.fixedHeight = v.boolean("chkFixedHeight");
     s.colorBack = panelColor(v.integer("ButtonColor"));

@@ -20,6 +20,10 @@ struct SettingsValues {
 
 TButtonStyle styleFromSettings(const SettingsValues& values);
 
+// The ranges of the width and height boxes; stored values outside them clamp.
+inline constexpr int kMaxButtonWidth = 360;
+inline constexpr int kMaxButtonHeight = 200;
+
 // The prefix and suffix edits hold at most this many characters.
 inline constexpr int kAffixMaxLength = 40;
 
