@@ -113,10 +113,10 @@ std::optional<std::string> QtDialogs::folderName(const std::string& title, const
 std::optional<Color> QtDialogs::chooseColor(Color initial)
 {
     if (!dlgColor_) {
-        dlgColor_ = std::make_unique<TzkColorPickerDialog>(parent_);
+        dlgColor_ = std::make_unique<ColorPickerDialog>(parent_);
         // The dialog is ours to delete; the parent only owns the picker windows it shows.
         dlgColor_->setParent(nullptr);
-        dlgColor_->SetTitle("Color Picker");
+        dlgColor_->setTitle("Color Picker");
     }
     return dlgColor_->chooseColor(initial);
 }

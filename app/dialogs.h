@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "output/color.h"
+#include "image/color.h"
 
 class QWidget;
 
 namespace nimbrel {
 
-class TzkColorPickerDialog;
+class ColorPickerDialog;
 
 // What an open or save dialog is set up with. The filter uses the "Label|pattern|..."
 // pairs of the style and caption list commands, e.g. "Button Styles (*.ini)|*.ini".
@@ -59,7 +59,7 @@ public:
 private:
     QWidget* parent_;
     // One colour dialog for the whole run, so it remembers its custom colours and place.
-    std::unique_ptr<TzkColorPickerDialog> dlgColor_;
+    std::unique_ptr<ColorPickerDialog> dlgColor_;
 };
 
 // "Button Styles (*.ini)|*.ini|All Files (*.*)|*.*" -> "Button Styles (*.ini);;All Files (*.*)":

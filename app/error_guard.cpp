@@ -5,7 +5,7 @@
 #include <new>
 #include <string>
 
-#include "output/error.h"
+#include "base/error.h"
 
 namespace nimbrel {
 

@@ -5,10 +5,10 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
-#include "app/about_window.h"
-#include "app/main_window_preview.h"
-#include "app/settings_lists.h"
-#include "app/settings_store.h"
+#include "app/about_dialog.h"
+#include "app/widgets/preview_box.h"
+#include "settings/settings_lists.h"
+#include "settings/settings_store.h"
 
 namespace nimbrel {
 
@@ -18,8 +18,8 @@ constexpr QSize kStartSize{590, 448};
 
 }  // namespace
 
-TfrmMain::TfrmMain(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), ini_(std::make_unique<TzkRegVal>())
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), ini_(std::make_unique<SettingsStore>())
 {
     setObjectName("frmMain");
     setWindowTitle(QString(kProgramNameAndVersion) + " " + "- web button images made easy");
@@ -30,48 +30,48 @@ TfrmMain::TfrmMain(Dialogs& dialogs, QWidget* parent)
     resize(kStartSize);
 
     configureMainWindowSettings(*ini_);
-    ini_->OnMessage = [this](const std::string& text) { dialogs_.message(text); };
+    ini_->onMessage = [this](const std::string& text) { dialogs_.message(text); };
     // Each step runs on its own: an error is shown, and the window still finishes
     // creating itself instead of staying silent for the whole session.
-    guard([this] { ini_->LoadAll(); });
+    guard([this] { ini_->loadAll(); });
     guard([this] { applyWindowPlacement(); });
-    guard([this] { LoadSettings(); });
+    guard([this] { loadSettings(); });
     loading_ = false;
     pc->setCurrentIndex(0);
 }
 
-TfrmMain::~TfrmMain()
+MainWindow::~MainWindow()
 {
     shutDown();
 }
 
-void TfrmMain::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
     guard([this] {
-        fontChange();
-        btnDrawClick();
+        applyFontAndDraw();
+        drawButton();
     });
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     shutDown();
     event->accept();
 }
 
-void TfrmMain::shutDown()
+void MainWindow::shutDown()
 {
     if (shutDownDone_) return;
     shutDownDone_ = true;
     // Separate steps, so a caption list that cannot be written does not cost the
     // settings, nor the other way round.
-    guard([this] { SaveSettings(); });
+    guard([this] { saveSettings(); });
     guard([this] { writeAutosavedCaptionList(); });
     guard([this] {
-        ini_->SaveAll();
+        ini_->saveAll();
         storeWindowPlacement();
     });
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The main window TfrmMain: its controls are the one copy of the current style,
+// The main window MainWindow: its controls are the one copy of the current style,
 // caption, file name and output options. Handlers carry the names users of the
-// window know them by (btnDrawClick, cmOpenbuttonstyleClick, ...); each is entered
+// window know them by (drawButton, openStyle, ...); each is entered
 // through the error guard when an event calls it.
 #include <QMainWindow>
 #include <array>
@@ -28,82 +28,82 @@ class QTabWidget;
 
 namespace nimbrel {
 
-class WindowColorPanel;
+class ColorPanelButton;
 class PreviewBox;
 class RadioGroup;
-class TzkRegVal;
+class SettingsStore;
 
-class TfrmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the whole creation: layout, settings, autosaved caption list. Errors
     // along the way are shown through `dialogs`, and the window still finishes
     // creating itself (the loading flag is always cleared).
-    explicit TfrmMain(Dialogs& dialogs, QWidget* parent = nullptr);
-    ~TfrmMain() override;
+    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // --- state --------------------------------------------------------------
     bool loading() const { return loading_; }
     const RasterBitmap& buttonBitmap() const { return button_; }
     // How many drawings have replaced the button bitmap so far.
     int drawingCount() const { return drawingCount_; }
-    TzkRegVal& ini() { return *ini_; }
+    SettingsStore& ini() { return *ini_; }
     Dialogs& dialogs() { return dialogs_; }
     // Runs `handler` through the error guard; false when it failed (already shown).
     template <class Handler>
     bool guard(Handler&& handler);
 
     // --- the style as a value ----------------------------------------------
-    TButtonStyle styleFromControls() const;
-    void styleToControls(const TButtonStyle& style);
+    ButtonStyle currentStyle() const;
+    void applyStyle(const ButtonStyle& style);
     // cbFont: the selected face name; a face that is not installed is taken in as an extra entry.
     std::string fontName() const;
     void setFontName(const std::string& name);
 
     // --- commands and handlers (throw nimbrel::Error; events call them guarded) ---
-    void btnDrawClick();
-    void fontChange();           // font sample first, then draw
-    void bmpRowChange(int row);  // row 1..4: draws only when its file exists
-    void tbZoomChange();
-    void colorPanelClick(WindowColorPanel* panel);
-    void btn3DClick();
-    void btnSwapClick();
-    void cmOpenbuttonstyleClick();
-    void cmSavebuttonstyleClick();
-    void cmExitClick();
-    void About1Click();
-    void chkSaveBMPClick();       // warns when neither output type is chosen
-    void chkAutoFilenameClick();  // the two file-name options follow the automatic box
-    void edtCaptionChange();      // derives the file name when asked to, then draws
+    void drawButton();
+    void applyFontAndDraw();           // font sample first, then draw
+    void redrawForBitmapRow(int row);  // row 1..4: draws only when its file exists
+    void applyZoom();
+    void chooseColor(ColorPanelButton* panel);
+    void makeBorders3D();
+    void swapBorderColors();
+    void openStyle();
+    void saveStyle();
+    void exitProgram();
+    void showAbout();
+    void checkOutputTypes();       // warns when neither output type is chosen
+    void updateFileNameOptions();  // the two file-name options follow the automatic box
+    void captionEdited();      // derives the file name when asked to, then draws
 
     // Saving and the output options as a request (main_window_save.cpp).
-    void btnSaveClick();
+    void saveButtonImage();
     SaveRequest saveRequestFromControls() const;
 
     // The caption and file-name lists (main_window_captions.cpp).
-    void btnAddToListClick();
-    void edtCaptionKeyDown();  // Enter: add, then select the caption again
-    void lbCaptionClick();
-    void lbFilenameClick();
-    void btnUpdateClick();
-    void btnDeleteClick();
-    void btnClearClick();
+    void addToList();
+    void addCaptionOnEnter();  // Enter: add, then select the caption again
+    void selectFromCaptionList();
+    void selectFromFileNameList();
+    void updateListEntry();
+    void deleteListEntry();
+    void clearLists();
     // Selects entry `index` in both lists without running Select.
     void selectEntry(int index);
     // The caption (its change handler runs when the text differs), then the file name.
     void loadEntry(const std::string& caption, const std::string& fileName);
 
     // Batch creation (main_window_batch.cpp).
-    void btnStepClick();
-    void btnAllClick();
+    void createNextButton();
+    void createAllButtons();
 
     // Caption list files (main_window_caption_files.cpp).
-    void cmReadButtonCaptionsClick();
-    void cmWriteButtonCaptionsClick();
+    void readCaptionsFromFile();
+    void writeCaptionsToFile();
 
     // --- settings (start and end) ------------------------------------------
-    void LoadSettings();
-    void SaveSettings();
+    void loadSettings();
+    void saveSettings();
     // The orderly shut-down of Exit, the close box and SIGTERM: settings and
     // placement written once; later calls do nothing.
     void shutDown();
@@ -126,11 +126,11 @@ public:
     QCheckBox* chkFixedWidth = nullptr;
     QCheckBox* chkFixedHeight = nullptr;
     std::array<QSpinBox*, 4> spnBorder{};          // spn1..spn4: left, right, top, bottom
-    std::array<WindowColorPanel*, 4> pnlBorder{};  // pnl1..pnl4: left, right, top, bottom
+    std::array<ColorPanelButton*, 4> pnlBorder{};  // pnl1..pnl4: left, right, top, bottom
     QPushButton* btn3D = nullptr;
     QPushButton* btnSwap = nullptr;
     QGroupBox* gbBackground = nullptr;
-    WindowColorPanel* pnl0 = nullptr;
+    ColorPanelButton* pnl0 = nullptr;
     QCheckBox* chkBMPBackground = nullptr;
     // The bitmap rows: index i - 1 holds row i.
     std::array<QLineEdit*, kStyleBitmapCount> edtBMPFilename{};
@@ -142,7 +142,7 @@ public:
     QComboBox* cbFont = nullptr;
     QComboBox* cbFontStyle = nullptr;
     QSpinBox* edtFontSize = nullptr;
-    WindowColorPanel* pnlFontColor = nullptr;
+    ColorPanelButton* pnlFontColor = nullptr;
     QCheckBox* chkUnderlined = nullptr;
     QComboBox* cbTextAlign = nullptr;
     QComboBox* cmbAntiAlias = nullptr;
@@ -179,7 +179,7 @@ public:
 
     // "View Settings"
     QSlider* tbZoom = nullptr;
-    WindowColorPanel* pnlBackground = nullptr;
+    ColorPanelButton* pnlBackground = nullptr;
 
     // Menus
     QAction* cmOpenbuttonstyle = nullptr;
@@ -221,7 +221,7 @@ private:
     void updateFontSample();
 
     Dialogs& dialogs_;
-    std::unique_ptr<TzkRegVal> ini_;
+    std::unique_ptr<SettingsStore> ini_;
     RasterBitmap button_;
     RasterFont previewFont_;  // the font state of the preview surface the caption is measured on
     int drawingCount_ = 0;
@@ -238,7 +238,7 @@ private:
 #include "app/error_guard.h"
 
 template <class Handler>
-bool nimbrel::TfrmMain::guard(Handler&& handler)
+bool nimbrel::MainWindow::guard(Handler&& handler)
 {
     return guarded(dialogs_, std::forward<Handler>(handler));
 }

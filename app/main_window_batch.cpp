@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/main_window_lists.h"
+#include "app/widgets/list_items.h"
 #include "batch/batch_steps.h"
 
 namespace nimbrel {
@@ -15,7 +15,7 @@ namespace {
 
 class WindowBatch : public BatchHost {
 public:
-    explicit WindowBatch(TfrmMain& window) : window_(window) {}
+    explicit WindowBatch(MainWindow& window) : window_(window) {}
 
     // A long batch shows its count and can be cancelled. The dialog is window
     // modal, so the window takes no clicks while the batch lets events through.
@@ -38,8 +38,8 @@ public:
         window_.loadEntry(caption, fileName);
     }
     void selectEntry(int index) override { window_.selectEntry(index); }
-    void draw() override { window_.btnDrawClick(); }
-    void save() override { window_.btnSaveClick(); }
+    void draw() override { window_.drawButton(); }
+    void save() override { window_.saveButtonImage(); }
     bool keepGoing(int done, int total) override
     {
         if (!progress_) return true;
@@ -57,20 +57,20 @@ private:
         progress_->setValue(done);
     }
 
-    TfrmMain& window_;
+    MainWindow& window_;
     std::unique_ptr<QProgressDialog> progress_;
 };
 
 }  // namespace
 
-void TfrmMain::btnStepClick()
+void MainWindow::createNextButton()
 {
     const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
     WindowBatch batch(*this);
     createButtonAndAdvance({captions, fileNames}, selectedIndex(lbCaption), batch);
 }
 
-void TfrmMain::btnAllClick()
+void MainWindow::createAllButtons()
 {
     // The lists as they stand now: the batch ends where it was meant to whatever happens meanwhile.
     const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
@@ -78,7 +78,7 @@ void TfrmMain::btnAllClick()
     WindowBatch batch(*this);
     if (static_cast<int>(captions.size()) > kBatchProgressThreshold)
         batch.showProgress(static_cast<int>(captions.size()));
-    createAllButtons({captions, fileNames}, batch);
+    nimbrel::createAllButtons({captions, fileNames}, batch);
 }
 
 }  // namespace nimbrel

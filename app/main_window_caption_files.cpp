@@ -4,10 +4,10 @@
 #include <QListWidget>
 
 #include "app/main_window.h"
-#include "app/main_window_lists.h"
-#include "app/settings_store.h"
+#include "app/widgets/list_items.h"
+#include "settings/settings_store.h"
 #include "batch/caption_list_file.h"
-#include "core/app_folder.h"
+#include "base/app_folder.h"
 
 namespace nimbrel {
 
@@ -22,13 +22,13 @@ FileDialogOptions captionListDialog(const char* title, const std::string& folder
 
 }  // namespace
 
-void TfrmMain::cmReadButtonCaptionsClick()
+void MainWindow::readCaptionsFromFile()
 {
-    const auto name = dialogs_.openFileName(captionListDialog("Open", ini_->GetString(kCaptionDir)));
+    const auto name = dialogs_.openFileName(captionListDialog("Open", ini_->text(kCaptionDir)));
     if (!name) return;
     // A file that does not read throws here, before the lists, edits or folder change.
     std::vector<std::string> captions, fileNames;
-    ReadCaptionList(*name, captions, fileNames);
+    readCaptionList(*name, captions, fileNames);
 
     {
         ScopedFlag syncing(listsSyncing_);
@@ -38,16 +38,16 @@ void TfrmMain::cmReadButtonCaptionsClick()
         appendItems(lbFilename, fileNames);
     }
     if (!captions.empty() && !fileNames.empty()) loadEntry(captions.front(), fileNames.front());
-    ini_->SetString(kCaptionDir, folderPartOf(*name));
-    btnDrawClick();
+    ini_->setText(kCaptionDir, folderPartOf(*name));
+    drawButton();
 }
 
-void TfrmMain::cmWriteButtonCaptionsClick()
+void MainWindow::writeCaptionsToFile()
 {
-    const auto name = dialogs_.saveFileName(captionListDialog("Save As", ini_->GetString(kCaptionDir)));
+    const auto name = dialogs_.saveFileName(captionListDialog("Save As", ini_->text(kCaptionDir)));
     if (!name) return;
-    WriteCaptionList(*name, itemsOf(lbCaption), itemsOf(lbFilename));
-    ini_->SetString(kCaptionDir, folderPartOf(*name));
+    writeCaptionList(*name, itemsOf(lbCaption), itemsOf(lbFilename));
+    ini_->setText(kCaptionDir, folderPartOf(*name));
 }
 
 }  // namespace nimbrel

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "app/main_window.h"
-#include "app/main_window_lists.h"
+#include "app/widgets/list_items.h"
 #include "batch/caption_to_file_name.h"
 
 namespace nimbrel {
@@ -32,74 +32,74 @@ void focusAndSelectAll(QLineEdit* edit)
 
 }  // namespace
 
-void TfrmMain::connectCaptionTriggers()
+void MainWindow::connectCaptionTriggers()
 {
-    auto on = [this](void (TfrmMain::*handler)()) {
+    auto on = [this](void (MainWindow::*handler)()) {
         return [this, handler] { guard([this, handler] { (this->*handler)(); }); };
     };
-    connect(btnSave, &QPushButton::clicked, this, on(&TfrmMain::btnSaveClick));
-    connect(btnAddToList, &QPushButton::clicked, this, on(&TfrmMain::btnAddToListClick));
-    connect(edtCaption, &QLineEdit::returnPressed, this, on(&TfrmMain::edtCaptionKeyDown));
-    connect(btnUpdate, &QPushButton::clicked, this, on(&TfrmMain::btnUpdateClick));
-    connect(btnDelete, &QPushButton::clicked, this, on(&TfrmMain::btnDeleteClick));
-    connect(btnClear, &QPushButton::clicked, this, on(&TfrmMain::btnClearClick));
-    connect(btnStep, &QPushButton::clicked, this, on(&TfrmMain::btnStepClick));
-    connect(btnAll, &QPushButton::clicked, this, on(&TfrmMain::btnAllClick));
+    connect(btnSave, &QPushButton::clicked, this, on(&MainWindow::saveButtonImage));
+    connect(btnAddToList, &QPushButton::clicked, this, on(&MainWindow::addToList));
+    connect(edtCaption, &QLineEdit::returnPressed, this, on(&MainWindow::addCaptionOnEnter));
+    connect(btnUpdate, &QPushButton::clicked, this, on(&MainWindow::updateListEntry));
+    connect(btnDelete, &QPushButton::clicked, this, on(&MainWindow::deleteListEntry));
+    connect(btnClear, &QPushButton::clicked, this, on(&MainWindow::clearLists));
+    connect(btnStep, &QPushButton::clicked, this, on(&MainWindow::createNextButton));
+    connect(btnAll, &QPushButton::clicked, this, on(&MainWindow::createAllButtons));
     // A click or a keyboard move changes the selection; a click on the entry that
     // is already selected loads it again (as it does after the edits changed).
-    for (auto [list, handler] : {std::pair{lbCaption, &TfrmMain::lbCaptionClick},
-                                 std::pair{lbFilename, &TfrmMain::lbFilenameClick}}) {
+    for (auto [list, handler] : {std::pair{lbCaption, &MainWindow::selectFromCaptionList},
+                                 std::pair{lbFilename, &MainWindow::selectFromFileNameList}}) {
         connect(list, &QListWidget::itemSelectionChanged, this, on(handler));
         connect(list, &QListWidget::itemClicked, this, on(handler));
     }
 }
 
-void TfrmMain::edtCaptionChange()
+void MainWindow::captionEdited()
 {
     if (loading_) return;
     if (chkAutoFilename->isChecked())
-        edtFilename->setText(q(CaptionToFileName(
+        edtFilename->setText(q(captionToFileName(
             edtCaption->text().toStdString(), chkSpaceToUnderscore->isChecked(), chkLowercase->isChecked())));
-    btnDrawClick();
+    drawButton();
 }
 
-void TfrmMain::loadEntry(const std::string& caption, const std::string& fileName)
+void MainWindow::loadEntry(const std::string& caption, const std::string& fileName)
 {
     edtCaption->setText(q(caption));  // raises the change only when the text differs
     edtFilename->setText(q(fileName));
 }
 
-void TfrmMain::selectEntry(int index)
+void MainWindow::selectEntry(int index)
 {
     ScopedFlag syncing(listsSyncing_);
     selectIndex(lbCaption, index);
     selectIndex(lbFilename, index);
 }
 
-void TfrmMain::btnAddToListClick()
+void MainWindow::addToList()
 {
     lbCaption->addItem(edtCaption->text());
     lbFilename->addItem(edtFilename->text());
     focusAndSelectAll(edtCaption);
 }
 
-void TfrmMain::edtCaptionKeyDown()
+void MainWindow::addCaptionOnEnter()
 {
-    btnAddToListClick();
+    addToList();
     edtCaption->selectAll();
 }
 
-void TfrmMain::lbCaptionClick()
+void MainWindow::selectFromCaptionList()
 {
     selectFrom(lbCaption);
 }
 
-void TfrmMain::lbFilenameClick()
+void MainWindow::selectFromFileNameList()
 {
     selectFrom(lbFilename);
 }
 
-void TfrmMain::selectFrom(QListWidget* list)
+void MainWindow::selectFrom(QListWidget* list)
 {
     if (listsSyncing_) return;
     QListWidget* other = list == lbCaption ? lbFilename : lbCaption;
@@ -115,7 +115,7 @@ void TfrmMain::selectFrom(QListWidget* list)
     edtFilename->setText(q(entryText(lbFilename, selectedIndex(lbFilename))));
 }
 
-void TfrmMain::btnUpdateClick()
+void MainWindow::updateListEntry()
 {
     if (QListWidgetItem* item = lbCaption->item(selectedIndex(lbCaption))) item->setText(edtCaption->text());
     if (QListWidgetItem* item = lbFilename->item(selectedIndex(lbFilename)))
@@ -123,7 +123,7 @@ void TfrmMain::btnUpdateClick()
     focusAndSelectAll(edtCaption);
 }
 
-void TfrmMain::btnDeleteClick()
+void MainWindow::deleteListEntry()
 {
     ScopedFlag syncing(listsSyncing_);
     for (QListWidget* list : {lbCaption, lbFilename}) {
@@ -133,7 +133,7 @@ void TfrmMain::btnDeleteClick()
     selectEntry(-1);
 }
 
-void TfrmMain::btnClearClick()
+void MainWindow::clearLists()
 {
     {
         ScopedFlag syncing(listsSyncing_);
@@ -141,7 +141,7 @@ void TfrmMain::btnClearClick()
         lbFilename->clear();
     }
     loadEntry("untitled", "untitled");
-    btnDrawClick();
+    drawButton();
 }
 
 }  // namespace nimbrel

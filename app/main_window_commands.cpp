@@ -2,10 +2,10 @@
 #include <QLineEdit>
 
 #include "app/main_window.h"
-#include "app/main_window_color_panel.h"
-#include "app/main_window_preview.h"
-#include "app/settings_store.h"
-#include "core/app_folder.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/preview_box.h"
+#include "settings/settings_store.h"
+#include "base/app_folder.h"
 #include "core/shade.h"
 
 namespace nimbrel {
@@ -21,55 +21,55 @@ FileDialogOptions styleFileDialog(const char* title, const std::string& folder)
 
 }  // namespace
 
-void TfrmMain::cmOpenbuttonstyleClick()
+void MainWindow::openStyle()
 {
-    const auto name = dialogs_.openFileName(styleFileDialog("Open Button Style", ini_->GetString(kStyleDir)));
+    const auto name = dialogs_.openFileName(styleFileDialog("Open Button Style", ini_->text(kStyleDir)));
     if (!name) return;
-    ini_->SetString(kStyleDir, folderPartOf(*name));
-    TButtonStyle style;
+    ini_->setText(kStyleDir, folderPartOf(*name));
+    ButtonStyle style;
     // A file that does not read leaves every control as it was: they are set only after a complete read.
-    if (!style.LoadFromFile(*name)) return;
+    if (!style.loadFromFile(*name)) return;
     // The controls would each redraw on their own; one drawing at the end shows the same.
     quiet_ = true;
     try {
-        styleToControls(style);
+        applyStyle(style);
     } catch (...) {
         quiet_ = false;
         throw;
     }
     quiet_ = false;
-    fontChange();
+    applyFontAndDraw();
 }
 
-void TfrmMain::cmSavebuttonstyleClick()
+void MainWindow::saveStyle()
 {
-    const auto name = dialogs_.saveFileName(styleFileDialog("Save Button Style", ini_->GetString(kStyleDir)));
+    const auto name = dialogs_.saveFileName(styleFileDialog("Save Button Style", ini_->text(kStyleDir)));
     if (!name) return;
-    const TButtonStyle style = styleFromControls();
-    if (!style.SaveToFile(*name)) dialogs_.message("Error trying to write style to file " + *name);
-    ini_->SetString(kStyleDir, folderPartOf(*name));
+    const ButtonStyle style = currentStyle();
+    if (!style.saveToFile(*name)) dialogs_.message("Error trying to write style to file " + *name);
+    ini_->setText(kStyleDir, folderPartOf(*name));
 }
 
-void TfrmMain::colorPanelClick(WindowColorPanel* panel)
+void MainWindow::chooseColor(ColorPanelButton* panel)
 {
     const auto chosen = dialogs_.chooseColor(panel->color());
     if (!chosen) return;
     panel->setColor(*chosen);
     if (panel == pnlBackground) pb->setBackground(*chosen);
-    btnDrawClick();
+    drawButton();
 }
 
-void TfrmMain::btn3DClick()
+void MainWindow::makeBorders3D()
 {
     const BorderColors raised = raisedBorders(pnl0->color());
     pnlBorder[0]->setColor(raised.left);
     pnlBorder[1]->setColor(raised.right);
     pnlBorder[2]->setColor(raised.top);
     pnlBorder[3]->setColor(raised.bottom);
-    btnDrawClick();
+    drawButton();
 }
 
-void TfrmMain::btnSwapClick()
+void MainWindow::swapBorderColors()
 {
     const BorderColors swapped = swappedBorders(
         {pnlBorder[0]->color(), pnlBorder[1]->color(), pnlBorder[2]->color(), pnlBorder[3]->color()});
@@ -77,19 +77,19 @@ void TfrmMain::btnSwapClick()
     pnlBorder[1]->setColor(swapped.right);
     pnlBorder[2]->setColor(swapped.top);
     pnlBorder[3]->setColor(swapped.bottom);
-    btnDrawClick();
+    drawButton();
 }
 
-void TfrmMain::browseBitmap(int row)
+void MainWindow::browseBitmap(int row)
 {
     QLineEdit* edit = edtBMPFilename[row - 1];
-    const std::string current = UnquoteFileName(edit->text().toStdString());
+    const std::string current = unquoteFileName(edit->text().toStdString());
     const auto name = dialogs_.openFileName(
         {"Open Bitmap", "Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*", "bmp", folderPartOf(current)});
     if (name) edit->setText(QString::fromStdString(*name));
 }
 
-void TfrmMain::browseOutputFolder()
+void MainWindow::browseOutputFolder()
 {
     const auto folder = dialogs_.folderName("Output Folder", edtOutputDir->text().toStdString());
     if (folder) edtOutputDir->setText(QString::fromStdString(*folder));

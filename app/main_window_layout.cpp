@@ -11,9 +11,9 @@
 #include <tuple>
 
 #include "app/main_window.h"
-#include "app/main_window_color_panel.h"
-#include "app/main_window_layout_helpers.h"
-#include "app/main_window_preview.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/control_makers.h"
+#include "app/widgets/preview_box.h"
 
 namespace nimbrel {
 
@@ -23,7 +23,7 @@ constexpr QSize kBigButton{160, 32};
 
 }  // namespace
 
-void TfrmMain::buildLayout()
+void MainWindow::buildLayout()
 {
     auto* central = new QWidget;
     central->setObjectName("centralWidget");
@@ -58,7 +58,7 @@ void TfrmMain::buildLayout()
     setCentralWidget(central);
 }
 
-QWidget* TfrmMain::buildViewTab()
+QWidget* MainWindow::buildViewTab()
 {
     auto* content = new QWidget;
     auto* grid = new QGridLayout(content);
@@ -71,7 +71,7 @@ QWidget* TfrmMain::buildViewTab()
     tbZoom->setTickPosition(QSlider::TicksBelow);
     tbZoom->setTickInterval(1);
     tbZoom->setFixedWidth(160);
-    pnlBackground = new WindowColorPanel("pnlBackground", "Preview background color");
+    pnlBackground = new ColorPanelButton("pnlBackground", "Preview background color");
     grid->addWidget(makeLabel("Zoom:", tbZoom), 0, 0);
     grid->addWidget(tbZoom, 0, 1, Qt::AlignLeft);
     grid->addWidget(makeLabel("Background:", pnlBackground), 1, 0);
@@ -81,7 +81,7 @@ QWidget* TfrmMain::buildViewTab()
     return content;
 }
 
-QWidget* TfrmMain::buildBottomRow()
+QWidget* MainWindow::buildBottomRow()
 {
     auto* panel = new QWidget;
     panel->setObjectName("Panel1");

@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "core/style_settings.h"
-#include "app/main_window_color_panel.h"
-#include "app/main_window_layout_helpers.h"
+#include "settings/style_from_settings.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/control_makers.h"
 
 namespace nimbrel {
 
@@ -23,7 +23,7 @@ const char* const kSizeHint = "Value if Fixed, Distance From Border if not Fixed
 
 }  // namespace
 
-QWidget* TfrmMain::buildButtonTab()
+QWidget* MainWindow::buildButtonTab()
 {
     auto* content = new QWidget;
     auto* row = new QHBoxLayout(content);
@@ -38,7 +38,7 @@ QWidget* TfrmMain::buildButtonTab()
     return content;
 }
 
-QWidget* TfrmMain::buildSizeGroup()
+QWidget* MainWindow::buildSizeGroup()
 {
     QGroupBox* group = makeGroup("gbSize", " Button Size ");
     auto* grid = new QGridLayout(group);
@@ -59,7 +59,7 @@ QWidget* TfrmMain::buildSizeGroup()
     return group;
 }
 
-QWidget* TfrmMain::buildBorderGroup()
+QWidget* MainWindow::buildBorderGroup()
 {
     QGroupBox* group = makeGroup("gbBorder", " Button Border ");
     auto* grid = new QGridLayout(group);
@@ -68,7 +68,7 @@ QWidget* TfrmMain::buildBorderGroup()
     for (int i = 0; i < 4; ++i) {
         const QString number = QString::number(i + 1);
         spnBorder[i] = makeSpin("spn" + number, QString(sides[i]) + " border thickness");
-        pnlBorder[i] = new WindowColorPanel("pnl" + number, QString(sides[i]) + " border color");
+        pnlBorder[i] = new ColorPanelButton("pnl" + number, QString(sides[i]) + " border color");
         grid->addWidget(makeLabel(sides[i], spnBorder[i]), i, 0);
         grid->addWidget(spnBorder[i], i, 1);
         grid->addWidget(pnlBorder[i], i, 2);
@@ -84,12 +84,12 @@ QWidget* TfrmMain::buildBorderGroup()
     return group;
 }
 
-QWidget* TfrmMain::buildBackgroundGroup()
+QWidget* MainWindow::buildBackgroundGroup()
 {
     gbBackground = makeGroup("gbBackground", " Button Background ");
     auto* grid = new QGridLayout(gbBackground);
     makeCompact(grid);
-    pnl0 = new WindowColorPanel("pnl0", "Button color");
+    pnl0 = new ColorPanelButton("pnl0", "Button color");
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(makeLabel("Button Color:", pnl0));
     colorRow->addWidget(pnl0);

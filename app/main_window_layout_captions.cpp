@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "app/main_window_layout_helpers.h"
+#include "app/widgets/control_makers.h"
 
 namespace nimbrel {
 
@@ -30,7 +30,7 @@ QListWidget* makeListBox(const QString& name, const QString& accessibleName)
 
 }  // namespace
 
-QWidget* TfrmMain::buildCaptionsTab()
+QWidget* MainWindow::buildCaptionsTab()
 {
     auto* content = new QWidget;
     auto* grid = new QGridLayout(content);

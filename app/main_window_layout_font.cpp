@@ -9,13 +9,13 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "app/main_window_color_panel.h"
-#include "app/main_window_font_list.h"
-#include "app/main_window_layout_helpers.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/font_faces.h"
+#include "app/widgets/control_makers.h"
 
 namespace nimbrel {
 
-QWidget* TfrmMain::buildFontTab()
+QWidget* MainWindow::buildFontTab()
 {
     auto* content = new QWidget;
     auto* outer = new QVBoxLayout(content);
@@ -37,7 +37,7 @@ QWidget* TfrmMain::buildFontTab()
     grid->addWidget(makeLabel("Font:", cbFont), 0, 0);
     grid->addLayout(fontRow, 0, 1, 1, 2);
 
-    pnlFontColor = new WindowColorPanel("pnlFontColor", "Font color");
+    pnlFontColor = new ColorPanelButton("pnlFontColor", "Font color");
     chkUnderlined = makeCheck("chkUnderlined", "Underlined");
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(pnlFontColor);

@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "app/main_window_layout_helpers.h"
-#include "app/main_window_radio_group.h"
+#include "app/widgets/control_makers.h"
+#include "app/widgets/radio_group.h"
 
 namespace nimbrel {
 
-QWidget* TfrmMain::buildOutputTab()
+QWidget* MainWindow::buildOutputTab()
 {
     auto* content = new QWidget;
     auto* grid = new QGridLayout(content);

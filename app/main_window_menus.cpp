@@ -6,17 +6,17 @@
 #include <QMenuBar>
 #include <QUrl>
 
-#include "app/about_window.h"
+#include "app/about_dialog.h"
 #include "app/main_window.h"
 
 namespace nimbrel {
 
-void TfrmMain::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName("mmMain");
     auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys,
-                      void (TfrmMain::*handler)()) {
+                      void (MainWindow::*handler)()) {
         QAction* action = menu->addAction(text);
         action->setObjectName(name);
         if (!keys.isEmpty()) action->setShortcut(keys);
@@ -29,16 +29,16 @@ void TfrmMain::buildMenus()
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("File1");
     cmOpenbuttonstyle = add(file, "cmOpenbuttonstyle", "&Open button style...", QKeySequence::Open,
-                            &TfrmMain::cmOpenbuttonstyleClick);
+                            &MainWindow::openStyle);
     cmSavebuttonstyle = add(file, "cmSavebuttonstyle", "&Save button style...", QKeySequence::Save,
-                            &TfrmMain::cmSavebuttonstyleClick);
+                            &MainWindow::saveStyle);
     file->addSeparator();
     cmReadButtonCaptions = add(file, "cmReadButtonCaptions", "&Read button captions...", {},
-                               &TfrmMain::cmReadButtonCaptionsClick);
+                               &MainWindow::readCaptionsFromFile);
     cmWriteButtonCaptions = add(file, "cmWriteButtonCaptions", "&Write button captions...", {},
-                                &TfrmMain::cmWriteButtonCaptionsClick);
+                                &MainWindow::writeCaptionsToFile);
     file->addSeparator();
-    cmExit = add(file, "cmExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &TfrmMain::cmExitClick);
+    cmExit = add(file, "cmExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram);
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("Help1");
@@ -50,17 +50,17 @@ void TfrmMain::buildMenus()
     connect(cmZentrikSoftwareHomepage, &QAction::triggered, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePageAddress))); });
     help->addSeparator();
-    About1 = add(help, "About1", "&About", {}, &TfrmMain::About1Click);
+    About1 = add(help, "About1", "&About", {}, &MainWindow::showAbout);
 }
 
-void TfrmMain::cmExitClick()
+void MainWindow::exitProgram()
 {
     close();
 }
 
-void TfrmMain::About1Click()
+void MainWindow::showAbout()
 {
-    TfrmAbout about(this);
+    AboutDialog about(this);
     about.exec();
 }
 

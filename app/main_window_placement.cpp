@@ -1,7 +1,7 @@
 // The window's normal bounds and state, kept in the settings file's "frmMain" section.
 #include "app/main_window.h"
-#include "app/settings_lists.h"
-#include "app/settings_store.h"
+#include "settings/settings_lists.h"
+#include "settings/settings_store.h"
 
 namespace nimbrel {
 
@@ -41,13 +41,13 @@ private:
 
 }  // namespace
 
-void TfrmMain::applyWindowPlacement()
+void MainWindow::applyWindowPlacement()
 {
     PlacementTarget target(*this);
-    restoreWindowPlacement(ini_->ReadWindowPlacement(kMainWindowSection), target);
+    restoreWindowPlacement(ini_->readWindowPlacement(kMainWindowSection), target);
 }
 
-void TfrmMain::storeWindowPlacement()
+void MainWindow::storeWindowPlacement()
 {
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
     WindowPlacement p;
@@ -56,7 +56,7 @@ void TfrmMain::storeWindowPlacement()
     p.width = normal.width();
     p.height = normal.height();
     p.state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
-    ini_->WriteWindowPlacement(kMainWindowSection, p);
+    ini_->writeWindowPlacement(kMainWindowSection, p);
 }
 
 }  // namespace nimbrel

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "app/main_window.h"
-#include "app/main_window_radio_group.h"
+#include "app/widgets/radio_group.h"
 
 namespace nimbrel {
 
@@ -22,7 +22,7 @@ private:
 
 }  // namespace
 
-SaveRequest TfrmMain::saveRequestFromControls() const
+SaveRequest MainWindow::saveRequestFromControls() const
 {
     SaveRequest request;
     request.outputDir = edtOutputDir->text().toStdString();
@@ -38,16 +38,16 @@ SaveRequest TfrmMain::saveRequestFromControls() const
     return request;
 }
 
-void TfrmMain::btnSaveClick()
+void MainWindow::saveButtonImage()
 {
     WindowSaveInteraction ui(dialogs_);
     saveButton(saveRequestFromControls(), button_.view(), ui);
 }
 
-void TfrmMain::chkSaveBMPClick()
+void MainWindow::checkOutputTypes()
 {
     WindowSaveInteraction ui(dialogs_);
-    checkOutputTypes(chkSaveBMP->isChecked(), chkSaveGIF->isChecked(), ui);
+    nimbrel::checkOutputTypes(chkSaveBMP->isChecked(), chkSaveGIF->isChecked(), ui);
 }
 
 }  // namespace nimbrel

@@ -15,15 +15,15 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/main_window_color_panel.h"
-#include "app/main_window_layout_helpers.h"
-#include "app/main_window_lists.h"
-#include "app/main_window_preview.h"
-#include "app/main_window_radio_group.h"
-#include "app/settings_lists.h"
-#include "app/settings_store.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/control_makers.h"
+#include "app/widgets/list_items.h"
+#include "app/widgets/preview_box.h"
+#include "app/widgets/radio_group.h"
+#include "settings/settings_lists.h"
+#include "settings/settings_store.h"
 #include "batch/caption_list_file.h"
-#include "core/app_folder.h"
+#include "base/app_folder.h"
 
 namespace nimbrel {
 
@@ -31,8 +31,8 @@ namespace {
 
 // One stored value and the control that shows it.
 struct Binding {
-    std::function<void(TzkRegVal&)> load;
-    std::function<void(TzkRegVal&)> save;
+    std::function<void(SettingsStore&)> load;
+    std::function<void(SettingsStore&)> save;
 };
 
 int toInt(std::int64_t v)
@@ -42,46 +42,46 @@ int toInt(std::int64_t v)
 
 Binding spin(const std::string& name, QSpinBox* box)
 {
-    return {[=](TzkRegVal& ini) { box->setValue(toInt(ini.GetInteger(name))); },
-            [=](TzkRegVal& ini) { ini.SetInteger(name, box->value()); }};
+    return {[=](SettingsStore& ini) { box->setValue(toInt(ini.integer(name))); },
+            [=](SettingsStore& ini) { ini.setInteger(name, box->value()); }};
 }
 
-Binding panel(const std::string& name, WindowColorPanel* p)
+Binding panel(const std::string& name, ColorPanelButton* p)
 {
-    return {[=](TzkRegVal& ini) {
-                p->setColor(static_cast<Color>(static_cast<std::uint32_t>(ini.GetInteger(name))));
+    return {[=](SettingsStore& ini) {
+                p->setColor(static_cast<Color>(static_cast<std::uint32_t>(ini.integer(name))));
             },
-            [=](TzkRegVal& ini) { ini.SetInteger(name, static_cast<std::int32_t>(p->color())); }};
+            [=](SettingsStore& ini) { ini.setInteger(name, static_cast<std::int32_t>(p->color())); }};
 }
 
 Binding check(const std::string& name, QCheckBox* box)
 {
-    return {[=](TzkRegVal& ini) { box->setChecked(ini.GetBoolean(name)); },
-            [=](TzkRegVal& ini) { ini.SetBoolean(name, box->isChecked()); }};
+    return {[=](SettingsStore& ini) { box->setChecked(ini.boolean(name)); },
+            [=](SettingsStore& ini) { ini.setBoolean(name, box->isChecked()); }};
 }
 
 Binding list(const std::string& name, QComboBox* l)
 {
-    return {[=](TzkRegVal& ini) { setListIndex(l, toInt(ini.GetInteger(name))); },
-            [=](TzkRegVal& ini) { ini.SetInteger(name, l->currentIndex()); }};
+    return {[=](SettingsStore& ini) { setListIndex(l, toInt(ini.integer(name))); },
+            [=](SettingsStore& ini) { ini.setInteger(name, l->currentIndex()); }};
 }
 
 Binding radio(const std::string& name, RadioGroup* group)
 {
-    return {[=](TzkRegVal& ini) { group->setItemIndex(toInt(ini.GetInteger(name))); },
-            [=](TzkRegVal& ini) { ini.SetInteger(name, group->itemIndex()); }};
+    return {[=](SettingsStore& ini) { group->setItemIndex(toInt(ini.integer(name))); },
+            [=](SettingsStore& ini) { ini.setInteger(name, group->itemIndex()); }};
 }
 
 Binding edit(const std::string& name, QLineEdit* e)
 {
-    return {[=](TzkRegVal& ini) { e->setText(QString::fromStdString(ini.GetString(name))); },
-            [=](TzkRegVal& ini) { ini.SetString(name, e->text().toStdString()); }};
+    return {[=](SettingsStore& ini) { e->setText(QString::fromStdString(ini.text(name))); },
+            [=](SettingsStore& ini) { ini.setText(name, e->text().toStdString()); }};
 }
 
 Binding slider(const std::string& name, QSlider* s)
 {
-    return {[=](TzkRegVal& ini) { s->setValue(toInt(ini.GetInteger(name))); },
-            [=](TzkRegVal& ini) { ini.SetInteger(name, s->value()); }};
+    return {[=](SettingsStore& ini) { s->setValue(toInt(ini.integer(name))); },
+            [=](SettingsStore& ini) { ini.setInteger(name, s->value()); }};
 }
 
 bool folderExists(const std::string& path)
@@ -92,13 +92,13 @@ bool folderExists(const std::string& path)
 
 std::string autosavedCaptionListPath()
 {
-    return ExeFolder() + kAutosavedCaptionListName;
+    return appFolder() + kAutosavedCaptionListName;
 }
 
 }  // namespace
 
 // The controls in the order they are loaded; saving walks the same table.
-static std::vector<Binding> settingBindings(TfrmMain& w)
+static std::vector<Binding> settingBindings(MainWindow& w)
 {
     std::vector<Binding> b = {
         spin("ButtonSizeWidth", w.spnWidth),
@@ -122,8 +122,8 @@ static std::vector<Binding> settingBindings(TfrmMain& w)
         b.push_back(check("chkBMPEnabled" + n, w.chkBMPEnabled[i]));
         b.push_back(list("BMPAlign" + n, w.cmbBMPAlign[i]));
     }
-    b.push_back({[&w](TzkRegVal& ini) { w.setFontName(ini.GetString("FontName")); },
-                 [&w](TzkRegVal& ini) { ini.SetString("FontName", w.fontName()); }});
+    b.push_back({[&w](SettingsStore& ini) { w.setFontName(ini.text("FontName")); },
+                 [&w](SettingsStore& ini) { ini.setText("FontName", w.fontName()); }});
     const std::vector<Binding> rest = {
         list("FontStyle", w.cbFontStyle),
         panel("FontColor", w.pnlFontColor),
@@ -154,7 +154,7 @@ static std::vector<Binding> settingBindings(TfrmMain& w)
     return b;
 }
 
-void TfrmMain::LoadSettings()
+void MainWindow::loadSettings()
 {
     for (const Binding& binding : settingBindings(*this)) binding.load(*ini_);
     pb->setZoom(tbZoom->value());
@@ -162,26 +162,26 @@ void TfrmMain::LoadSettings()
 
     // A folder setting left empty gets its default folder, made when missing. A
     // stored folder is used as it is, whether or not it exists.
-    const std::string app = ExeFolder();
+    const std::string app = appFolder();
     for (const auto& [setting, folderName] :
          {std::pair{"StyleDir", kStylesFolderName}, std::pair{"CaptionDir", kCaptionsFolderName},
           std::pair{"OutputDir", kOutputFolderName}}) {
-        if (!ini_->GetString(setting).empty()) continue;
+        if (!ini_->text(setting).empty()) continue;
         const std::string path = defaultFolderPath(app, folderName);
-        ini_->SetString(setting, path);
+        ini_->setText(setting, path);
         if (!folderExists(path)) createFolderQuietly(path);
         if (std::string(setting) == "OutputDir") edtOutputDir->setText(QString::fromStdString(path));
     }
     readStartUpCaptionList();
 }
 
-void TfrmMain::SaveSettings()
+void MainWindow::saveSettings()
 {
     // StyleDir and CaptionDir are not controls: they hold what the dialogs stored.
     for (const Binding& binding : settingBindings(*this)) binding.save(*ini_);
 }
 
-void TfrmMain::readStartUpCaptionList()
+void MainWindow::readStartUpCaptionList()
 {
     const std::string path = autosavedCaptionListPath();
     std::error_code error;
@@ -192,7 +192,7 @@ void TfrmMain::readStartUpCaptionList()
     }
     std::vector<std::string> captions, fileNames;
     try {
-        ReadCaptionList(path, captions, fileNames);
+        readCaptionList(path, captions, fileNames);
     } catch (...) {
         // The pairs in a damaged list may still matter to the user: keep that
         // file aside at shut-down instead of writing over it.
@@ -203,7 +203,7 @@ void TfrmMain::readStartUpCaptionList()
     appendItems(lbFilename, fileNames);
 }
 
-void TfrmMain::writeAutosavedCaptionList()
+void MainWindow::writeAutosavedCaptionList()
 {
     const std::string path = autosavedCaptionListPath();
     if (autosavedListUnreadable_) {
@@ -212,7 +212,7 @@ void TfrmMain::writeAutosavedCaptionList()
                                    std::filesystem::u8path(path + ".unreadable"),
                                    std::filesystem::copy_options::overwrite_existing, error);
     }
-    WriteCaptionList(path, itemsOf(lbCaption), itemsOf(lbFilename));
+    writeCaptionList(path, itemsOf(lbCaption), itemsOf(lbFilename));
 }
 
 }  // namespace nimbrel

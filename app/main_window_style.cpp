@@ -5,9 +5,9 @@
 #include <QSpinBox>
 
 #include "app/main_window.h"
-#include "app/main_window_color_panel.h"
-#include "app/main_window_font_list.h"
-#include "app/main_window_layout_helpers.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/font_faces.h"
+#include "app/widgets/control_makers.h"
 
 namespace nimbrel {
 
@@ -24,19 +24,19 @@ QString qtext(const std::string& s)
 
 }  // namespace
 
-std::string TfrmMain::fontName() const
+std::string MainWindow::fontName() const
 {
     return cbFont->currentIndex() < 0 ? std::string() : cbFont->currentText().toStdString();
 }
 
-void TfrmMain::setFontName(const std::string& name)
+void MainWindow::setFontName(const std::string& name)
 {
     selectFontFace(*cbFont, name);
 }
 
-TButtonStyle TfrmMain::styleFromControls() const
+ButtonStyle MainWindow::currentStyle() const
 {
-    TButtonStyle s;
+    ButtonStyle s;
     s.width = spnWidth->value();
     s.height = spnHeight->value();
     s.fixedWidth = chkFixedWidth->isChecked();
@@ -61,16 +61,16 @@ TButtonStyle TfrmMain::styleFromControls() const
     s.minorY = spnMinorY->value();
     s.importBMP = chkBMPBackground->isChecked();
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        s.setBMPFilename(i, UnquoteFileName(text(edtBMPFilename[i - 1])));
-        s.setBMPEnabled(i, chkBMPEnabled[i - 1]->isChecked());
-        s.setBMPAlign(i, cmbBMPAlign[i - 1]->currentIndex());
+        s.setBitmapFileName(i, unquoteFileName(text(edtBMPFilename[i - 1])));
+        s.setBitmapEnabled(i, chkBMPEnabled[i - 1]->isChecked());
+        s.setBitmapAlign(i, cmbBMPAlign[i - 1]->currentIndex());
     }
     s.prefix = text(edtPrefix);
     s.suffix = text(edtSuffix);
     return s;
 }
 
-void TfrmMain::styleToControls(const TButtonStyle& s)
+void MainWindow::applyStyle(const ButtonStyle& s)
 {
     spnWidth->setValue(s.width);
     spnHeight->setValue(s.height);
@@ -96,9 +96,9 @@ void TfrmMain::styleToControls(const TButtonStyle& s)
     spnMinorY->setValue(s.minorY);
     chkBMPBackground->setChecked(s.importBMP);
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        edtBMPFilename[i - 1]->setText(qtext(s.BMPFilename(i)));
-        chkBMPEnabled[i - 1]->setChecked(s.BMPEnabled(i));
-        setListIndex(cmbBMPAlign[i - 1], s.BMPAlign(i));
+        edtBMPFilename[i - 1]->setText(qtext(s.bitmapFileName(i)));
+        chkBMPEnabled[i - 1]->setChecked(s.bitmapEnabled(i));
+        setListIndex(cmbBMPAlign[i - 1], s.bitmapAlign(i));
     }
     edtPrefix->setText(qtext(s.prefix));
     edtSuffix->setText(qtext(s.suffix));

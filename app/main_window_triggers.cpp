@@ -10,9 +10,9 @@
 #include <system_error>
 
 #include "app/main_window.h"
-#include "app/main_window_color_panel.h"
-#include "app/main_window_preview.h"
-#include "app/main_window_radio_group.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/preview_box.h"
+#include "app/widgets/radio_group.h"
 #include "core/renderer.h"
 
 namespace nimbrel {
@@ -27,10 +27,10 @@ bool isExistingFile(const std::string& name)
 
 }  // namespace
 
-void TfrmMain::connectTriggers()
+void MainWindow::connectTriggers()
 {
-    auto draw = [this] { guard([this] { btnDrawClick(); }); };
-    auto font = [this] { guard([this] { fontChange(); }); };
+    auto draw = [this] { guard([this] { drawButton(); }); };
+    auto font = [this] { guard([this] { applyFontAndDraw(); }); };
 
     connect(btnDraw, &QPushButton::clicked, this, draw);
     for (QSpinBox* spin :
@@ -47,7 +47,7 @@ void TfrmMain::connectTriggers()
 
     for (int i = 0; i < kStyleBitmapCount; ++i) {
         const int row = i + 1;
-        auto rowChange = [this, row] { guard([this, row] { bmpRowChange(row); }); };
+        auto rowChange = [this, row] { guard([this, row] { redrawForBitmapRow(row); }); };
         connect(edtBMPFilename[i], &QLineEdit::textChanged, this, rowChange);
         connect(chkBMPEnabled[i], &QCheckBox::toggled, this, rowChange);
         connect(cmbBMPAlign[i], &QComboBox::currentIndexChanged, this, rowChange);
@@ -55,27 +55,27 @@ void TfrmMain::connectTriggers()
                 [this, row] { guard([this, row] { browseBitmap(row); }); });
     }
 
-    for (WindowColorPanel* panel :
+    for (ColorPanelButton* panel :
          {pnl0, pnlBorder[0], pnlBorder[1], pnlBorder[2], pnlBorder[3], pnlFontColor, pnlBackground})
-        connect(panel, &WindowColorPanel::clicked, this,
-                [this, panel] { guard([this, panel] { colorPanelClick(panel); }); });
-    connect(btn3D, &QPushButton::clicked, this, [this] { guard([this] { btn3DClick(); }); });
-    connect(btnSwap, &QPushButton::clicked, this, [this] { guard([this] { btnSwapClick(); }); });
-    connect(tbZoom, &QSlider::valueChanged, this, [this] { guard([this] { tbZoomChange(); }); });
-    connect(edtCaption, &QLineEdit::textChanged, this, [this] { guard([this] { edtCaptionChange(); }); });
+        connect(panel, &ColorPanelButton::clicked, this,
+                [this, panel] { guard([this, panel] { chooseColor(panel); }); });
+    connect(btn3D, &QPushButton::clicked, this, [this] { guard([this] { makeBorders3D(); }); });
+    connect(btnSwap, &QPushButton::clicked, this, [this] { guard([this] { swapBorderColors(); }); });
+    connect(tbZoom, &QSlider::valueChanged, this, [this] { guard([this] { applyZoom(); }); });
+    connect(edtCaption, &QLineEdit::textChanged, this, [this] { guard([this] { captionEdited(); }); });
 
     for (QCheckBox* check : {chkSaveBMP, chkSaveGIF})
-        connect(check, &QCheckBox::toggled, this, [this] { guard([this] { chkSaveBMPClick(); }); });
+        connect(check, &QCheckBox::toggled, this, [this] { guard([this] { checkOutputTypes(); }); });
     connect(chkAutoFilename, &QCheckBox::toggled, this,
-            [this] { guard([this] { chkAutoFilenameClick(); }); });
+            [this] { guard([this] { updateFileNameOptions(); }); });
     connect(btnOutputDir, &QPushButton::clicked, this, [this] { guard([this] { browseOutputFolder(); }); });
     connectCaptionTriggers();
 }
 
-void TfrmMain::btnDrawClick()
+void MainWindow::drawButton()
 {
     if (loading_ || quiet_) return;
-    const TButtonStyle style = styleFromControls();
+    const ButtonStyle style = currentStyle();
     ++drawingCount_;
     // A bitmap that does not load throws here: the partial image stays, and the
     // preview is not refreshed by this drawing.
@@ -83,37 +83,37 @@ void TfrmMain::btnDrawClick()
     pb->update();
 }
 
-void TfrmMain::fontChange()
+void MainWindow::applyFontAndDraw()
 {
     if (loading_ || quiet_) return;
     updateFontSample();
-    btnDrawClick();
+    drawButton();
 }
 
-void TfrmMain::updateFontSample()
+void MainWindow::updateFontSample()
 {
-    applyCaptionFont(styleFromControls(), previewFont_);
+    applyCaptionFont(currentStyle(), previewFont_);
     RasterFont sample = previewFont_;
     sample.color = 0;  // the sample is always black
     lblFont->setFont(sample.toQFont());
     lblFont->setText(QString::fromStdString(sample.face) + ", " + QString::number(sample.sizePt) + " pt");
 }
 
-void TfrmMain::bmpRowChange(int row)
+void MainWindow::redrawForBitmapRow(int row)
 {
     if (loading_ || quiet_ || !chkBMPBackground->isChecked()) return;
     // A name being typed or just cleared names no file: keep the current look.
-    if (!isExistingFile(UnquoteFileName(edtBMPFilename[row - 1]->text().toStdString()))) return;
-    btnDrawClick();
+    if (!isExistingFile(unquoteFileName(edtBMPFilename[row - 1]->text().toStdString()))) return;
+    drawButton();
 }
 
-void TfrmMain::tbZoomChange()
+void MainWindow::applyZoom()
 {
     pb->setZoom(tbZoom->value());
     if (!loading_) pb->update();
 }
 
-void TfrmMain::chkAutoFilenameClick()
+void MainWindow::updateFileNameOptions()
 {
     const bool automatic = chkAutoFilename->isChecked();
     chkSpaceToUnderscore->setEnabled(automatic);

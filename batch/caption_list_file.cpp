@@ -1,10 +1,10 @@
 #include "batch/caption_list_file.h"
 
-#include "output/error.h"
-#include "output/file_io.h"
-#include "output/key_value_lines.h"
-#include "output/text_codec.h"
-#include "output/text_values.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "base/key_value_lines.h"
+#include "base/text_codec.h"
+#include "base/text_values.h"
 
 namespace nimbrel {
 
@@ -39,13 +39,13 @@ std::vector<std::string> captionListLines(const std::vector<std::string>& captio
     return lines;
 }
 
-void ReadCaptionList(const std::string& fileName, std::vector<std::string>& captions,
+void readCaptionList(const std::string& fileName, std::vector<std::string>& captions,
                      std::vector<std::string>& fileNames)
 {
     readCaptionListLines(readTextFileLines(fileName), captions, fileNames);
 }
 
-void WriteCaptionList(const std::string& fileName, const std::vector<std::string>& captions,
+void writeCaptionList(const std::string& fileName, const std::vector<std::string>& captions,
                       const std::vector<std::string>& fileNames)
 {
     if (captions.size() != fileNames.size()) return;

@@ -11,13 +11,13 @@ namespace nimbrel {
 // an integer throws nimbrel::Error "'<text>' is not a valid integer value" and
 // adds nothing; so does a file that cannot be read (the file layer's message).
 // Missing caption or file-name lines give empty entries.
-void ReadCaptionList(const std::string& fileName, std::vector<std::string>& captions,
+void readCaptionList(const std::string& fileName, std::vector<std::string>& captions,
                      std::vector<std::string>& fileNames);
 
 // Writes the two lists, replacing the file. Lists of different lengths are not
 // written (and an existing file is left alone). Throws nimbrel::Error when the
 // file cannot be written, with any old file left whole.
-void WriteCaptionList(const std::string& fileName, const std::vector<std::string>& captions,
+void writeCaptionList(const std::string& fileName, const std::vector<std::string>& captions,
                       const std::vector<std::string>& fileNames);
 
 // The same, below the file level.

@@ -4,7 +4,7 @@
 
 namespace nimbrel {
 
-std::string CaptionToFileName(const std::string& caption, bool replaceSpaces, bool lowerCase)
+std::string captionToFileName(const std::string& caption, bool replaceSpaces, bool lowerCase)
 {
     std::string name = caption;
     for (char& c : name) {

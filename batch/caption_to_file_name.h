@@ -7,6 +7,6 @@ namespace nimbrel {
 // (" * / : < > ? \ |) become "_", and so do blanks when replaceSpaces is set;
 // lowerCase lowers the ASCII letters only. Every other byte, UTF-8 sequences
 // included, is kept, so the result has the caption's length.
-std::string CaptionToFileName(const std::string& caption, bool replaceSpaces, bool lowerCase);
+std::string captionToFileName(const std::string& caption, bool replaceSpaces, bool lowerCase);
 
 }  // namespace nimbrel

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "output/bmp_writer.h"
-#include "output/error.h"
-#include "output/gif_image.h"
-#include "output/gif_options.h"
+#include "image/bmp_writer.h"
+#include "base/error.h"
+#include "image/gif_image.h"
+#include "image/gif_options.h"
 
 namespace nimbrel {
 namespace {
@@ -29,7 +29,7 @@ bool createFolderWithParents(const std::string& dir)
     return folderExists(path);
 }
 
-void applyGifOptions(const SaveRequest& request, TGIFImage& gif)
+void applyGifOptions(const SaveRequest& request, GifImage& gif)
 {
     if (const int i = radioGroupIndex(request.colorReduction, kColorReductionItems); i >= 0)
         gif.setColorReduction(static_cast<ColorReduction>(i));
@@ -89,10 +89,10 @@ SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveI
         result.filesWritten.push_back(names.bmp);
     }
     if (request.saveGif) {
-        TGIFImage gif;
+        GifImage gif;
         applyGifOptions(request, gif);
         gif.Assign(button);
-        gif.SaveToFile(names.gif);
+        gif.saveToFile(names.gif);
         result.filesWritten.push_back(names.gif);
     }
     return result;

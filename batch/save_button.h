@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "output/image.h"
+#include "image/image.h"
 
 namespace nimbrel {
 

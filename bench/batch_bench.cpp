@@ -11,7 +11,7 @@
 #include "batch/caption_to_file_name.h"
 #include "batch/save_button.h"
 #include "core/renderer.h"
-#include "output/gif_options.h"
+#include "image/gif_options.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ public:
     void draw() override { renderButton(style, caption, previewFont, button); }
     void save() override { saveButton(request, button.view(), ui); }
 
-    TButtonStyle style = firstStartStyle();
+    ButtonStyle style = firstStartStyle();
     SaveRequest request;
 
 private:
@@ -59,7 +59,7 @@ void BM_CreateAllButtons(benchmark::State& state)
     std::vector<std::string> captions, names;
     for (int i = 0; i < 100; ++i) {
         captions.push_back("Section " + std::to_string(i + 1) + " Overview");
-        names.push_back(CaptionToFileName(captions.back(), true, true));
+        names.push_back(captionToFileName(captions.back(), true, true));
     }
     BenchWindow window(folder.string());
     window.style.fontAntiAlias = static_cast<int>(state.range(0));

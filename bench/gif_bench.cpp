@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "output/color_reduction.h"
-#include "output/gif_image.h"
-#include "output/gif_image_data.h"
+#include "image/color_reduction.h"
+#include "image/gif_image.h"
+#include "image/gif_image_data.h"
 
 namespace {
 
@@ -156,7 +156,7 @@ void assignAndWrite(benchmark::State& state)
 {
     const Bgr24Image button = buttonImage();
     for (auto _ : state) {
-        TGIFImage gif;
+        GifImage gif;
         gif.setColorReduction(ColorReduction::Optimal);
         gif.Assign(button.view());
         std::vector<std::uint8_t> bytes = gif.saveToBytes();

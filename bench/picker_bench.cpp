@@ -10,7 +10,7 @@ namespace {
 using namespace nimbrel;
 
 // Two colours that differ only in one component, so that alternating between
-// them makes RedrawChanged compute exactly one image on every iteration.
+// them makes redrawChanged compute exactly one image on every iteration.
 void differIn(PickerValues& values, int component)
 {
     if (component < 3) {
@@ -24,7 +24,7 @@ void differIn(PickerValues& values, int component)
 
 void redrawBench(benchmark::State& state, bool field)
 {
-    const TColorMode mode = static_cast<TColorMode>(state.range(0));
+    const ColorMode mode = static_cast<ColorMode>(state.range(0));
     PickerImages images;
     if (!images.SetUpPixelBuffer()) {
         state.SkipWithError("no pixel buffer");
@@ -34,11 +34,11 @@ void redrawBench(benchmark::State& state, bool field)
     PickerValues values[2] = {{hsv, HSVToRGB(hsv.h, hsv.s, hsv.v)}, {hsv, HSVToRGB(hsv.h, hsv.s, hsv.v)}};
     const ModeAxes axes = axesOf(mode);
     differIn(values[1], field ? axes.strip : axes.across);
-    images.RenderAll(mode, values[0]);
+    images.renderAll(mode, values[0]);
     int k = 0;
     for (auto _ : state) {
         k ^= 1;
-        benchmark::DoNotOptimize(images.RedrawChanged(mode, values[k]));
+        benchmark::DoNotOptimize(images.redrawChanged(mode, values[k]));
     }
 }
 
@@ -52,7 +52,7 @@ void BM_Strip(benchmark::State& state)
 }
 
 // Arguments are the modes: 0..2 hue, saturation, value; 3..5 red, green, blue.
-BENCHMARK(BM_Field)->DenseRange(cm_Hue, cm_Blue)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Strip)->DenseRange(cm_Hue, cm_Blue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Field)->DenseRange(0, kColorModeCount - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Strip)->DenseRange(0, kColorModeCount - 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

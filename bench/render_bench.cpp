@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "core/renderer.h"
-#include "output/bmp_writer.h"
+#include "image/bmp_writer.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using namespace nimbrel;
 
 void BM_FirstStartStyle(benchmark::State& state)
 {
-    TButtonStyle style = firstStartStyle();
+    ButtonStyle style = firstStartStyle();
     style.fontAntiAlias = static_cast<int>(state.range(0));
     RasterFont preview;
     RasterBitmap button;
@@ -31,21 +31,21 @@ void BM_TiledBitmaps(benchmark::State& state)
 {
     const auto folder = std::filesystem::temp_directory_path() / "nimbrel-render-bench";
     std::filesystem::create_directories(folder);
-    TButtonStyle style = firstStartStyle();
+    ButtonStyle style = firstStartStyle();
     style.fixedWidth = style.fixedHeight = true;
     style.width = 360;
     style.height = 200;
     style.importBMP = true;
-    const int aligns[] = {ba_TileTop, ba_TileBottom, ba_TileLeft, ba_TileRight};
+    const int aligns[] = {BitmapAlign::TileTop, BitmapAlign::TileBottom, BitmapAlign::TileLeft, BitmapAlign::TileRight};
     for (int i = 1; i <= 4; ++i) {
         Bgr24Image tile(13 + i, 9 + i);
         for (int y = 0; y < tile.height(); ++y)
             for (int x = 0; x < tile.width(); ++x) tile.setPixel(x, y, makeColor(x * 9, y * 13, i * 50));
         const std::string name = (folder / ("tile" + std::to_string(i) + ".bmp")).string();
         saveBmpFile(name, tile.view());
-        style.setBMPFilename(i, name);
-        style.setBMPEnabled(i, true);
-        style.setBMPAlign(i, aligns[i - 1]);
+        style.setBitmapFileName(i, name);
+        style.setBitmapEnabled(i, true);
+        style.setBitmapAlign(i, aligns[i - 1]);
     }
     RasterFont preview;
     RasterBitmap button;

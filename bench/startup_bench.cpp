@@ -26,7 +26,7 @@ public:
 
 void startOnce(SilentDialogs& dialogs)
 {
-    nimbrel::TfrmMain window(dialogs);
+    nimbrel::MainWindow window(dialogs);
     window.show();
     while (window.drawingCount() == 0) QApplication::processEvents();
     benchmark::DoNotOptimize(window.buttonBitmap().width());

@@ -4,9 +4,9 @@
 
 namespace nimbrel {
 
-bool TButtonStyle::operator==(const TButtonStyle& o) const
+bool ButtonStyle::operator==(const ButtonStyle& o) const
 {
-    auto fields = [](const TButtonStyle& s) {
+    auto fields = [](const ButtonStyle& s) {
         return std::tie(s.width, s.height, s.fixedWidth, s.fixedHeight, s.colorBack, s.colorBorderLeft,
                         s.colorBorderRight, s.colorBorderTop, s.colorBorderBottom, s.borderLeft,
                         s.borderRight, s.borderTop, s.borderBottom, s.fontName, s.fontSize, s.fontStyle,
@@ -16,9 +16,9 @@ bool TButtonStyle::operator==(const TButtonStyle& o) const
     return fields(*this) == fields(o);
 }
 
-TButtonStyle firstStartStyle()
+ButtonStyle firstStartStyle()
 {
-    TButtonStyle s;
+    ButtonStyle s;
     s.width = 16;
     s.height = 32;
     s.fixedWidth = false;
@@ -28,16 +28,16 @@ TButtonStyle firstStartStyle()
     s.borderLeft = s.borderRight = s.borderTop = s.borderBottom = 1;
     s.fontName = "Arial";
     s.fontSize = 8;
-    s.fontStyle = fs_Normal;
+    s.fontStyle = FontStyle::Normal;
     s.fontUnderline = false;
     s.fontAntiAlias = 0;
     s.fontColor = 0x00FFFFFF;
-    s.textAlign = ta_Centered;
-    for (int i = 1; i <= kStyleBitmapCount; ++i) s.setBMPAlign(i, i - 1);
+    s.textAlign = TextAlign::Centered;
+    for (int i = 1; i <= kStyleBitmapCount; ++i) s.setBitmapAlign(i, i - 1);
     return s;
 }
 
-std::string UnquoteFileName(const std::string& name)
+std::string unquoteFileName(const std::string& name)
 {
     std::string result = name;
     if (!result.empty() && result.front() == '"') result.erase(0, 1);

@@ -6,27 +6,34 @@
 #include <cstdint>
 #include <string>
 
-#include "output/color.h"
+#include "image/color.h"
 
 namespace nimbrel {
 
 constexpr int kStyleBitmapCount = 4;
 
-enum BmpAlign : std::int32_t {
-    ba_TopLeft = 0,
-    ba_TopRight = 1,
-    ba_BottomLeft = 2,
-    ba_BottomRight = 3,
-    ba_TileTop = 4,
-    ba_TileBottom = 5,
-    ba_TileLeft = 6,
-    ba_TileRight = 7,
+// The style keeps these as plain numbers, as its files do; the names only spell them.
+namespace BitmapAlign {
+enum : std::int32_t {
+    TopLeft = 0,
+    TopRight = 1,
+    BottomLeft = 2,
+    BottomRight = 3,
+    TileTop = 4,
+    TileBottom = 5,
+    TileLeft = 6,
+    TileRight = 7,
 };
+}  // namespace BitmapAlign
 
-enum TextAlign : std::int32_t { ta_Centered = 0, ta_Left = 1, ta_Right = 2 };
-enum FontStyle : std::int32_t { fs_Normal = 0, fs_Bold = 1, fs_Italic = 2, fs_BoldItalic = 3 };
+namespace TextAlign {
+enum : std::int32_t { Centered = 0, Left = 1, Right = 2 };
+}
+namespace FontStyle {
+enum : std::int32_t { Normal = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
+}
 
-class TButtonStyle {
+class ButtonStyle {
 public:
     std::int32_t width = 0;
     std::int32_t height = 0;
@@ -55,22 +62,22 @@ public:
     std::string suffix;
 
     // Bitmaps are numbered 1..4, as the user sees them.
-    const std::string& BMPFilename(int i) const { return bmpFilename_.at(i - 1); }
-    void setBMPFilename(int i, const std::string& name) { bmpFilename_.at(i - 1) = name; }
-    bool BMPEnabled(int i) const { return bmpEnabled_.at(i - 1); }
-    void setBMPEnabled(int i, bool enabled) { bmpEnabled_.at(i - 1) = enabled; }
-    std::int32_t BMPAlign(int i) const { return bmpAlign_.at(i - 1); }
-    void setBMPAlign(int i, std::int32_t align) { bmpAlign_.at(i - 1) = align; }
+    const std::string& bitmapFileName(int i) const { return bmpFilename_.at(i - 1); }
+    void setBitmapFileName(int i, const std::string& name) { bmpFilename_.at(i - 1) = name; }
+    bool bitmapEnabled(int i) const { return bmpEnabled_.at(i - 1); }
+    void setBitmapEnabled(int i, bool enabled) { bmpEnabled_.at(i - 1) = enabled; }
+    std::int32_t bitmapAlign(int i) const { return bmpAlign_.at(i - 1); }
+    void setBitmapAlign(int i, std::int32_t align) { bmpAlign_.at(i - 1) = align; }
 
     // Style files (key=value lines). Load throws nimbrel::Error on a file that
     // cannot be read or a value that does not parse; fields read before the
     // failure keep their new values. Save returns false when the file cannot
     // be written, leaving any old file whole.
-    bool LoadFromFile(const std::string& fileName);
-    bool SaveToFile(const std::string& fileName) const;
+    bool loadFromFile(const std::string& fileName);
+    bool saveToFile(const std::string& fileName) const;
 
-    bool operator==(const TButtonStyle& other) const;
-    bool operator!=(const TButtonStyle& other) const { return !(*this == other); }
+    bool operator==(const ButtonStyle& other) const;
+    bool operator!=(const ButtonStyle& other) const { return !(*this == other); }
 
 private:
     std::array<std::string, kStyleBitmapCount> bmpFilename_{};
@@ -79,9 +86,9 @@ private:
 };
 
 // The style of a first start: what the settings defaults put into the controls.
-TButtonStyle firstStartStyle();
+ButtonStyle firstStartStyle();
 
 // Drops one leading and, independently, one trailing double quote.
-std::string UnquoteFileName(const std::string& name);
+std::string unquoteFileName(const std::string& name);
 
 }  // namespace nimbrel

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <cstdlib>
 
-#include "output/bmp_reader.h"
-#include "output/error.h"
-#include "output/image_limits.h"
+#include "image/bmp_reader.h"
+#include "base/error.h"
+#include "image/image_limits.h"
 
 namespace nimbrel {
 namespace {

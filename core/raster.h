@@ -8,8 +8,8 @@
 #include <QImage>
 #include <string>
 
-#include "output/color.h"
-#include "output/image.h"
+#include "image/color.h"
+#include "image/image.h"
 
 class QPaintDevice;
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "core/anti_alias.h"
-#include "output/image_limits.h"
+#include "image/image_limits.h"
 
 namespace nimbrel {
 namespace {
@@ -23,48 +23,48 @@ template <typename Place>
 void forEachPlacement(std::int32_t align, int W, int H, int bw, int bh, Place place)
 {
     switch (align) {
-        case ba_TopLeft: place(0, 0); break;
-        case ba_TopRight: place(W - bw, 0); break;
-        case ba_BottomLeft: place(0, H - bh); break;
-        case ba_BottomRight: place(W - bw, H - bh); break;
-        case ba_TileTop:
-        case ba_TileBottom:
-            for (int k = 0; k <= W / bw; ++k) place(k * bw, align == ba_TileTop ? 0 : H - bh);
+        case BitmapAlign::TopLeft: place(0, 0); break;
+        case BitmapAlign::TopRight: place(W - bw, 0); break;
+        case BitmapAlign::BottomLeft: place(0, H - bh); break;
+        case BitmapAlign::BottomRight: place(W - bw, H - bh); break;
+        case BitmapAlign::TileTop:
+        case BitmapAlign::TileBottom:
+            for (int k = 0; k <= W / bw; ++k) place(k * bw, align == BitmapAlign::TileTop ? 0 : H - bh);
             break;
-        case ba_TileLeft:
-        case ba_TileRight:
-            for (int k = 0; k <= H / bh; ++k) place(align == ba_TileLeft ? 0 : W - bw, k * bh);
+        case BitmapAlign::TileLeft:
+        case BitmapAlign::TileRight:
+            for (int k = 0; k <= H / bh; ++k) place(align == BitmapAlign::TileLeft ? 0 : W - bw, k * bh);
             break;
         default: break;
     }
 }
 
-void drawImportedBitmaps(const TButtonStyle& style, RasterBitmap& button)
+void drawImportedBitmaps(const ButtonStyle& style, RasterBitmap& button)
 {
     if (!style.importBMP) return;
     RasterSurface surface(button);
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        const std::string name = UnquoteFileName(style.BMPFilename(i));
-        if (name.empty() || !style.BMPEnabled(i) || !fileExists(name)) continue;
+        const std::string name = unquoteFileName(style.bitmapFileName(i));
+        if (name.empty() || !style.bitmapEnabled(i) || !fileExists(name)) continue;
         RasterBitmap picture;
         picture.loadFromFile(name);
         if (picture.empty()) continue;
-        forEachPlacement(style.BMPAlign(i), button.width(), button.height(), picture.width(), picture.height(),
+        forEachPlacement(style.bitmapAlign(i), button.width(), button.height(), picture.width(), picture.height(),
                          [&](int x, int y) { surface.copy(picture, x, y); });
     }
 }
 
-int captionX(const TButtonStyle& style, int W, int tw)
+int captionX(const ButtonStyle& style, int W, int tw)
 {
     switch (style.textAlign) {
-        case ta_Centered: return style.minorX + (W - tw) / 2;
-        case ta_Left: return style.minorX + kAlignMargin;
-        case ta_Right: return style.minorX + W - kAlignMargin - tw;
+        case TextAlign::Centered: return style.minorX + (W - tw) / 2;
+        case TextAlign::Left: return style.minorX + kAlignMargin;
+        case TextAlign::Right: return style.minorX + W - kAlignMargin - tw;
         default: return 0;
     }
 }
 
-void drawCaption(const TButtonStyle& style, const std::string& caption, int x, int y, RasterBitmap& button)
+void drawCaption(const ButtonStyle& style, const std::string& caption, int x, int y, RasterBitmap& button)
 {
     // A new bitmap's surface starts from the platform's default font.
     RasterFont font;
@@ -82,7 +82,7 @@ void drawCaption(const TButtonStyle& style, const std::string& caption, int x, i
 
 // Bottom, right, left, top: the later borders own the corners they share.
 // Thicknesses are clipped to the button, so huge values cost nothing.
-void drawBorders(const TButtonStyle& style, RasterBitmap& button)
+void drawBorders(const ButtonStyle& style, RasterBitmap& button)
 {
     RasterSurface surface(button);
     const int W = button.width(), H = button.height();
@@ -103,20 +103,20 @@ long long buttonExtent(bool fixed, std::int32_t value, int textExtent)
 
 }  // namespace
 
-void applyCaptionFont(const TButtonStyle& style, RasterFont& font)
+void applyCaptionFont(const ButtonStyle& style, RasterFont& font)
 {
     if (!style.fontName.empty()) font.face = style.fontName;
     font.sizePt = style.fontSize;
-    if (style.fontStyle >= fs_Normal && style.fontStyle <= fs_BoldItalic) {
-        font.bold = style.fontStyle == fs_Bold || style.fontStyle == fs_BoldItalic;
-        font.italic = style.fontStyle == fs_Italic || style.fontStyle == fs_BoldItalic;
+    if (style.fontStyle >= FontStyle::Normal && style.fontStyle <= FontStyle::BoldItalic) {
+        font.bold = style.fontStyle == FontStyle::Bold || style.fontStyle == FontStyle::BoldItalic;
+        font.italic = style.fontStyle == FontStyle::Italic || style.fontStyle == FontStyle::BoldItalic;
         font.underline = false;
     }
     if (style.fontUnderline) font.underline = true;
     font.color = style.fontColor;
 }
 
-void renderButton(const TButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
+void renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
                   RasterBitmap& button)
 {
     button = RasterBitmap();

@@ -10,14 +10,14 @@ namespace nimbrel {
 
 // Applies the caption font of a style to a surface font: an empty face keeps the
 // surface's face, an unknown style number keeps its bold and italic.
-void applyCaptionFont(const TButtonStyle& style, RasterFont& font);
+void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
 
 // Draws the button into `button` (replaced whole). `measuringFont` is the font
 // state of the surface the caption is measured on (the preview's); it is updated
 // with the caption font first, as a surface would be. An imported bitmap that
 // exists but does not load throws nimbrel::Error after the background and the
 // bitmaps before it have been drawn: `button` then holds that partial image.
-void renderButton(const TButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
+void renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
                   RasterBitmap& button);
 
 }  // namespace nimbrel

@@ -1,6 +1,6 @@
 #pragma once
 // Border colours that make a button look raised, and the swap that makes it look pressed.
-#include "output/color.h"
+#include "image/color.h"
 
 namespace nimbrel {
 

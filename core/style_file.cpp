@@ -2,12 +2,12 @@
 
 #include <variant>
 
-#include "core/app_folder.h"
-#include "output/error.h"
-#include "output/file_io.h"
-#include "output/key_value_lines.h"
-#include "output/text_codec.h"
-#include "output/text_values.h"
+#include "base/app_folder.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "base/key_value_lines.h"
+#include "base/text_codec.h"
+#include "base/text_values.h"
 
 namespace nimbrel {
 namespace {
@@ -15,8 +15,8 @@ namespace {
 // The fields before the bitmap rows, in the order the writer puts them. The
 // reader takes them in the same order, except fontAntiAlias: it depends on the
 // layout (the older single-bitmap files have none), so it is read with the rows.
-using FieldRef = std::variant<std::int32_t TButtonStyle::*, Color TButtonStyle::*, bool TButtonStyle::*,
-                              std::string TButtonStyle::*>;
+using FieldRef = std::variant<std::int32_t ButtonStyle::*, Color ButtonStyle::*, bool ButtonStyle::*,
+                              std::string ButtonStyle::*>;
 
 struct FieldSpec {
     const char* key;
@@ -25,31 +25,31 @@ struct FieldSpec {
 };
 
 const FieldSpec kLeadingFields[] = {
-    {"width", &TButtonStyle::width},
-    {"height", &TButtonStyle::height},
-    {"fixedWidth", &TButtonStyle::fixedWidth},
-    {"fixedHeight", &TButtonStyle::fixedHeight},
-    {"colorBack", &TButtonStyle::colorBack},
-    {"colorBorderLeft", &TButtonStyle::colorBorderLeft},
-    {"colorBorderRight", &TButtonStyle::colorBorderRight},
-    {"colorBorderTop", &TButtonStyle::colorBorderTop},
-    {"colorBorderBottom", &TButtonStyle::colorBorderBottom},
-    {"borderLeft", &TButtonStyle::borderLeft},
-    {"borderRight", &TButtonStyle::borderRight},
-    {"borderTop", &TButtonStyle::borderTop},
-    {"borderBottom", &TButtonStyle::borderBottom},
-    {"fontName", &TButtonStyle::fontName},
-    {"fontSize", &TButtonStyle::fontSize},
-    {"fontStyle", &TButtonStyle::fontStyle},
-    {"fontUnderline", &TButtonStyle::fontUnderline},
-    {"fontAntiAlias", &TButtonStyle::fontAntiAlias, true},
-    {"fontColor", &TButtonStyle::fontColor},
-    {"textAlign", &TButtonStyle::textAlign},
-    {"minorX", &TButtonStyle::minorX},
-    {"minorY", &TButtonStyle::minorY},
-    {"importBMP", &TButtonStyle::importBMP},
+    {"width", &ButtonStyle::width},
+    {"height", &ButtonStyle::height},
+    {"fixedWidth", &ButtonStyle::fixedWidth},
+    {"fixedHeight", &ButtonStyle::fixedHeight},
+    {"colorBack", &ButtonStyle::colorBack},
+    {"colorBorderLeft", &ButtonStyle::colorBorderLeft},
+    {"colorBorderRight", &ButtonStyle::colorBorderRight},
+    {"colorBorderTop", &ButtonStyle::colorBorderTop},
+    {"colorBorderBottom", &ButtonStyle::colorBorderBottom},
+    {"borderLeft", &ButtonStyle::borderLeft},
+    {"borderRight", &ButtonStyle::borderRight},
+    {"borderTop", &ButtonStyle::borderTop},
+    {"borderBottom", &ButtonStyle::borderBottom},
+    {"fontName", &ButtonStyle::fontName},
+    {"fontSize", &ButtonStyle::fontSize},
+    {"fontStyle", &ButtonStyle::fontStyle},
+    {"fontUnderline", &ButtonStyle::fontUnderline},
+    {"fontAntiAlias", &ButtonStyle::fontAntiAlias, true},
+    {"fontColor", &ButtonStyle::fontColor},
+    {"textAlign", &ButtonStyle::textAlign},
+    {"minorX", &ButtonStyle::minorX},
+    {"minorY", &ButtonStyle::minorY},
+    {"importBMP", &ButtonStyle::importBMP},
 };
-const FieldSpec kTrailingFields[] = {{"prefix", &TButtonStyle::prefix}, {"suffix", &TButtonStyle::suffix}};
+const FieldSpec kTrailingFields[] = {{"prefix", &ButtonStyle::prefix}, {"suffix", &ButtonStyle::suffix}};
 
 template <class... Fs>
 struct Overloaded : Fs... {
@@ -58,27 +58,27 @@ struct Overloaded : Fs... {
 template <class... Fs>
 Overloaded(Fs...) -> Overloaded<Fs...>;
 
-std::string valueText(const TButtonStyle& s, const FieldSpec& f)
+std::string valueText(const ButtonStyle& s, const FieldSpec& f)
 {
     return std::visit(
         Overloaded{
-            [&](std::int32_t TButtonStyle::*m) { return std::to_string(s.*m); },
+            [&](std::int32_t ButtonStyle::*m) { return std::to_string(s.*m); },
             // Colours are written as signed numbers, so a system colour stays negative.
-            [&](Color TButtonStyle::*m) { return std::to_string(static_cast<std::int32_t>(s.*m)); },
-            [&](bool TButtonStyle::*m) { return booleanText(s.*m); },
-            [&](std::string TButtonStyle::*m) { return onOneLine(s.*m); },
+            [&](Color ButtonStyle::*m) { return std::to_string(static_cast<std::int32_t>(s.*m)); },
+            [&](bool ButtonStyle::*m) { return booleanText(s.*m); },
+            [&](std::string ButtonStyle::*m) { return onOneLine(s.*m); },
         },
         f.field);
 }
 
-void readField(TButtonStyle& s, const FieldSpec& f, const KeyValueLines& file)
+void readField(ButtonStyle& s, const FieldSpec& f, const KeyValueLines& file)
 {
     const std::string value = file.value(f.key);
     std::visit(Overloaded{
-                   [&](std::int32_t TButtonStyle::*m) { s.*m = parseInt32(value); },
-                   [&](Color TButtonStyle::*m) { s.*m = static_cast<Color>(parseInt32(value)); },
-                   [&](bool TButtonStyle::*m) { s.*m = parseBoolean(value); },
-                   [&](std::string TButtonStyle::*m) { s.*m = value; },
+                   [&](std::int32_t ButtonStyle::*m) { s.*m = parseInt32(value); },
+                   [&](Color ButtonStyle::*m) { s.*m = static_cast<Color>(parseInt32(value)); },
+                   [&](bool ButtonStyle::*m) { s.*m = parseBoolean(value); },
+                   [&](std::string ButtonStyle::*m) { s.*m = value; },
                },
                f.field);
 }
@@ -90,24 +90,24 @@ std::string numbered(const char* key, int i)
 
 }  // namespace
 
-std::vector<std::string> styleFileLines(const TButtonStyle& style, const std::string& appFolder)
+std::vector<std::string> styleFileLines(const ButtonStyle& style, const std::string& appFolder)
 {
-    const TButtonStyle& s = style;
+    const ButtonStyle& s = style;
     std::vector<std::string> lines;
     auto add = [&lines](const std::string& key, const std::string& value) {
         lines.push_back(key + "=" + value);
     };
     for (const FieldSpec& f : kLeadingFields) add(f.key, valueText(s, f));
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        add(numbered("BMPfilename", i), onOneLine(RelativeToFolder(appFolder, s.BMPFilename(i))));
-        add(numbered("BMPEnabled", i), booleanText(s.BMPEnabled(i)));
-        add(numbered("BMPAlign", i), std::to_string(s.BMPAlign(i)));
+        add(numbered("BMPfilename", i), onOneLine(relativeToFolder(appFolder, s.bitmapFileName(i))));
+        add(numbered("BMPEnabled", i), booleanText(s.bitmapEnabled(i)));
+        add(numbered("BMPAlign", i), std::to_string(s.bitmapAlign(i)));
     }
     for (const FieldSpec& f : kTrailingFields) add(f.key, valueText(s, f));
     return lines;
 }
 
-void readStyleFileLines(TButtonStyle& style, const std::vector<std::string>& lines,
+void readStyleFileLines(ButtonStyle& style, const std::vector<std::string>& lines,
                         const std::string& appFolder)
 {
     const KeyValueLines file(lines);
@@ -118,32 +118,32 @@ void readStyleFileLines(TButtonStyle& style, const std::vector<std::string>& lin
         // The older layout: one background bitmap, no anti-aliasing.
         style.fontAntiAlias = 0;
         for (int i = 1; i <= kStyleBitmapCount; ++i) {
-            style.setBMPFilename(i, i == 1 ? AbsoluteFromFolder(appFolder, file.value("BMPFilename")) : "");
-            style.setBMPEnabled(i, i == 1);
-            style.setBMPAlign(i, i - 1);  // 0 for the one bitmap, corners for the rest
+            style.setBitmapFileName(i, i == 1 ? absoluteFromFolder(appFolder, file.value("BMPFilename")) : "");
+            style.setBitmapEnabled(i, i == 1);
+            style.setBitmapAlign(i, i - 1);  // 0 for the one bitmap, corners for the rest
         }
     } else {
         style.fontAntiAlias = parseInt32(file.value("fontAntiAlias"));
         for (int i = 1; i <= kStyleBitmapCount; ++i) {
-            style.setBMPFilename(i, AbsoluteFromFolder(appFolder, file.value(numbered("BMPfilename", i))));
-            style.setBMPEnabled(i, parseBoolean(file.value(numbered("BMPEnabled", i))));
-            style.setBMPAlign(i, parseInt32(file.value(numbered("BMPAlign", i))));
+            style.setBitmapFileName(i, absoluteFromFolder(appFolder, file.value(numbered("BMPfilename", i))));
+            style.setBitmapEnabled(i, parseBoolean(file.value(numbered("BMPEnabled", i))));
+            style.setBitmapAlign(i, parseInt32(file.value(numbered("BMPAlign", i))));
         }
     }
     for (const FieldSpec& f : kTrailingFields) readField(style, f, file);
 }
 
-bool TButtonStyle::LoadFromFile(const std::string& fileName)
+bool ButtonStyle::loadFromFile(const std::string& fileName)
 {
     const std::vector<std::string> lines = readTextFileLines(fileName);
-    readStyleFileLines(*this, lines, ExeFolder());
+    readStyleFileLines(*this, lines, appFolder());
     return true;
 }
 
-bool TButtonStyle::SaveToFile(const std::string& fileName) const
+bool ButtonStyle::saveToFile(const std::string& fileName) const
 {
     try {
-        writeFileAtomically(fileName, joinLines(styleFileLines(*this, ExeFolder()), "\r\n"));
+        writeFileAtomically(fileName, joinLines(styleFileLines(*this, appFolder()), "\r\n"));
         return true;
     } catch (const Error&) {
         return false;

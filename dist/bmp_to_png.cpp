@@ -3,8 +3,8 @@
 #include <QImage>
 #include <iostream>
 
-#include "output/bmp_reader.h"
-#include "output/error.h"
+#include "image/bmp_reader.h"
+#include "base/error.h"
 
 int main(int argc, char** argv)
 {

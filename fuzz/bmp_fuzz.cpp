@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "output/bmp_header.h"
-#include "output/bmp_reader.h"
-#include "output/bmp_writer.h"
-#include "output/error.h"
+#include "image/bmp_header.h"
+#include "image/bmp_reader.h"
+#include "image/bmp_writer.h"
+#include "base/error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "batch/caption_list_file.h"
-#include "output/error.h"
-#include "output/text_codec.h"
+#include "base/error.h"
+#include "base/text_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

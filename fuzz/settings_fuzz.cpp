@@ -5,19 +5,19 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/settings_lists.h"
-#include "app/settings_store.h"
-#include "output/error.h"
-#include "output/text_codec.h"
+#include "settings/settings_lists.h"
+#include "settings/settings_store.h"
+#include "base/error.h"
+#include "base/text_codec.h"
 
 namespace {
 
-nimbrel::TzkRegVal mainWindowStore()
+nimbrel::SettingsStore mainWindowStore()
 {
-    nimbrel::TzkRegVal store;
+    nimbrel::SettingsStore store;
     nimbrel::configureMainWindowSettings(store);
-    store._Floats = {"Gamma=2.2"};
-    store.OnMessage = [](const std::string&) {};
+    store.floats = {"Gamma=2.2"};
+    store.onMessage = [](const std::string&) {};
     return store;
 }
 
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace nimbrel;
     const IniDocument file = IniDocument::fromBytes(std::vector<std::uint8_t>(data, data + size));
-    TzkRegVal store = mainWindowStore();
+    SettingsStore store = mainWindowStore();
     store.readWindowPlacementFrom(file, nimbrel::kMainWindowSection);
     try {
         store.loadAllFrom(file);
@@ -39,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (saved.lines().size() < file.lines().size()) std::abort();
 
     const std::string text = saved.text();
-    TzkRegVal again = mainWindowStore();
+    SettingsStore again = mainWindowStore();
     again.loadAllFrom(IniDocument::fromBytes(std::vector<std::uint8_t>(text.begin(), text.end())));
-    if (again._Booleans != store._Booleans || again._Floats != store._Floats ||
-        again._Integers != store._Integers || again._Strings != store._Strings)
+    if (again.booleans != store.booleans || again.floats != store.floats ||
+        again.integers != store.integers || again.strings != store.strings)
         std::abort();
     return 0;
 }

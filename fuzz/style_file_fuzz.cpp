@@ -5,21 +5,21 @@
 #include <vector>
 
 #include "core/style_file.h"
-#include "output/error.h"
-#include "output/text_codec.h"
+#include "base/error.h"
+#include "base/text_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace nimbrel;
     const std::string appFolder = "/opt/nimbrel/";
     const auto lines = splitLines(decodeTextFile(std::vector<std::uint8_t>(data, data + size)));
-    TButtonStyle style;
+    ButtonStyle style;
     try {
         readStyleFileLines(style, lines, appFolder);
     } catch (const Error&) {
         return 0;
     }
-    TButtonStyle back;
+    ButtonStyle back;
     readStyleFileLines(back, styleFileLines(style, appFolder), appFolder);
     if (back != style) std::abort();
     return 0;

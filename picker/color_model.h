@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "output/color.h"
+#include "image/color.h"
 
 namespace nimbrel {
 

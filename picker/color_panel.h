@@ -5,7 +5,7 @@
 // mark, so focus changes repaint the owner.
 #include <QFrame>
 
-#include "output/color.h"
+#include "image/color.h"
 
 namespace nimbrel {
 

@@ -8,36 +8,36 @@
 
 namespace nimbrel {
 
-TzkColorPickerDialog::TzkColorPickerDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
+ColorPickerDialog::ColorPickerDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
 
-bool TzkColorPickerDialog::Execute()
+bool ColorPickerDialog::exec()
 {
     // Every line is read before a window exists, so a bad one changes nothing.
-    std::array<nimbrel::Color, TfrmColorPicker::kCustomCount> customs{};
-    for (int k = 0; k < TfrmColorPicker::kCustomCount; ++k) customs[k] = readCustomColor(customColors_, k);
+    std::array<nimbrel::Color, ColorPickerWindow::kCustomCount> customs{};
+    for (int k = 0; k < ColorPickerWindow::kCustomCount; ++k) customs[k] = readCustomColor(customColors_, k);
 
-    TfrmColorPicker window(owner_);
+    ColorPickerWindow window(owner_);
     window.move(position_);
-    window.SetColor(color_);
+    window.setColor(color_);
     window.setWindowTitle(title_);
-    window.SetMode(mode_);
-    for (int k = 0; k < TfrmColorPicker::kCustomCount; ++k) window.SetCustomColor(k, customs[k]);
+    window.setMode(mode_);
+    for (int k = 0; k < ColorPickerWindow::kCustomCount; ++k) window.setCustomColor(k, customs[k]);
 
     const bool ok = window.exec() == QDialog::Accepted;
     if (ok) {
         color_ = window.currentColor();
         mode_ = window.mode();
-        for (int k = 0; k < TfrmColorPicker::kCustomCount; ++k)
+        for (int k = 0; k < ColorPickerWindow::kCustomCount; ++k)
             writeCustomColor(customColors_, k, window.GetCustomColor(k));
     }
     position_ = window.pos();
     return ok;
 }
 
-std::optional<nimbrel::Color> TzkColorPickerDialog::chooseColor(nimbrel::Color initial)
+std::optional<nimbrel::Color> ColorPickerDialog::chooseColor(nimbrel::Color initial)
 {
-    SetColor(initial);
-    if (!Execute()) return std::nullopt;
+    setColor(initial);
+    if (!exec()) return std::nullopt;
     return color_;
 }
 

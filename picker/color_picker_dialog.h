@@ -3,12 +3,12 @@
 // the colour, the mode, the window title, the custom colours and where the picker
 // window was last left, and shows a fresh picker window modally for every use.
 //
-//     TzkColorPickerDialog dlgColor(mainWindow);
-//     dlgColor.SetTitle("Color Picker");
-//     dlgColor.SetColor(panel->color());
-//     if (dlgColor.Execute()) panel->setColor(dlgColor.Color());
+//     ColorPickerDialog dlgColor(mainWindow);
+//     dlgColor.setTitle("Color Picker");
+//     dlgColor.setColor(panel->color());
+//     if (dlgColor.exec()) panel->setColor(dlgColor.color());
 //
-// Execute throws nimbrel::Error (a custom colour line that is not hexadecimal,
+// exec throws nimbrel::Error (a custom colour line that is not hexadecimal,
 // or a picker that cannot set up its images) before any window shows; nothing
 // the dialog remembers changes then.
 #include <QObject>
@@ -17,44 +17,44 @@
 #include <QStringList>
 #include <optional>
 
-#include "output/color.h"
+#include "image/color.h"
 #include "picker/picker_images.h"
 
 class QWidget;
 
 namespace nimbrel {
 
-class TzkColorPickerDialog : public QObject {
+class ColorPickerDialog : public QObject {
 public:
     // The owner also owns each picker window while it is shown.
-    explicit TzkColorPickerDialog(QWidget* owner = nullptr);
+    explicit ColorPickerDialog(QWidget* owner = nullptr);
 
     // Shows the picker modally; true when the user chose OK. OK takes over the
     // colour, the mode and the custom colours; OK and Cancel alike remember the
     // window's position.
-    bool Execute();
-    // Execute starting from `initial`: the chosen colour, or nothing on Cancel.
+    bool exec();
+    // exec starting from `initial`: the chosen colour, or nothing on Cancel.
     std::optional<nimbrel::Color> chooseColor(nimbrel::Color initial);
 
     // May name a system colour (0xFF0000nn); after OK it holds plain RGB.
-    nimbrel::Color Color() const { return color_; }
-    void SetColor(nimbrel::Color color) { color_ = color; }
+    nimbrel::Color color() const { return color_; }
+    void setColor(nimbrel::Color color) { color_ = color; }
     // ColorA=RRGGBB-style lines in the colour value's byte order; other lines are kept.
-    const QStringList& CustomColors() const { return customColors_; }
-    void SetCustomColors(const QStringList& lines) { customColors_ = lines; }
-    TColorMode ColorMode() const { return mode_; }
-    void SetColorMode(TColorMode mode) { mode_ = colorModeFromInt(mode); }
-    const QString& Title() const { return title_; }
-    void SetTitle(const QString& title) { title_ = title; }
+    const QStringList& customColors() const { return customColors_; }
+    void setCustomColors(const QStringList& lines) { customColors_ = lines; }
+    ColorMode colorMode() const { return mode_; }
+    void setColorMode(ColorMode mode) { mode_ = colorModeFromInt(static_cast<int>(mode)); }
+    const QString& title() const { return title_; }
+    void setTitle(const QString& title) { title_ = title; }
     // Top-left of the picker window in screen pixels.
-    QPoint Position() const { return position_; }
-    void SetPosition(QPoint position) { position_ = position; }
+    QPoint position() const { return position_; }
+    void setPosition(QPoint position) { position_ = position; }
 
 private:
     QWidget* owner_;
     nimbrel::Color color_ = 0;
     QStringList customColors_;
-    TColorMode mode_ = cm_Hue;
+    ColorMode mode_ = ColorMode::Hue;
     QString title_ = QStringLiteral("Color Picker 1.02");
     QPoint position_{128, 128};
 };

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <functional>
 
-#include "output/error.h"
+#include "base/error.h"
 #include "picker/color_panel.h"
 #include "picker/paint_box.h"
 #include "picker/picker_spin_box.h"
@@ -33,7 +33,7 @@ constexpr int kCustomTop = 160;
 constexpr int kSwatchesPerRow = 8;
 
 // Row by row, written red first as in the hexadecimal box.
-constexpr std::uint32_t kBasicColorsRrggbb[TfrmColorPicker::kBasicCount] = {
+constexpr std::uint32_t kBasicColorsRrggbb[ColorPickerWindow::kBasicCount] = {
     0xFF8080, 0xFFFF80, 0x80FF80, 0x00FF80, 0x80FFFF, 0x0080FF, 0xFF80C0, 0xFF80FF,  //
     0xFF0000, 0xFFFF00, 0x80FF00, 0x00FF40, 0x00FFFF, 0x0080C0, 0x8080C0, 0xFF00FF,  //
     0x804040, 0xFF8040, 0x00FF00, 0x008080, 0x004080, 0x8080FF, 0x800040, 0xFF0080,  //
@@ -119,13 +119,13 @@ int clampPosition(int p)
 
 }  // namespace
 
-Color TfrmColorPicker::basicColor(int index)
+Color ColorPickerWindow::basicColor(int index)
 {
     const std::uint32_t rrggbb = kBasicColorsRrggbb[index];
     return makeColor(static_cast<int>(rrggbb >> 16), static_cast<int>(rrggbb >> 8), static_cast<int>(rrggbb));
 }
 
-TfrmColorPicker::TfrmColorPicker(QWidget* parent) : QDialog(parent)
+ColorPickerWindow::ColorPickerWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -138,18 +138,18 @@ TfrmColorPicker::TfrmColorPicker(QWidget* parent) : QDialog(parent)
     setFixedSize(kClientWidth, kClientHeight);
 
     createControls();
-    SetColor(0);
-    SetMode(cm_Hue);
+    setColor(0);
+    setMode(ColorMode::Hue);
     if (!images_.SetUpPixelBuffer()) throw Error("Color Picker cannot initialize off-screen buffers");
     createSwatches();
 }
 
-TfrmColorPicker::~TfrmColorPicker()
+ColorPickerWindow::~ColorPickerWindow()
 {
     images_.ReleasePixelBuffer();
 }
 
-void TfrmColorPicker::createControls()
+void ColorPickerWindow::createControls()
 {
     pbXY_ = makeSunkenPaintBox(this, "pnlXY", "pbXY", QRect(5, 5, 256, 256));
     pbXY_->setAccessibleName(QStringLiteral("Color field"));
@@ -171,7 +171,7 @@ void TfrmColorPicker::createControls()
     pnlWebColor_->setObjectName(QStringLiteral("pnlWebColor"));
     pnlWebColor_->setAccessibleName(QStringLiteral("Web Color"));
     pnlWebColor_->setGeometry(372, 20, 64, 32);
-    connect(pnlWebColor_, &ColorPanel::doubleClicked, this, [this] { pnlWebColorDblClick(); });
+    connect(pnlWebColor_, &ColorPanel::doubleClicked, this, [this] { pickWebColor(); });
 
     modeButtons_ = new QButtonGroup(this);
     for (int tag = 0; tag < kColorModeCount; ++tag) {
@@ -186,12 +186,12 @@ void TfrmColorPicker::createControls()
         spin->setObjectName(QString::fromLatin1(row.spinName));
         spin->setAccessibleName(QString::fromLatin1(row.accessibleName));
         spin->setGeometry(344, row.top - 2, 57, 22);
-        connect(spin, &PickerSpinBox::contentChanged, this, [this, tag] { spnHueChange(tag); });
+        connect(spin, &PickerSpinBox::contentChanged, this, [this, tag] { componentBoxChanged(tag); });
         spinBoxes_[tag] = spin;
 
         if (row.unitName) makeLabel(this, row.unitName, QString::fromUtf8(row.unitText), 404, row.top + 1);
     }
-    connect(modeButtons_, &QButtonGroup::idClicked, this, [this](int tag) { rbHueClick(tag); });
+    connect(modeButtons_, &QButtonGroup::idClicked, this, [this](int tag) { selectColorMode(tag); });
 
     QLabel* hexLabel = makeLabel(this, "Label6", QStringLiteral("Hex #"), 312, 213);
     edtHex_ = new QLineEdit(QStringLiteral("000000"), this);
@@ -199,7 +199,7 @@ void TfrmColorPicker::createControls()
     edtHex_->setMaxLength(6);
     edtHex_->setGeometry(344, 210, 57, 21);
     hexLabel->setBuddy(edtHex_);
-    connect(edtHex_, &QLineEdit::textChanged, this, [this] { edtHexChange(); });
+    connect(edtHex_, &QLineEdit::textChanged, this, [this] { hexTextChanged(); });
 
     makeLabel(this, "Label7", QStringLiteral("Basic Colors"), 448, 4);
     makeLabel(this, "Label8", QStringLiteral("Custom Colors"), 448, 144);
@@ -212,7 +212,7 @@ void TfrmColorPicker::createControls()
 
     QPushButton* define =
         makeButton(this, "btnDefineCustomColor", "Define Custom Color", QRect(312, 237, 121, 25));
-    connect(define, &QPushButton::clicked, this, [this] { btnDefineCustomColorClick(); });
+    connect(define, &QPushButton::clicked, this, [this] { defineCustomColor(); });
     QPushButton* cancel = makeButton(this, "btnCancel", "Cancel", QRect(448, 237, 75, 25));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     QPushButton* ok = makeButton(this, "btnOk", "OK", QRect(528, 237, 75, 25));
@@ -220,7 +220,7 @@ void TfrmColorPicker::createControls()
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfrmColorPicker::createSwatches()
+void ColorPickerWindow::createSwatches()
 {
     selectedBasic_ = 0;
     selectedCustom_ = 0;
@@ -230,7 +230,7 @@ void TfrmColorPicker::createSwatches()
         swatch->setGeometry(kSwatchesLeft + kSwatchPitch * (index % kSwatchesPerRow),
                             top + kSwatchPitch * (index / kSwatchesPerRow), kSwatchSize, kSwatchSize);
         swatch->setColor(color);
-        connect(swatch, &ColorPanel::clicked, this, [this, tag] { SwatchClick(tag); });
+        connect(swatch, &ColorPanel::clicked, this, [this, tag] { selectSwatchColor(tag); });
         connect(swatch, &ColorPanel::keyPressed, this, [this, tag](int key) { swatchKey(tag, key); });
         swatch->setAccessibleName(
             QStringLiteral("%1 color %2")
@@ -242,90 +242,90 @@ void TfrmColorPicker::createSwatches()
     for (int k = 0; k < kCustomCount; ++k) {
         const int tag = kCustomTagBase + k;
         ColorPanel* swatch = make(tag, k, kCustomTop, customColors_[k]);
-        connect(swatch, &ColorPanel::pressed, this, [this, tag] { SwatchMouseDown(tag); });
+        connect(swatch, &ColorPanel::pressed, this, [this, tag] { pressSwatch(tag); });
         customSwatches_.push_back(swatch);
     }
     updateSwatchFocus();
 }
 
-void TfrmColorPicker::SetColor(Color color)
+void ColorPickerWindow::setColor(Color color)
 {
     current_ = resolveSystemColor(color);
     values_.rgb = RgbOf(current_);
     values_.hsv = RGBToHSV(values_.rgb.r, values_.rgb.g, values_.rgb.b);
-    UpdateControls();
+    updateControls();
 }
 
-void TfrmColorPicker::SetMode(TColorMode mode)
+void ColorPickerWindow::setMode(ColorMode mode)
 {
-    mode_ = colorModeFromInt(mode);
+    mode_ = colorModeFromInt(static_cast<int>(mode));
     modeGuard_ = true;
-    modeButtons_->button(mode_)->setChecked(true);
+    modeButtons_->button(static_cast<int>(mode_))->setChecked(true);
     modeGuard_ = false;
 }
 
-void TfrmColorPicker::SetCustomColor(int index, Color color)
+void ColorPickerWindow::setCustomColor(int index, Color color)
 {
     if (index < 0 || index >= kCustomCount) return;
     customColors_[index] = color;
     if (index < static_cast<int>(customSwatches_.size())) customSwatches_[index]->setColor(color);
 }
 
-Color TfrmColorPicker::GetCustomColor(int index) const
+Color ColorPickerWindow::GetCustomColor(int index) const
 {
     return index >= 0 && index < kCustomCount ? customColors_[index] : 0;
 }
 
-void TfrmColorPicker::UpdateControls()
+void ColorPickerWindow::updateControls()
 {
     pnlSelectedColor_->setColor(current_);
     pnlWebColor_->setColor(WebSafeColor(values_.rgb.r, values_.rgb.g, values_.rgb.b));
     const double hsv[3] = {values_.hsv.h, values_.hsv.s, values_.hsv.v};
     for (int c = 0; c < 3; ++c)
         spinBoxOf(c)->showValue(static_cast<int>(std::lrint(hsv[c] * kDisplayScale[c])));
-    spinBoxOf(cm_Red)->showValue(values_.rgb.r);
-    spinBoxOf(cm_Green)->showValue(values_.rgb.g);
-    spinBoxOf(cm_Blue)->showValue(values_.rgb.b);
+    spinBoxOf(static_cast<int>(ColorMode::Red))->showValue(values_.rgb.r);
+    spinBoxOf(static_cast<int>(ColorMode::Green))->showValue(values_.rgb.g);
+    spinBoxOf(static_cast<int>(ColorMode::Blue))->showValue(values_.rgb.b);
     if (!hexGuard_) {
         const QSignalBlocker block(edtHex_);
         edtHex_->setText(QString::fromStdString(RGBToHexText(values_.rgb.r, values_.rgb.g, values_.rgb.b)));
     }
 }
 
-void TfrmColorPicker::RenderAll()
+void ColorPickerWindow::renderAll()
 {
-    images_.RenderAll(mode_, values_);
+    images_.renderAll(mode_, values_);
 }
 
-void TfrmColorPicker::RedrawChanged()
+void ColorPickerWindow::redrawChanged()
 {
-    images_.RedrawChanged(mode_, values_);
-    PaintAll();
+    images_.redrawChanged(mode_, values_);
+    paintAll();
 }
 
-void TfrmColorPicker::PaintAll()
+void ColorPickerWindow::paintAll()
 {
     pbXY_->update();
     pbZ_->update();
 }
 
-void TfrmColorPicker::hsvChanged()
+void ColorPickerWindow::hsvChanged()
 {
     values_.rgb = HSVToRGB(values_.hsv.h, values_.hsv.s, values_.hsv.v);
     current_ = ColorOf(values_.rgb);
-    UpdateControls();
-    RedrawChanged();
+    updateControls();
+    redrawChanged();
 }
 
-void TfrmColorPicker::rgbChanged()
+void ColorPickerWindow::rgbChanged()
 {
     values_.hsv = RGBToHSV(values_.rgb.r, values_.rgb.g, values_.rgb.b);
     current_ = ColorOf(values_.rgb);
-    UpdateControls();
-    RedrawChanged();
+    updateControls();
+    redrawChanged();
 }
 
-void TfrmColorPicker::setComponent(int component, int position)
+void ColorPickerWindow::setComponent(int component, int position)
 {
     double* hsv[3] = {&values_.hsv.h, &values_.hsv.s, &values_.hsv.v};
     std::uint8_t* rgb[3] = {&values_.rgb.r, &values_.rgb.g, &values_.rgb.b};
@@ -335,7 +335,7 @@ void TfrmColorPicker::setComponent(int component, int position)
         *rgb[component - 3] = static_cast<std::uint8_t>(position);
 }
 
-void TfrmColorPicker::applyFieldPosition(QPoint position)
+void ColorPickerWindow::applyFieldPosition(QPoint position)
 {
     const ModeAxes axes = axesOf(mode_);
     setComponent(axes.across, clampPosition(position.x()));
@@ -343,21 +343,21 @@ void TfrmColorPicker::applyFieldPosition(QPoint position)
     isHsvMode(mode_) ? hsvChanged() : rgbChanged();
 }
 
-void TfrmColorPicker::applyStripPosition(QPoint position)
+void ColorPickerWindow::applyStripPosition(QPoint position)
 {
     setComponent(axesOf(mode_).strip, 255 - clampPosition(position.y()));
     isHsvMode(mode_) ? hsvChanged() : rgbChanged();
 }
 
-void TfrmColorPicker::rbHueClick(int tag)
+void ColorPickerWindow::selectColorMode(int tag)
 {
     if (modeGuard_) return;
-    SetMode(colorModeFromInt(tag));
-    RenderAll();
-    PaintAll();
+    setMode(colorModeFromInt(tag));
+    renderAll();
+    paintAll();
 }
 
-void TfrmColorPicker::spnHueChange(int tag)
+void ColorPickerWindow::componentBoxChanged(int tag)
 {
     const int value = spinBoxOf(tag)->typedValue();
     if (tag < 3) {
@@ -370,7 +370,7 @@ void TfrmColorPicker::spnHueChange(int tag)
     }
 }
 
-void TfrmColorPicker::edtHexChange()
+void ColorPickerWindow::hexTextChanged()
 {
     hexGuard_ = true;
     values_.rgb = HexNumberToRgb(HexToInt(edtHex_->text().toStdString()));
@@ -378,35 +378,35 @@ void TfrmColorPicker::edtHexChange()
     hexGuard_ = false;
 }
 
-void TfrmColorPicker::pnlWebColorDblClick()
+void ColorPickerWindow::pickWebColor()
 {
-    SetColor(pnlWebColor_->color());
-    RedrawChanged();
+    setColor(pnlWebColor_->color());
+    redrawChanged();
 }
 
-void TfrmColorPicker::btnDefineCustomColorClick()
+void ColorPickerWindow::defineCustomColor()
 {
-    SetCustomColor(selectedCustom_, current_);
+    setCustomColor(selectedCustom_, current_);
     selectedCustom_ = (selectedCustom_ + 1) % kCustomCount;
     update();
 }
 
-void TfrmColorPicker::SwatchClick(int tag)
+void ColorPickerWindow::selectSwatchColor(int tag)
 {
     const bool custom = tag >= kCustomTagBase;
     const std::vector<ColorPanel*>& group = custom ? customSwatches_ : basicSwatches_;
     const int index = custom ? tag - kCustomTagBase : tag;
-    SetColor(group[index]->color());
-    RedrawChanged();
+    setColor(group[index]->color());
+    redrawChanged();
     selectSwatch(tag);
 }
 
-void TfrmColorPicker::SwatchMouseDown(int tag)
+void ColorPickerWindow::pressSwatch(int tag)
 {
     selectSwatch(tag);
 }
 
-void TfrmColorPicker::selectSwatch(int tag)
+void ColorPickerWindow::selectSwatch(int tag)
 {
     if (tag >= kCustomTagBase)
         selectedCustom_ = tag - kCustomTagBase;
@@ -416,7 +416,7 @@ void TfrmColorPicker::selectSwatch(int tag)
     update();
 }
 
-void TfrmColorPicker::updateSwatchFocus()
+void ColorPickerWindow::updateSwatchFocus()
 {
     for (const auto* group : {&basicSwatches_, &customSwatches_}) {
         const int selected = group == &basicSwatches_ ? selectedBasic_ : selectedCustom_;
@@ -428,10 +428,10 @@ void TfrmColorPicker::updateSwatchFocus()
     }
 }
 
-void TfrmColorPicker::swatchKey(int tag, int key)
+void ColorPickerWindow::swatchKey(int tag, int key)
 {
     if (key == Qt::Key_Space) {
-        SwatchClick(tag);
+        selectSwatchColor(tag);
         return;
     }
     const bool custom = tag >= kCustomTagBase;
@@ -447,23 +447,23 @@ void TfrmColorPicker::swatchKey(int tag, int key)
     selectSwatch((custom ? kCustomTagBase : 0) + row * kSwatchesPerRow + column);
 }
 
-QRect TfrmColorPicker::selectionFrameRect(bool custom, int index)
+QRect ColorPickerWindow::selectionFrameRect(bool custom, int index)
 {
     const int top = (custom ? kCustomTop : kBasicTop) + kSwatchPitch * (index / kSwatchesPerRow);
     return QRect(kSwatchesLeft - 2 + kSwatchPitch * (index % kSwatchesPerRow), top - 2, kSwatchPitch,
                  kSwatchPitch);
 }
 
-void TfrmColorPicker::showEvent(QShowEvent* event)
+void ColorPickerWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;  // un-minimising shows nothing new
-    UpdateControls();
-    RenderAll();
-    PaintAll();
+    updateControls();
+    renderAll();
+    paintAll();
 }
 
-void TfrmColorPicker::paintEvent(QPaintEvent* event)
+void ColorPickerWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     if (basicSwatches_.empty()) return;

@@ -22,7 +22,7 @@ class ColorPanel;
 class PaintBox;
 class PickerSpinBox;
 
-class TfrmColorPicker : public QDialog {
+class ColorPickerWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kBasicCount = 48;
@@ -31,17 +31,17 @@ public:
 
     // Throws nimbrel::Error "Color Picker cannot initialize off-screen buffers"
     // when the field's pixel buffer cannot be set up; no window is left behind.
-    explicit TfrmColorPicker(QWidget* parent = nullptr);
-    ~TfrmColorPicker() override;
+    explicit ColorPickerWindow(QWidget* parent = nullptr);
+    ~ColorPickerWindow() override;
 
     // System colours are resolved; the images are drawn when the window is shown.
-    void SetColor(Color color);
-    void SetMode(TColorMode mode);
-    void SetCustomColor(int index, Color color);
+    void setColor(Color color);
+    void setMode(ColorMode mode);
+    void setCustomColor(int index, Color color);
     Color GetCustomColor(int index) const;
 
     Color currentColor() const { return current_; }
-    TColorMode mode() const { return mode_; }
+    ColorMode mode() const { return mode_; }
     const PickerValues& values() const { return values_; }
     const PickerImages& images() const { return images_; }
     int selectedBasicIndex() const { return selectedBasic_; }
@@ -59,10 +59,10 @@ private:
     void createSwatches();
     PickerSpinBox* spinBoxOf(int component) const { return spinBoxes_[component]; }
 
-    void UpdateControls();
-    void RenderAll();
-    void RedrawChanged();
-    void PaintAll();
+    void updateControls();
+    void renderAll();
+    void redrawChanged();
+    void paintAll();
 
     // The colour changed on the HSV side (RGB follows) or the RGB side (HSV follows).
     void hsvChanged();
@@ -71,13 +71,13 @@ private:
     void applyFieldPosition(QPoint position);
     void applyStripPosition(QPoint position);
 
-    void rbHueClick(int tag);
-    void spnHueChange(int tag);
-    void edtHexChange();
-    void pnlWebColorDblClick();
-    void btnDefineCustomColorClick();
-    void SwatchClick(int tag);
-    void SwatchMouseDown(int tag);
+    void selectColorMode(int tag);
+    void componentBoxChanged(int tag);
+    void hexTextChanged();
+    void pickWebColor();
+    void defineCustomColor();
+    void selectSwatchColor(int tag);
+    void pressSwatch(int tag);
     void selectSwatch(int tag);
     void swatchKey(int tag, int key);
     // Only the selected swatch of each group is a Tab stop; arrows move within the group.
@@ -85,7 +85,7 @@ private:
 
     Color current_ = 0;
     PickerValues values_;
-    TColorMode mode_ = cm_Hue;
+    ColorMode mode_ = ColorMode::Hue;
     bool modeGuard_ = false;
     bool hexGuard_ = false;
     bool fieldDrag_ = false;

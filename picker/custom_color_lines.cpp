@@ -1,6 +1,6 @@
 #include "picker/custom_color_lines.h"
 
-#include "output/error.h"
+#include "base/error.h"
 #include "picker/color_model.h"
 
 namespace nimbrel {

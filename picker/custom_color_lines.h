@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "output/color.h"
+#include "image/color.h"
 
 namespace nimbrel {
 

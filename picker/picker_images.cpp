@@ -12,9 +12,15 @@ namespace {
 
 bool setUpFailsForTesting = false;
 
+// Each mode also names the colour component it puts on the strip.
+constexpr int component(ColorMode mode)
+{
+    return static_cast<int>(mode);
+}
+
 constexpr ModeAxes kAxes[kColorModeCount] = {
-    {cm_Hue, cm_Sat, cm_Value},  {cm_Sat, cm_Hue, cm_Value},  {cm_Value, cm_Hue, cm_Sat},
-    {cm_Red, cm_Green, cm_Blue}, {cm_Green, cm_Red, cm_Blue}, {cm_Blue, cm_Red, cm_Green},
+    {component(ColorMode::Hue), component(ColorMode::Sat), component(ColorMode::Value)},  {component(ColorMode::Sat), component(ColorMode::Hue), component(ColorMode::Value)},  {component(ColorMode::Value), component(ColorMode::Hue), component(ColorMode::Sat)},
+    {component(ColorMode::Red), component(ColorMode::Green), component(ColorMode::Blue)}, {component(ColorMode::Green), component(ColorMode::Red), component(ColorMode::Blue)}, {component(ColorMode::Blue), component(ColorMode::Red), component(ColorMode::Green)},
 };
 
 constexpr int kTop = PickerImages::kFieldSize - 1;
@@ -69,14 +75,14 @@ void drawMarkerSquare(QPainter& painter, int left, int right, int centreY, Color
 
 }  // namespace
 
-TColorMode colorModeFromInt(int value)
+ColorMode colorModeFromInt(int value)
 {
-    return value >= 0 && value < kColorModeCount ? static_cast<TColorMode>(value) : cm_Hue;
+    return value >= 0 && value < kColorModeCount ? static_cast<ColorMode>(value) : ColorMode::Hue;
 }
 
-ModeAxes axesOf(TColorMode mode)
+ModeAxes axesOf(ColorMode mode)
 {
-    return kAxes[colorModeFromInt(mode)];
+    return kAxes[static_cast<int>(colorModeFromInt(static_cast<int>(mode)))];
 }
 
 bool PickerValues::sameComponent(const PickerValues& other, int component) const
@@ -130,7 +136,7 @@ void PickerImages::ReleasePixelBuffer()
     stride_ = 0;
 }
 
-void PickerImages::drawField(TColorMode mode, const PickerValues& values)
+void PickerImages::drawField(ColorMode mode, const PickerValues& values)
 {
     if (!hasPixelBuffer()) return;
     const ModeAxes axes = axesOf(mode);
@@ -167,7 +173,7 @@ void PickerImages::transferBufferToField()
         std::memcpy(field_.scanLine(kTop - r), buffer_.data() + r * stride_, rowBytes);
 }
 
-void PickerImages::drawStrip(TColorMode mode, const PickerValues& values)
+void PickerImages::drawStrip(ColorMode mode, const PickerValues& values)
 {
     if (!hasPixelBuffer()) return;
     const ModeAxes axes = axesOf(mode);
@@ -188,14 +194,14 @@ void PickerImages::drawStrip(TColorMode mode, const PickerValues& values)
     ++stripDraws_;
 }
 
-void PickerImages::RenderAll(TColorMode mode, const PickerValues& values)
+void PickerImages::renderAll(ColorMode mode, const PickerValues& values)
 {
     drawField(mode, values);
     drawStrip(mode, values);
     previous_ = values;
 }
 
-PickerImages::Redrawn PickerImages::RedrawChanged(TColorMode mode, const PickerValues& values)
+PickerImages::Redrawn PickerImages::redrawChanged(ColorMode mode, const PickerValues& values)
 {
     const ModeAxes axes = axesOf(mode);
     Redrawn redrawn;
@@ -211,13 +217,13 @@ PickerImages::Redrawn PickerImages::RedrawChanged(TColorMode mode, const PickerV
     return redrawn;
 }
 
-QPoint PickerImages::fieldMarkerCentre(TColorMode mode, const PickerValues& values)
+QPoint PickerImages::fieldMarkerCentre(ColorMode mode, const PickerValues& values)
 {
     const ModeAxes axes = axesOf(mode);
     return {values.position(axes.across), kTop - values.position(axes.up)};
 }
 
-int PickerImages::stripMarkerRow(TColorMode mode, const PickerValues& values)
+int PickerImages::stripMarkerRow(ColorMode mode, const PickerValues& values)
 {
     return kTop - values.position(axesOf(mode).strip);
 }
@@ -227,14 +233,14 @@ Color PickerImages::markerColor(const PickerValues& values)
     return values.hsv.v < 0.33 ? kDarkMarker : 0;
 }
 
-void PickerImages::paintField(QPainter& painter, TColorMode mode, const PickerValues& values) const
+void PickerImages::paintField(QPainter& painter, ColorMode mode, const PickerValues& values) const
 {
     painter.drawImage(0, 0, field_);
     const QPoint centre = fieldMarkerCentre(mode, values);
     drawMarkerSquare(painter, centre.x() - 4, centre.x() + 4, centre.y(), markerColor(values));
 }
 
-void PickerImages::paintStrip(QPainter& painter, TColorMode mode, const PickerValues& values) const
+void PickerImages::paintStrip(QPainter& painter, ColorMode mode, const PickerValues& values) const
 {
     painter.drawImage(0, 0, strip_);
     drawMarkerSquare(painter, 12, 20, stripMarkerRow(mode, values), markerColor(values));

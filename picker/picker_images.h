@@ -17,15 +17,15 @@ class QPainter;
 namespace nimbrel {
 
 // Which component the strip runs through; the numbers are the radio buttons' tags.
-enum TColorMode { cm_Hue = 0, cm_Sat = 1, cm_Value = 2, cm_Red = 3, cm_Green = 4, cm_Blue = 5 };
+enum class ColorMode { Hue = 0, Sat = 1, Value = 2, Red = 3, Green = 4, Blue = 5 };
 constexpr int kColorModeCount = 6;
 
-inline bool isHsvMode(TColorMode mode)
+inline bool isHsvMode(ColorMode mode)
 {
-    return mode <= cm_Value;
+    return mode <= ColorMode::Value;
 }
 // Out-of-range numbers (from a file or a caller) fall back to the hue mode.
-TColorMode colorModeFromInt(int value);
+ColorMode colorModeFromInt(int value);
 
 // The six components a picker holds. Component numbers follow the mode numbers:
 // 0..2 are hue, saturation and value, 3..5 red, green and blue.
@@ -45,7 +45,7 @@ struct ModeAxes {
     int across;
     int up;
 };
-ModeAxes axesOf(TColorMode mode);
+ModeAxes axesOf(ColorMode mode);
 
 class PickerImages {
 public:
@@ -62,7 +62,7 @@ public:
     bool hasPixelBuffer() const { return !buffer_.empty(); }
 
     // Draws both images in full and remembers the values.
-    void RenderAll(TColorMode mode, const PickerValues& values);
+    void renderAll(ColorMode mode, const PickerValues& values);
 
     struct Redrawn {
         bool field = false;
@@ -70,18 +70,18 @@ public:
     };
     // Draws only the images whose inputs changed since the last drawing, then
     // remembers the values. The caller repaints afterwards.
-    Redrawn RedrawChanged(TColorMode mode, const PickerValues& values);
+    Redrawn redrawChanged(ColorMode mode, const PickerValues& values);
 
     const QImage& field() const { return field_; }
     const QImage& strip() const { return strip_; }
 
     // Copy the image 1:1 to (0, 0) of the painter's device and draw its marker.
-    void paintField(QPainter& painter, TColorMode mode, const PickerValues& values) const;
-    void paintStrip(QPainter& painter, TColorMode mode, const PickerValues& values) const;
+    void paintField(QPainter& painter, ColorMode mode, const PickerValues& values) const;
+    void paintStrip(QPainter& painter, ColorMode mode, const PickerValues& values) const;
 
     // Marker geometry and colour: grey on dark colours (V < 0.33), black otherwise.
-    static QPoint fieldMarkerCentre(TColorMode mode, const PickerValues& values);
-    static int stripMarkerRow(TColorMode mode, const PickerValues& values);
+    static QPoint fieldMarkerCentre(ColorMode mode, const PickerValues& values);
+    static int stripMarkerRow(ColorMode mode, const PickerValues& values);
     static Color markerColor(const PickerValues& values);
 
     // How often each image has been computed (to see that a redraw touched only what it should).
@@ -92,8 +92,8 @@ public:
     static void setPixelBufferSetUpFailsForTesting(bool fails);
 
 private:
-    void drawField(TColorMode mode, const PickerValues& values);
-    void drawStrip(TColorMode mode, const PickerValues& values);
+    void drawField(ColorMode mode, const PickerValues& values);
+    void drawStrip(ColorMode mode, const PickerValues& values);
     void transferBufferToField();
 
     QImage field_;

@@ -3,7 +3,7 @@
 // that follow the desktop's colours look right under any theme.
 #include <cstdint>
 
-#include "output/color.h"
+#include "image/color.h"
 
 namespace nimbrel {
 

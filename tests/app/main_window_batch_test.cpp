@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/main_window_lists.h"
+#include "app/widgets/list_items.h"
 #include "batch/batch_steps.h"
-#include "output/bmp_reader.h"
+#include "image/bmp_reader.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {
@@ -19,10 +19,10 @@ namespace fs = std::filesystem;
 
 class MainWindowBatch : public WindowTest {
 protected:
-    TfrmMain& startWithList(const std::vector<std::string>& captions,
+    MainWindow& startWithList(const std::vector<std::string>& captions,
                             const std::vector<std::string>& fileNames)
     {
-        TfrmMain& w = startShown();
+        MainWindow& w = startShown();
         w.edtOutputDir->setText(QString::fromStdString(out()));
         w.chkSaveGIF->setChecked(false);  // the GIF path has tests of its own
         appendItems(w.lbCaption, captions);
@@ -46,7 +46,7 @@ std::string text(const QLineEdit* edit)
 
 TEST_F(MainWindowBatch, CreateAndAdvanceSavesWhatTheEditsHoldThenLoadsTheNextEntry)
 {
-    TfrmMain& w = startWithList({"One", "Two"}, {"first", "second"});
+    MainWindow& w = startWithList({"One", "Two"}, {"first", "second"});
     w.edtCaption->setText("Current");
     w.btnStep->click();  // no selection: saves the edits, then loads entry 0
     EXPECT_TRUE(made("current"));
@@ -75,7 +75,7 @@ TEST_F(MainWindowBatch, CreateAndAdvanceSavesWhatTheEditsHoldThenLoadsTheNextEnt
 
 TEST_F(MainWindowBatch, CreateAndAdvanceOnAnEmptyListSavesOnce)
 {
-    TfrmMain& w = startWithList({}, {});
+    MainWindow& w = startWithList({}, {});
     w.edtCaption->setText("Alone");
     w.btnStep->click();
     EXPECT_TRUE(made("alone"));
@@ -87,7 +87,7 @@ TEST_F(MainWindowBatch, CreateAndAdvanceOnAnEmptyListSavesOnce)
 
 TEST_F(MainWindowBatch, CreateAllSavesEveryEntryUnderTheListsNames)
 {
-    TfrmMain& w =
+    MainWindow& w =
         startWithList({"Home", "About us", "A much longer caption", "Home"}, {"index", "", "long", "index"});
     w.edtPrefix->setText("b_");
     w.lbCaption->setCurrentRow(1);
@@ -107,7 +107,7 @@ TEST_F(MainWindowBatch, CreateAllSavesEveryEntryUnderTheListsNames)
 
 TEST_F(MainWindowBatch, FailingEntryEndsTheBatchThereWithOneMessage)
 {
-    TfrmMain& w = startWithList({"One", "Two", "Three"}, {"one", "no/such/two", "three"});
+    MainWindow& w = startWithList({"One", "Two", "Three"}, {"one", "no/such/two", "three"});
     w.btnAll->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot create file \"" + out() + "no/such/two.bmp\"", 0), 0u)
@@ -125,7 +125,7 @@ TEST_F(MainWindowBatch, FailingEntryEndsTheBatchThereWithOneMessage)
 
 TEST_F(MainWindowBatch, EveryImageAsksForAMissingFolder)
 {
-    TfrmMain& w = startWithList({"One", "Two", "Three"}, {"one", "two", "three"});
+    MainWindow& w = startWithList({"One", "Two", "Three"}, {"one", "two", "three"});
     const std::string dir = homeFolder() + "later";
     w.edtOutputDir->setText(QString::fromStdString(dir));
     dialogs.answers = {false, false, true};
@@ -139,7 +139,7 @@ TEST_F(MainWindowBatch, EveryImageAsksForAMissingFolder)
 class MainWindowLongBatch : public MainWindowBatch {
 protected:
     static constexpr int kCount = kBatchProgressThreshold + 5;
-    TfrmMain& startLong()
+    MainWindow& startLong()
     {
         std::vector<std::string> captions, names;
         for (int i = 0; i < kCount; ++i) {
@@ -152,7 +152,7 @@ protected:
 
 TEST_F(MainWindowLongBatch, ShowsItsCountAndFinishes)
 {
-    TfrmMain& w = startLong();
+    MainWindow& w = startLong();
     QString label;
     int maximum = 0;
     QTimer::singleShot(0, &w, [&] {
@@ -180,7 +180,7 @@ TEST_F(MainWindowLongBatch, ShowsItsCountAndFinishes)
 
 TEST_F(MainWindowLongBatch, CancelStopsAfterTheCurrentImage)
 {
-    TfrmMain& w = startLong();
+    MainWindow& w = startLong();
     QTimer::singleShot(0, &w, [&] {
         if (auto* progress = w.findChild<QProgressDialog*>()) progress->cancel();
     });

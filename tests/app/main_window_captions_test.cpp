@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/main_window_lists.h"
-#include "app/settings_store.h"
+#include "app/widgets/list_items.h"
+#include "settings/settings_store.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {
@@ -23,7 +23,7 @@ std::string text(const QLineEdit* edit)
     return edit->text().toStdString();
 }
 
-void fillLists(TfrmMain& w, const Items& captions, const Items& fileNames)
+void fillLists(MainWindow& w, const Items& captions, const Items& fileNames)
 {
     for (std::size_t i = 0; i < captions.size(); ++i) {
         w.edtCaption->setText(QString::fromStdString(captions[i]));
@@ -34,7 +34,7 @@ void fillLists(TfrmMain& w, const Items& captions, const Items& fileNames)
 
 TEST_F(MainWindowCaptions, FileNameFollowsTheCaptionWithItsOptions)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     auto fileNameFor = [&](const char* caption) {
         w.edtCaption->setText(caption);
         return text(w.edtFilename);
@@ -68,7 +68,7 @@ TEST_F(MainWindowCaptions, FileNameFollowsTheCaptionWithItsOptions)
 
 TEST_F(MainWindowCaptions, AddAndEnterAppendThePairAndSelectTheCaption)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     fillLists(w, {"Home", "", "Home"}, {"home", "", "home"});
     EXPECT_EQ(itemsOf(w.lbCaption), (Items{"Home", "", "Home"}));
     EXPECT_EQ(itemsOf(w.lbFilename), (Items{"home", "", "home"}));
@@ -90,7 +90,7 @@ TEST_F(MainWindowCaptions, AddAndEnterAppendThePairAndSelectTheCaption)
 
 TEST_F(MainWindowCaptions, SelectingInEitherListLoadsThePair)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     fillLists(w, {"Home", "About us", "Links"}, {"index", "about", "links"});
 
     w.lbFilename->setCurrentRow(1);
@@ -113,7 +113,7 @@ TEST_F(MainWindowCaptions, SelectingInEitherListLoadsThePair)
 
 TEST_F(MainWindowCaptions, UpdateDeleteAndClearAll)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     fillLists(w, {"Home", "About", "Links"}, {"home", "about", "links"});
 
     w.edtCaption->setText("Nothing");
@@ -150,8 +150,8 @@ TEST_F(MainWindowCaptions, UpdateDeleteAndClearAll)
 
 TEST_F(MainWindowCaptions, ReadButtonCaptionsFillsTheListsThroughTheDialog)
 {
-    TfrmMain& w = startShown();
-    const std::string captionDir = w.ini().GetString("CaptionDir");
+    MainWindow& w = startShown();
+    const std::string captionDir = w.ini().text("CaptionDir");
     EXPECT_EQ(captionDir, homeFolder() + "Captions");
     fillLists(w, {"Old"}, {"old"});
     writeText(homeFile("list.txt"), "COUNT=3\r\nCaption0=a=b\r\nfilename2= two \r\n");
@@ -169,7 +169,7 @@ TEST_F(MainWindowCaptions, ReadButtonCaptionsFillsTheListsThroughTheDialog)
     EXPECT_EQ(dialogs.messages[0], "'abc' is not a valid integer value");
     EXPECT_NE(dialogs.messages[1].find(homeFile("missing.txt")), std::string::npos) << dialogs.messages[1];
     EXPECT_EQ(itemsOf(w.lbCaption), Items{"Old"}) << "a failed read changes nothing";
-    EXPECT_EQ(w.ini().GetString("CaptionDir"), captionDir);
+    EXPECT_EQ(w.ini().text("CaptionDir"), captionDir);
 
     w.lbCaption->setCurrentRow(0);
     const int drawings = w.drawingCount();
@@ -181,13 +181,13 @@ TEST_F(MainWindowCaptions, ReadButtonCaptionsFillsTheListsThroughTheDialog)
     EXPECT_EQ(text(w.edtCaption), "a=b");
     EXPECT_EQ(text(w.edtFilename), "") << "the first stored name, not the derived one";
     EXPECT_GT(w.drawingCount(), drawings);
-    EXPECT_EQ(w.ini().GetString("CaptionDir"), homeFolder());
+    EXPECT_EQ(w.ini().text("CaptionDir"), homeFolder());
 }
 
 TEST_F(MainWindowCaptions, WriteButtonCaptionsWritesTheListsThroughTheDialog)
 {
-    TfrmMain& w = startShown();
-    const std::string captionDir = w.ini().GetString("CaptionDir");
+    MainWindow& w = startShown();
+    const std::string captionDir = w.ini().text("CaptionDir");
     dialogs.fileNames = {homeFile("empty.txt")};
     w.cmWriteButtonCaptions->trigger();
     EXPECT_EQ(readText(homeFile("empty.txt")), "count=0\r\n");
@@ -208,12 +208,12 @@ TEST_F(MainWindowCaptions, WriteButtonCaptionsWritesTheListsThroughTheDialog)
     w.cmWriteButtonCaptions->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot create file", 0), 0u) << dialogs.messages[0];
-    EXPECT_EQ(w.ini().GetString("CaptionDir"), homeFolder()) << "kept from the read, not the failed write";
+    EXPECT_EQ(w.ini().text("CaptionDir"), homeFolder()) << "kept from the read, not the failed write";
     w.cmWriteButtonCaptions->trigger();
     EXPECT_EQ(readText(sub + "list.txt"),
               "count=2\r\ncaption0=Home\r\nfilename0=home\r\n"
               "caption1= a=b \r\nfilename1=ab\r\n");
-    EXPECT_EQ(w.ini().GetString("CaptionDir"), sub);
+    EXPECT_EQ(w.ini().text("CaptionDir"), sub);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 #include <QImage>
 #include <QSlider>
 
-#include "app/main_window_color_panel.h"
-#include "app/main_window_preview.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/preview_box.h"
 #include "core/raster.h"
 #include "window_fixture.h"
 
@@ -60,7 +60,7 @@ using MainWindowPreview = WindowTest;
 
 TEST_F(MainWindowPreview, ShowsTheDrawnButtonAtTheZoomOfTheSlider)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     w.tbZoom->setValue(2);
     const QImage image = w.pb->grabPreview();
     const RasterBitmap& button = w.buttonBitmap();

@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <set>
 
-#include "app/main_window_color_panel.h"
-#include "app/main_window_radio_group.h"
-#include "output/bmp_reader.h"
-#include "output/file_io.h"
-#include "output/gif_test_support.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/radio_group.h"
+#include "image/bmp_reader.h"
+#include "base/file_io.h"
+#include "support/gif_test_support.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {
@@ -24,9 +24,9 @@ namespace fs = std::filesystem;
 
 class MainWindowSave : public WindowTest {
 protected:
-    TfrmMain& startWithOutput(const std::string& dir)
+    MainWindow& startWithOutput(const std::string& dir)
     {
-        TfrmMain& w = startShown();
+        MainWindow& w = startShown();
         w.edtOutputDir->setText(QString::fromStdString(dir));
         w.edtCaption->setText("Home");
         return w;
@@ -49,7 +49,7 @@ void expectSameImage(const Bgr24Image& image, const RasterBitmap& button)
 TEST_F(MainWindowSave, MissingFolderIsMadeOnlyWhenTheUserAgrees)
 {
     const std::string dir = homeFolder() + "a/b/c";
-    TfrmMain& w = startWithOutput(dir);
+    MainWindow& w = startWithOutput(dir);
     dialogs.answers = {false, true};
     w.btnSave->click();
     EXPECT_EQ(dialogs.questions, std::vector<std::string>{question(dir)});
@@ -69,7 +69,7 @@ TEST_F(MainWindowSave, FolderThatCannotBeMadeIsReported)
 {
     writeText(homeFile("file"), "x");
     const std::string dir = homeFile("file") + "/sub";
-    TfrmMain& w = startWithOutput(dir);
+    MainWindow& w = startWithOutput(dir);
     dialogs.answers = {true};
     w.btnSave->click();
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Cannot create folder \"" + dir +
@@ -84,7 +84,7 @@ TEST_F(MainWindowSave, FolderThatCannotBeMadeIsReported)
 
 TEST_F(MainWindowSave, NamesJoinFolderPrefixFileNameAndSuffix)
 {
-    TfrmMain& w = startWithOutput(homeFolder());
+    MainWindow& w = startWithOutput(homeFolder());
     w.edtPrefix->setText("btn_");
     w.edtSuffix->setText("_on");
     w.btnSave->click();
@@ -104,7 +104,7 @@ TEST_F(MainWindowSave, NamesJoinFolderPrefixFileNameAndSuffix)
 
 TEST_F(MainWindowSave, FileThatCannotBeWrittenEndsTheSave)
 {
-    TfrmMain& w = startWithOutput(homeFolder());
+    MainWindow& w = startWithOutput(homeFolder());
     fs::create_directory(homeFolder() + "home.bmp");  // a folder where the BMP should go
     w.btnSave->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -124,7 +124,7 @@ TEST_F(MainWindowSave, FileThatCannotBeWrittenEndsTheSave)
 
 TEST_F(MainWindowSave, OutputBoxesChooseTheFilesAndWarnWhenBothAreOff)
 {
-    TfrmMain& w = startWithOutput(homeFolder());
+    MainWindow& w = startWithOutput(homeFolder());
     w.chkSaveGIF->click();
     w.btnSave->click();
     EXPECT_TRUE(fs::exists(homeFile("home.bmp")));
@@ -160,7 +160,7 @@ struct NoQuestions : SaveInteraction {
 // and every item of a group gives a file of its own.
 TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
 {
-    TfrmMain& w = startWithOutput(homeFolder());
+    MainWindow& w = startWithOutput(homeFolder());
     // Colours no fixed palette holds, and anti-aliased glyphs: every option shows.
     w.pnl0->setColor(0x00407AB3);
     w.pnlFontColor->setColor(0x0030C060);
@@ -225,7 +225,7 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
 
 TEST_F(MainWindowSave, NoReductionBitsChosenFailsAfterTheBmp)
 {
-    TfrmMain& w = startWithOutput(homeFolder());
+    MainWindow& w = startWithOutput(homeFolder());
     w.rgReductionBits->setItemIndex(-1);
     w.btnSave->click();
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Invalid Bits Per Pixel value"});

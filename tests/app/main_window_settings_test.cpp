@@ -9,9 +9,9 @@
 #include <QTabWidget>
 #include <filesystem>
 
-#include "app/main_window_color_panel.h"
-#include "app/main_window_preview.h"
-#include "app/main_window_radio_group.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/preview_box.h"
+#include "app/widgets/radio_group.h"
 #include "core/button_style.h"
 #include "window_fixture.h"
 
@@ -24,9 +24,9 @@ using MainWindowSession = WindowTest;
 
 TEST_F(MainWindowSession, FirstStartShowsTheDefaultsAndMakesTheFolders)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     EXPECT_FALSE(w.loading());
-    EXPECT_EQ(w.styleFromControls(), firstStartStyle());
+    EXPECT_EQ(w.currentStyle(), firstStartStyle());
     EXPECT_EQ(w.edtCaption->text(), "untitled");
     EXPECT_EQ(w.edtFilename->text(), "untitled");
     EXPECT_EQ(w.lbCaption->count(), 0);
@@ -54,7 +54,7 @@ TEST_F(MainWindowSession, FirstStartShowsTheDefaultsAndMakesTheFolders)
 
 TEST_F(MainWindowSession, FirstShowingDrawsTheButtonAndTheFontSample)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     EXPECT_EQ(w.drawingCount(), 0);
     EXPECT_TRUE(w.buttonBitmap().empty());
     w.show();
@@ -68,8 +68,8 @@ TEST_F(MainWindowSession, FirstShowingDrawsTheButtonAndTheFontSample)
 
 TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
 {
-    TfrmMain& w = startShown();
-    TButtonStyle style = firstStartStyle();
+    MainWindow& w = startShown();
+    ButtonStyle style = firstStartStyle();
     style.width = 7;
     style.height = 150;
     style.fixedWidth = true;
@@ -87,12 +87,12 @@ TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
     style.minorX = -4;
     style.minorY = 9;
     style.importBMP = true;
-    style.setBMPFilename(2, "/nowhere/b.bmp");
-    style.setBMPEnabled(3, true);
-    style.setBMPAlign(4, 7);
+    style.setBitmapFileName(2, "/nowhere/b.bmp");
+    style.setBitmapEnabled(3, true);
+    style.setBitmapAlign(4, 7);
     style.prefix = "btn_";
     style.suffix = "_on";
-    w.styleToControls(style);
+    w.applyStyle(style);
     w.edtCaption->setText("Home");
     w.edtFilename->setText("home");
     w.lbCaption->addItems({"Home", "About us"});
@@ -109,8 +109,8 @@ TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
     w.pnlBackground->setColor(0x00ABCDEF);
     w.setGeometry(40, 50, 900, 620);
 
-    TfrmMain& again = restart();
-    EXPECT_EQ(again.styleFromControls(), style);
+    MainWindow& again = restart();
+    EXPECT_EQ(again.currentStyle(), style);
     EXPECT_EQ(again.edtCaption->text(), "Home");
     EXPECT_EQ(again.edtFilename->text(), "home");
     ASSERT_EQ(again.lbCaption->count(), 2);
@@ -150,7 +150,7 @@ TEST_F(MainWindowSession, OutOfRangeValuesClampAndAreSavedClamped)
         homeFile("Nimbrel.ini"),
         "[Integers]\r\nButtonSizeWidth=500\r\nButtonSizeHeight=-5\r\ntbZoom=9\r\nrgColorReductionBits=6\r\n"
         "FontAlign=7\r\nBMPAlign2=-1\r\nMinorX=12abc\r\n");
-    TfrmMain& w = start();
+    MainWindow& w = start();
     EXPECT_EQ(w.spnWidth->value(), 360);
     EXPECT_EQ(w.spnHeight->value(), 0);
     EXPECT_EQ(w.tbZoom->value(), 5);
@@ -179,7 +179,7 @@ TEST_F(MainWindowSession, BothSaveBoxesOffWarnsOnceAtStart)
 TEST_F(MainWindowSession, FaceThatIsNotInstalledIsKeptAsAnExtraEntry)
 {
     writeText(homeFile("Nimbrel.ini"), "[Strings]\nFontName=No Such Face 123\n");
-    TfrmMain& w = start();
+    MainWindow& w = start();
     EXPECT_EQ(w.fontName(), "No Such Face 123");
     EXPECT_EQ(w.cbFont->findText("No Such Face 123"), w.cbFont->currentIndex());
     restart();
@@ -189,7 +189,7 @@ TEST_F(MainWindowSession, FaceThatIsNotInstalledIsKeptAsAnExtraEntry)
 TEST_F(MainWindowSession, StoredFoldersAreKeptEvenWhenMissing)
 {
     writeText(homeFile("Nimbrel.ini"), "[Strings]\nOutputDir=" + homeFolder() + "gone\nStyleDir=/x/y\n");
-    TfrmMain& w = start();
+    MainWindow& w = start();
     EXPECT_EQ(w.edtOutputDir->text().toStdString(), homeFolder() + "gone");
     EXPECT_FALSE(fs::exists(homeFile("gone")));
     EXPECT_FALSE(fs::exists(homeFile("Styles")));
@@ -200,7 +200,7 @@ TEST_F(MainWindowSession, ErrorsWhileCreatingAreShownAndTheWindowStillDraws)
 {
     writeText(homeFile("Nimbrel.ini"), "[Booleans]\nchkFixedWidth=yes\n[Integers]\nButtonSizeHeight=12abc\n");
     writeText(homeFile("Nimbrel_captions.ini"), "count=abc\r\ncaption0=Keep me\r\n");
-    TfrmMain& w = start();
+    MainWindow& w = start();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0], "'yes' is not a valid boolean value");
     EXPECT_EQ(dialogs.messages[1], "'abc' is not a valid integer value");
@@ -240,7 +240,7 @@ TEST_F(MainWindowSession, SettingsFileThatCannotBeWrittenIsReportedAndTheCaption
 
 TEST_F(MainWindowSession, MissingAutosavedListGivesUntitledAtTheNextStart)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     w.lbCaption->addItem("A");
     w.lbFilename->addItem("a");
     w.edtCaption->setText("A");

@@ -12,9 +12,9 @@
 #include <stdexcept>
 #include <thread>
 
-#include "app/about_window.h"
+#include "app/about_dialog.h"
 #include "app/error_guard.h"
-#include "output/error.h"
+#include "base/error.h"
 #include "window_fixture.h"
 
 extern char** environ;
@@ -65,7 +65,7 @@ using MainWindowShell = WindowTest;
 
 TEST_F(MainWindowShell, MenusCarryTheirAccessKeysAndShortcuts)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     EXPECT_EQ(w.menuBar()->objectName(), "mmMain");
     EXPECT_EQ(w.cmOpenbuttonstyle->text(), "&Open button style...");
     EXPECT_EQ(w.cmOpenbuttonstyle->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -83,7 +83,7 @@ TEST_F(MainWindowShell, MenusCarryTheirAccessKeysAndShortcuts)
 
 TEST_F(MainWindowShell, ControlsAreFoundByTheirNames)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     for (const char* name : {"pb",
                              "pc",
                              "Panel1",
@@ -151,7 +151,7 @@ TEST(AboutWindow, ShowsNameAndVersionCentredOnItsOwner)
     ensureApplication();
     QWidget owner;
     owner.setGeometry(100, 100, 600, 500);
-    TfrmAbout about(&owner);
+    AboutDialog about(&owner);
     EXPECT_EQ(about.size(), QSize(274, 376));
     EXPECT_EQ(about.windowTitle(), "About ...");
     about.show();

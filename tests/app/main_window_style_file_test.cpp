@@ -6,8 +6,8 @@
 #include <QSpinBox>
 #include <filesystem>
 
-#include "app/main_window_color_panel.h"
-#include "app/settings_store.h"
+#include "app/widgets/color_panel_button.h"
+#include "settings/settings_store.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {
@@ -17,7 +17,7 @@ using MainWindowStyleFiles = WindowTest;
 
 TEST_F(MainWindowStyleFiles, SaveWritesTheControlsAndRemembersTheFolder)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     std::filesystem::create_directory(homeFile("mine"));
     const std::string name = homeFile("mine/blue.ini");
     dialogs.fileNames.push_back(name);
@@ -34,13 +34,13 @@ TEST_F(MainWindowStyleFiles, SaveWritesTheControlsAndRemembersTheFolder)
         text.rfind("width=16\r\nheight=32\r\nfixedWidth=False\r\nfixedHeight=True\r\ncolorBack=12615680\r\n",
                    0),
         0u);
-    EXPECT_EQ(w.ini().GetString("StyleDir"), homeFolder() + "mine/");
+    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder() + "mine/");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindowStyleFiles, OpenRoundTripsEveryControlAndDrawsOnce)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     w.spnWidth->setValue(44);
     w.chkFixedWidth->setChecked(true);
     w.pnl0->setColor(0x000000FF);
@@ -49,16 +49,16 @@ TEST_F(MainWindowStyleFiles, OpenRoundTripsEveryControlAndDrawsOnce)
     w.edtBMPFilename[3]->setText("\"" + QString::fromStdString(homeFile("x.bmp")) + "\"");
     w.cmbBMPAlign[3]->setCurrentIndex(6);
     w.edtSuffix->setText("_on");
-    const TButtonStyle saved = w.styleFromControls();
+    const ButtonStyle saved = w.currentStyle();
     const std::string name = homeFile("Styles/red.ini");
     dialogs.fileNames.push_back(name);
     w.cmSavebuttonstyle->trigger();
 
-    w.styleToControls(firstStartStyle());
+    w.applyStyle(firstStartStyle());
     const int before = w.drawingCount();
     dialogs.fileNames.push_back(name);
     w.cmOpenbuttonstyle->trigger();
-    EXPECT_EQ(w.styleFromControls(), saved);
+    EXPECT_EQ(w.currentStyle(), saved);
     EXPECT_EQ(w.edtBMPFilename[3]->text().toStdString(), homeFile("x.bmp")) << "quotes are gone";
     EXPECT_EQ(w.drawingCount() - before, 1);
     EXPECT_EQ(w.lblFont->text(), "Liberation Sans, 8 pt");
@@ -68,44 +68,44 @@ TEST_F(MainWindowStyleFiles, OpenRoundTripsEveryControlAndDrawsOnce)
 
 TEST_F(MainWindowStyleFiles, BadFileLeavesTheControlsAsTheyWere)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     const std::string bad = homeFile("bad.ini");
     writeText(bad, "width=20\r\nheight=abc\r\n");
-    const TButtonStyle before = w.styleFromControls();
+    const ButtonStyle before = w.currentStyle();
     dialogs.fileNames.push_back(bad);
     w.cmOpenbuttonstyle->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "'abc' is not a valid integer value");
-    EXPECT_EQ(w.styleFromControls(), before);
-    EXPECT_EQ(w.ini().GetString("StyleDir"), homeFolder()) << "the folder is taken before reading";
+    EXPECT_EQ(w.currentStyle(), before);
+    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder()) << "the folder is taken before reading";
 
     dialogs.fileNames.push_back(homeFile("missing.ini"));
     w.cmOpenbuttonstyle->trigger();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].rfind("Cannot open file", 0), 0u) << dialogs.messages[1];
-    EXPECT_EQ(w.styleFromControls(), before);
+    EXPECT_EQ(w.currentStyle(), before);
 }
 
 TEST_F(MainWindowStyleFiles, CancelChangesNothing)
 {
-    TfrmMain& w = start();
-    const std::string styleDir = w.ini().GetString("StyleDir");
+    MainWindow& w = start();
+    const std::string styleDir = w.ini().text("StyleDir");
     dialogs.fileNames = {std::nullopt, std::nullopt};
     w.cmOpenbuttonstyle->trigger();
     w.cmSavebuttonstyle->trigger();
-    EXPECT_EQ(w.ini().GetString("StyleDir"), styleDir);
+    EXPECT_EQ(w.ini().text("StyleDir"), styleDir);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindowStyleFiles, UnwritableFileIsReportedAndTheFolderStillTaken)
 {
-    TfrmMain& w = start();
+    MainWindow& w = start();
     const std::string name = homeFile("no/such/folder/s.ini");
     dialogs.fileNames.push_back(name);
     w.cmSavebuttonstyle->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Error trying to write style to file " + name);
-    EXPECT_EQ(w.ini().GetString("StyleDir"), homeFolder() + "no/such/folder/");
+    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder() + "no/such/folder/");
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <QSlider>
 #include <QSpinBox>
 
-#include "app/main_window_color_panel.h"
-#include "app/main_window_preview.h"
-#include "output/bmp_writer.h"
-#include "output/image.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/preview_box.h"
+#include "image/bmp_writer.h"
+#include "image/image.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {
@@ -20,7 +20,7 @@ using MainWindowTriggers = WindowTest;
 
 // Runs `change` and reports how many drawings it caused.
 template <class Change>
-int drawingsBy(TfrmMain& w, Change change)
+int drawingsBy(MainWindow& w, Change change)
 {
     const int before = w.drawingCount();
     change();
@@ -29,7 +29,7 @@ int drawingsBy(TfrmMain& w, Change change)
 
 TEST_F(MainWindowTriggers, EveryStyleControlRedrawsOnce)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     std::vector<std::pair<const char*, std::function<void()>>> changes = {
         {"btnDraw", [&] { w.btnDraw->click(); }},
         {"spnWidth", [&] { w.spnWidth->setValue(30); }},
@@ -56,7 +56,7 @@ TEST_F(MainWindowTriggers, EveryStyleControlRedrawsOnce)
 
 TEST_F(MainWindowTriggers, FontChangesUpdateTheSampleFirst)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     w.setFontName("Liberation Sans");
     w.edtFontSize->setValue(14);
     w.cbFontStyle->setCurrentIndex(3);
@@ -76,7 +76,7 @@ TEST_F(MainWindowTriggers, LoadingFlagKeepsSettingsFromDrawing)
               "[Strings]\nFontName=Liberation Sans\nedtCaption=Hi\nBMPFilename1=" +
                   homeFile("Nimbrel.ini") + "\n");
     writeText(homeFile("Nimbrel_captions.ini"), "count=1\r\ncaption0=Hi\r\nfilename0=hi\r\n");
-    TfrmMain& w = start();
+    MainWindow& w = start();
     EXPECT_EQ(w.drawingCount(), 0);
     EXPECT_TRUE(w.buttonBitmap().empty());
     EXPECT_EQ(w.spnWidth->value(), 40);
@@ -88,7 +88,7 @@ TEST_F(MainWindowTriggers, BitmapRowRedrawsOnlyWhenItsFileExists)
     Bgr24Image image(3, 2);
     const std::string bmp = homeFile("tile.bmp");
     saveBmpFile(bmp, image.view());
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     QLineEdit* name = w.edtBMPFilename[2];
 
     EXPECT_EQ(drawingsBy(w, [&] { name->setText(QString::fromStdString(bmp)); }), 0) << "import switched off";
@@ -109,7 +109,7 @@ TEST_F(MainWindowTriggers, BrowseButtonsFillTheirEditsThroughTheDialogs)
     Bgr24Image image(2, 2);
     const std::string bmp = homeFile("b.bmp");
     saveBmpFile(bmp, image.view());
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     w.chkBMPBackground->setChecked(true);
     w.edtBMPFilename[1]->setText(QString::fromStdString(homeFile("old/a.bmp")));
     dialogs.fileNames = {std::nullopt, bmp};
@@ -130,7 +130,7 @@ TEST_F(MainWindowTriggers, BrowseButtonsFillTheirEditsThroughTheDialogs)
 TEST_F(MainWindowTriggers, BitmapThatDoesNotLoadIsReportedAndLeavesThePartialButton)
 {
     writeText(homeFile("fake.bmp"), "GIF89a not a bitmap");
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     w.chkBMPEnabled[0]->setChecked(true);
     w.edtBMPFilename[0]->setText(QString::fromStdString(homeFile("fake.bmp")));
     w.chkBMPBackground->setChecked(true);
@@ -142,18 +142,18 @@ TEST_F(MainWindowTriggers, BitmapThatDoesNotLoadIsReportedAndLeavesThePartialBut
 
 TEST_F(MainWindowTriggers, ZoomRepaintsThePreviewButDoesNotRedraw)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     EXPECT_EQ(drawingsBy(w, [&] { w.tbZoom->setValue(3); }), 0);
     EXPECT_EQ(w.pb->zoom(), 3);
 }
 
 TEST_F(MainWindowTriggers, ColourPanelsTakeTheChosenColourOnlyOnOk)
 {
-    TfrmMain& w = startShown();
-    const std::vector<WindowColorPanel*> panels = {w.pnl0,         w.pnlBorder[0], w.pnlBorder[1],
+    MainWindow& w = startShown();
+    const std::vector<ColorPanelButton*> panels = {w.pnl0,         w.pnlBorder[0], w.pnlBorder[1],
                                                    w.pnlBorder[2], w.pnlBorder[3], w.pnlFontColor,
                                                    w.pnlBackground};
-    for (WindowColorPanel* panel : panels) {
+    for (ColorPanelButton* panel : panels) {
         const Color before = panel->color();
         dialogs.colors.push_back(std::nullopt);
         EXPECT_EQ(drawingsBy(w, [&] { emit panel->clicked(); }), 0) << panel->objectName().toStdString();
@@ -169,7 +169,7 @@ TEST_F(MainWindowTriggers, ColourPanelsTakeTheChosenColourOnlyOnOk)
 
 TEST_F(MainWindowTriggers, ThreeDBorderAndSwap)
 {
-    TfrmMain& w = startShown();
+    MainWindow& w = startShown();
     w.btn3D->click();
     const Color light = makeColor(127, 191, 223), dark = makeColor(0, 64, 96);
     auto borders = [&] {

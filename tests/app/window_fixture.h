@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "core/temp_folder.h"
+#include "support/temp_folder.h"
 #include "scripted_dialogs.h"
 
 namespace nimbrel::test {
@@ -57,18 +57,18 @@ protected:
     std::string homeFile(const std::string& name) const { return home.file(name); }
     std::string homeFolder() const { return home.path().string() + "/"; }
 
-    TfrmMain& start()
+    MainWindow& start()
     {
-        window = std::make_unique<TfrmMain>(dialogs);
+        window = std::make_unique<MainWindow>(dialogs);
         return *window;
     }
-    TfrmMain& startShown()
+    MainWindow& startShown()
     {
         start().show();
         return *window;
     }
     // The orderly shut-down, then a fresh window on the same folder.
-    TfrmMain& restart()
+    MainWindow& restart()
     {
         window->close();
         window.reset();
@@ -77,7 +77,7 @@ protected:
 
     TempFolder home;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TfrmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace nimbrel::test

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "batch/caption_to_file_name.h"
-#include "output/error.h"
+#include "base/error.h"
 
 namespace nimbrel {
 namespace {
@@ -26,7 +26,7 @@ public:
     {
         if (newCaption != caption) {
             caption = newCaption;
-            if (autoFileName) fileName = CaptionToFileName(caption, true, true);
+            if (autoFileName) fileName = captionToFileName(caption, true, true);
             drawn = caption;  // the caption change redraws
         }
         fileName = newFileName;

@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
-#include "core/temp_folder.h"
-#include "output/error.h"
-#include "output/file_io.h"
-#include "output/text_test_support.h"
+#include "support/temp_folder.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "support/text_test_support.h"
 
 namespace nimbrel {
 namespace {
@@ -29,7 +29,7 @@ protected:
     {
         test::writeBytes(path, text);
         try {
-            ReadCaptionList(path, captions, fileNames);
+            readCaptionList(path, captions, fileNames);
         } catch (const Error& e) {
             return e.what();
         }
@@ -39,10 +39,10 @@ protected:
 
 TEST_F(CaptionListFile, WritesCountThenPairsWithCrLf)
 {
-    WriteCaptionList(path, {"Home", "About us"}, {"home", "about_us"});
+    writeCaptionList(path, {"Home", "About us"}, {"home", "about_us"});
     EXPECT_EQ(test::readBytes(path),
               "count=2\r\ncaption0=Home\r\nfilename0=home\r\ncaption1=About us\r\nfilename1=about_us\r\n");
-    WriteCaptionList(path, {}, {});
+    writeCaptionList(path, {}, {});
     EXPECT_EQ(test::readBytes(path), "count=0\r\n");
     EXPECT_EQ(read(test::readBytes(path)), "");
     EXPECT_THAT(captions, ElementsAre("kept"));
@@ -55,9 +55,9 @@ TEST_F(CaptionListFile, ValuesComeBackExactlyAndAreAppended)
         c.push_back("  caption " + std::to_string(i) + "=x ");
         f.push_back(i % 2 ? "" : "Caf\xC3\xA9=" + std::to_string(i));
     }
-    WriteCaptionList(path, c, f);
+    writeCaptionList(path, c, f);
     EXPECT_THAT(test::readBytes(path), HasSubstr("\r\ncaption10=  caption 10=x \r\n"));
-    ReadCaptionList(path, captions, fileNames);
+    readCaptionList(path, captions, fileNames);
     Lists expectedCaptions{"kept"}, expectedFileNames{"kept"};
     expectedCaptions.insert(expectedCaptions.end(), c.begin(), c.end());
     expectedFileNames.insert(expectedFileNames.end(), f.begin(), f.end());
@@ -101,7 +101,7 @@ TEST_F(CaptionListFile, ABadOrMissingCountAddsNothing)
     EXPECT_EQ(captions.size(), 1 + 2 + kMaxMissingCaptionPairs);
     EXPECT_EQ(captions[1], "a");
     std::filesystem::remove(path);
-    EXPECT_THAT(test::errorOf([&] { ReadCaptionList(path, captions, fileNames); }),
+    EXPECT_THAT(test::errorOf([&] { readCaptionList(path, captions, fileNames); }),
                 HasSubstr("Cannot open file"));
 }
 
@@ -114,27 +114,27 @@ TEST_F(CaptionListFile, WindowsFilesLoad)
 
 TEST_F(CaptionListFile, ListsOfDifferentLengthsAreNotWritten)
 {
-    WriteCaptionList(path, {"a"}, {"a"});
-    WriteCaptionList(path, {"a", "b"}, {"a"});
+    writeCaptionList(path, {"a"}, {"a"});
+    writeCaptionList(path, {"a", "b"}, {"a"});
     EXPECT_EQ(test::readBytes(path), "count=1\r\ncaption0=a\r\nfilename0=a\r\n");
 }
 
 TEST_F(CaptionListFile, LineBreaksInValuesCannotShiftThePairs)
 {
-    WriteCaptionList(path, {"a\r\nfilename0=forged", "b"}, {"x", "y\n"});
-    ReadCaptionList(path, captions, fileNames);
+    writeCaptionList(path, {"a\r\nfilename0=forged", "b"}, {"x", "y\n"});
+    readCaptionList(path, captions, fileNames);
     EXPECT_THAT(captions, ElementsAre("kept", "a  filename0=forged", "b"));
     EXPECT_THAT(fileNames, ElementsAre("kept", "x", "y "));
 }
 
 TEST_F(CaptionListFile, AFailedWriteReportsAndLeavesTheOldFileWhole)
 {
-    WriteCaptionList(path, {"old"}, {"old"});
+    writeCaptionList(path, {"old"}, {"old"});
     setWriteFailureAfterBytesForTesting(12);
-    EXPECT_THROW(WriteCaptionList(path, {"new", "longer"}, {"new", "longer"}), Error);
+    EXPECT_THROW(writeCaptionList(path, {"new", "longer"}, {"new", "longer"}), Error);
     setWriteFailureAfterBytesForTesting(-1);
     EXPECT_EQ(test::readBytes(path), "count=1\r\ncaption0=old\r\nfilename0=old\r\n");
-    EXPECT_THROW(WriteCaptionList(folder.file("no/such/list.txt"), {}, {}), Error);
+    EXPECT_THROW(writeCaptionList(folder.file("no/such/list.txt"), {}, {}), Error);
 }
 
 }  // namespace

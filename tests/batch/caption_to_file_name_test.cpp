@@ -5,31 +5,31 @@
 namespace nimbrel {
 namespace {
 
-TEST(CaptionToFileName, ForbiddenCharactersAndTheTwoOptions)
+TEST(captionToFileName, ForbiddenCharactersAndTheTwoOptions)
 {
-    EXPECT_EQ(CaptionToFileName("Home / Links?", true, true), "home___links_");
-    EXPECT_EQ(CaptionToFileName("Home / Links?", false, true), "home _ links_");
-    EXPECT_EQ(CaptionToFileName("Home / Links?", true, false), "Home___Links_");
-    EXPECT_EQ(CaptionToFileName("C:\\Temp", true, true), "c__temp");
-    EXPECT_EQ(CaptionToFileName("v1.0-beta", true, true), "v1.0-beta");
-    EXPECT_EQ(CaptionToFileName("a\"b*c/d:e<f>g?h\\i|j", false, false), "a_b_c_d_e_f_g_h_i_j");
-    EXPECT_EQ(CaptionToFileName("", true, true), "");
+    EXPECT_EQ(captionToFileName("Home / Links?", true, true), "home___links_");
+    EXPECT_EQ(captionToFileName("Home / Links?", false, true), "home _ links_");
+    EXPECT_EQ(captionToFileName("Home / Links?", true, false), "Home___Links_");
+    EXPECT_EQ(captionToFileName("C:\\Temp", true, true), "c__temp");
+    EXPECT_EQ(captionToFileName("v1.0-beta", true, true), "v1.0-beta");
+    EXPECT_EQ(captionToFileName("a\"b*c/d:e<f>g?h\\i|j", false, false), "a_b_c_d_e_f_g_h_i_j");
+    EXPECT_EQ(captionToFileName("", true, true), "");
 }
 
-TEST(CaptionToFileName, KeepsEveryOtherByteSoUtf8PassesThrough)
+TEST(captionToFileName, KeepsEveryOtherByteSoUtf8PassesThrough)
 {
     // Only ASCII letters are lowered; accented capitals and every byte from 0x80 stay.
-    EXPECT_EQ(CaptionToFileName("\xC3\x9C"
+    EXPECT_EQ(captionToFileName("\xC3\x9C"
                                 "ber Stra\xC3\x9F"
                                 "e",
                                 true, true),
               "\xC3\x9C"
               "ber_stra\xC3\x9F"
               "e");
-    EXPECT_EQ(CaptionToFileName("\xE2\x82\xAC 5", true, true), "\xE2\x82\xAC_5");
+    EXPECT_EQ(captionToFileName("\xE2\x82\xAC 5", true, true), "\xE2\x82\xAC_5");
     const std::string control("a\tb\0c ", 6);
-    EXPECT_EQ(CaptionToFileName(control, false, true), control);
-    EXPECT_EQ(CaptionToFileName("  x  ", true, false), "__x__");
+    EXPECT_EQ(captionToFileName(control, false, true), control);
+    EXPECT_EQ(captionToFileName("  x  ", true, false), "__x__");
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "batch/scripted_save_ui.h"
-#include "core/temp_folder.h"
-#include "output/bmp_writer.h"
-#include "output/error.h"
-#include "output/file_io.h"
+#include "support/temp_folder.h"
+#include "image/bmp_writer.h"
+#include "base/error.h"
+#include "base/file_io.h"
 
 namespace nimbrel {
 namespace {

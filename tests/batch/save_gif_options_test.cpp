@@ -7,10 +7,10 @@
 
 #include "batch/save_button.h"
 #include "batch/scripted_save_ui.h"
-#include "core/temp_folder.h"
-#include "output/error.h"
-#include "output/file_io.h"
-#include "output/gif_test_support.h"
+#include "support/temp_folder.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "support/gif_test_support.h"
 
 namespace nimbrel {
 namespace {

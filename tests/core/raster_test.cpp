@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "gui_app.h"
-#include "output/error.h"
+#include "support/gui_app.h"
+#include "base/error.h"
 
 namespace nimbrel {
 namespace {

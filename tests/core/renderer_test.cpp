@@ -7,10 +7,10 @@
 #include <utility>
 
 #include "core/anti_alias.h"
-#include "gui_app.h"
-#include "output/bmp_writer.h"
-#include "output/error.h"
-#include "temp_folder.h"
+#include "support/gui_app.h"
+#include "image/bmp_writer.h"
+#include "base/error.h"
+#include "support/temp_folder.h"
 
 namespace nimbrel {
 namespace {
@@ -75,7 +75,7 @@ protected:
         style.importBMP = true;
     }
 
-    TButtonStyle style;
+    ButtonStyle style;
     RasterFont previewFont;
     test::TempFolder folder;
 };
@@ -132,14 +132,14 @@ TEST_F(RendererTest, EveryAlignmentPlacesTheCaptionCell)
 {
     style.fixedWidth = true;
     style.width = 120;
-    style.textAlign = ta_Left;
+    style.textAlign = TextAlign::Left;
     const Points left = pixelsOf(render("Menu"), kInk);  // cell at x = 8
     ASSERT_FALSE(left.empty());
     const int tw = measureText(RasterFont{test::kTestFace, 12}, "Menu").width;
 
-    style.textAlign = ta_Centered;
+    style.textAlign = TextAlign::Centered;
     EXPECT_EQ(pixelsOf(render("Menu"), kInk), shifted(left, (120 - tw) / 2 - 8));
-    style.textAlign = ta_Right;  // 8 pixels between the cell and the right edge, whatever the border
+    style.textAlign = TextAlign::Right;  // 8 pixels between the cell and the right edge, whatever the border
     style.borderRight = 5;
     EXPECT_EQ(pixelsOf(render("Menu"), kInk), shifted(left, 120 - 8 - tw - 8));
     style.borderRight = 1;
@@ -151,13 +151,13 @@ TEST_F(RendererTest, EveryAlignmentPlacesTheCaptionCell)
 
 TEST_F(RendererTest, WideCaptionInNarrowButtonHalvesTowardsZero)
 {
-    style.textAlign = ta_Left;
+    style.textAlign = TextAlign::Left;
     style.fixedWidth = false;
     style.width = 0;
     style.borderLeft = style.borderRight = style.borderTop = style.borderBottom = 0;
     const Points wide = pixelsOf(render("Wide caption text"), kInk);  // cell at x = 8
     const int tw = measureText(RasterFont{test::kTestFace, 12}, "Wide caption text").width;
-    style.textAlign = ta_Centered;
+    style.textAlign = TextAlign::Centered;
     style.fixedWidth = true;
     style.width = 11;
     const RasterBitmap button = render("Wide caption text");
@@ -205,25 +205,25 @@ TEST_F(RendererTest, BordersOwnCornersInDrawingOrder)
 TEST_F(RendererTest, EachPlacementCopiesAndTilesWithClipping)
 {
     plainFixed(20, 12);
-    style.setBMPFilename(1, writeBitmap("tile.bmp", 7, 5));
-    style.setBMPEnabled(1, true);
+    style.setBitmapFileName(1, writeBitmap("tile.bmp", 7, 5));
+    style.setBitmapEnabled(1, true);
     struct Case {
         int align;
         std::vector<std::pair<int, int>> origins;
     };
     const std::vector<Case> cases = {
-        {ba_TopLeft, {{0, 0}}},
-        {ba_TopRight, {{13, 0}}},
-        {ba_BottomLeft, {{0, 7}}},
-        {ba_BottomRight, {{13, 7}}},
-        {ba_TileTop, {{0, 0}, {7, 0}, {14, 0}}},
-        {ba_TileBottom, {{0, 7}, {7, 7}, {14, 7}}},
-        {ba_TileLeft, {{0, 0}, {0, 5}, {0, 10}}},
-        {ba_TileRight, {{13, 0}, {13, 5}, {13, 10}}},
+        {BitmapAlign::TopLeft, {{0, 0}}},
+        {BitmapAlign::TopRight, {{13, 0}}},
+        {BitmapAlign::BottomLeft, {{0, 7}}},
+        {BitmapAlign::BottomRight, {{13, 7}}},
+        {BitmapAlign::TileTop, {{0, 0}, {7, 0}, {14, 0}}},
+        {BitmapAlign::TileBottom, {{0, 7}, {7, 7}, {14, 7}}},
+        {BitmapAlign::TileLeft, {{0, 0}, {0, 5}, {0, 10}}},
+        {BitmapAlign::TileRight, {{13, 0}, {13, 5}, {13, 10}}},
         {8, {}},
     };
     for (const Case& c : cases) {
-        style.setBMPAlign(1, c.align);
+        style.setBitmapAlign(1, c.align);
         const RasterBitmap b = render("");
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 20; ++x) {
@@ -239,12 +239,12 @@ TEST_F(RendererTest, LaterBitmapsCoverEarlierAndLargeOnesClipFromTheAnchor)
 {
     plainFixed(6, 4);
     const std::string big = writeBitmap("big.bmp", 9, 9);
-    style.setBMPFilename(1, big);
-    style.setBMPEnabled(1, true);
-    style.setBMPAlign(1, ba_BottomRight);
-    style.setBMPFilename(2, "\"" + writeBitmap("small.bmp", 2, 2) + "\"");  // quotes are ignored
-    style.setBMPEnabled(2, true);
-    style.setBMPAlign(2, ba_TopLeft);
+    style.setBitmapFileName(1, big);
+    style.setBitmapEnabled(1, true);
+    style.setBitmapAlign(1, BitmapAlign::BottomRight);
+    style.setBitmapFileName(2, "\"" + writeBitmap("small.bmp", 2, 2) + "\"");  // quotes are ignored
+    style.setBitmapEnabled(2, true);
+    style.setBitmapAlign(2, BitmapAlign::TopLeft);
     const RasterBitmap b = render("");
     EXPECT_EQ(b.pixel(0, 0), marker(0, 0));
     EXPECT_EQ(b.pixel(1, 1), marker(1, 1));
@@ -256,17 +256,17 @@ TEST_F(RendererTest, RowsThatCannotBeUsedAreSkippedSilently)
 {
     plainFixed(8, 8);
     const std::string good = writeBitmap("good.bmp", 2, 2);
-    style.setBMPFilename(1, "");
-    style.setBMPEnabled(1, true);
-    style.setBMPFilename(2, good);
-    style.setBMPEnabled(2, false);
-    style.setBMPFilename(3, folder.file("missing.bmp"));
-    style.setBMPEnabled(3, true);
-    style.setBMPFilename(4, folder.path().string());  // a folder is not a file
-    style.setBMPEnabled(4, true);
+    style.setBitmapFileName(1, "");
+    style.setBitmapEnabled(1, true);
+    style.setBitmapFileName(2, good);
+    style.setBitmapEnabled(2, false);
+    style.setBitmapFileName(3, folder.file("missing.bmp"));
+    style.setBitmapEnabled(3, true);
+    style.setBitmapFileName(4, folder.path().string());  // a folder is not a file
+    style.setBitmapEnabled(4, true);
     EXPECT_EQ(pixelsOf(render(""), kBack).size(), 64u);
 
-    style.setBMPEnabled(2, true);
+    style.setBitmapEnabled(2, true);
     style.importBMP = false;
     EXPECT_EQ(pixelsOf(render(""), kBack).size(), 64u);
     style.importBMP = true;
@@ -278,13 +278,13 @@ TEST_F(RendererTest, NotABitmapStopsWithBackgroundAndEarlierBitmapsKept)
     plainFixed(8, 8);
     style.fontAntiAlias = 0;
     style.borderTop = 2;
-    style.setBMPFilename(1, writeBitmap("first.bmp", 2, 2));
-    style.setBMPEnabled(1, true);
+    style.setBitmapFileName(1, writeBitmap("first.bmp", 2, 2));
+    style.setBitmapEnabled(1, true);
     const std::string fake = folder.file("fake.bmp");
     std::ofstream(fake, std::ios::binary) << "GIF89a this is not a bitmap";
-    style.setBMPFilename(2, fake);
-    style.setBMPEnabled(2, true);
-    style.setBMPAlign(2, ba_BottomRight);
+    style.setBitmapFileName(2, fake);
+    style.setBitmapEnabled(2, true);
+    style.setBitmapAlign(2, BitmapAlign::BottomRight);
 
     RasterBitmap button;
     try {
@@ -324,7 +324,7 @@ TEST_F(RendererTest, CaptionFontStyleRules)
     EXPECT_EQ(font.face, "Before");
     EXPECT_TRUE(font.bold);
     EXPECT_TRUE(font.underline);
-    style.fontStyle = fs_Italic;
+    style.fontStyle = FontStyle::Italic;
     style.fontUnderline = false;
     applyCaptionFont(style, font);
     EXPECT_FALSE(font.bold);

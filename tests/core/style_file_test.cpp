@@ -1,13 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/app_folder.h"
+#include "base/app_folder.h"
 #include "core/button_style.h"
 #include "core/style_file.h"
-#include "core/temp_folder.h"
-#include "output/error.h"
-#include "output/file_io.h"
-#include "output/text_test_support.h"
+#include "support/temp_folder.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "support/text_test_support.h"
 
 namespace nimbrel {
 namespace {
@@ -21,11 +21,11 @@ protected:
     std::string appFolder = app.path().string() + "/";
 
     // Loads `text` as a style file into `style` and returns the error text, if any.
-    std::string load(const std::string& text, TButtonStyle& style)
+    std::string load(const std::string& text, ButtonStyle& style)
     {
         test::writeBytes(app.file("style.ini"), text);
         try {
-            EXPECT_TRUE(style.LoadFromFile(app.file("style.ini")));
+            EXPECT_TRUE(style.loadFromFile(app.file("style.ini")));
         } catch (const Error& e) {
             return e.what();
         }
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(StyleFile, FirstStartStyleIsWrittenAsThirtySevenLinesInOrderWithCrLf)
 {
-    ASSERT_TRUE(firstStartStyle().SaveToFile(app.file("first.ini")));
+    ASSERT_TRUE(firstStartStyle().saveToFile(app.file("first.ini")));
     EXPECT_EQ(
         test::readBytes(app.file("first.ini")),
         "width=16\r\nheight=32\r\nfixedWidth=False\r\nfixedHeight=True\r\ncolorBack=12615680\r\n"
@@ -62,7 +62,7 @@ TEST_F(StyleFile, FirstStartStyleIsWrittenAsThirtySevenLinesInOrderWithCrLf)
 
 TEST_F(StyleFile, EveryFieldSurvivesARoundTrip)
 {
-    TButtonStyle s;
+    ButtonStyle s;
     s.width = -5;
     s.height = 2147483647;
     s.fixedWidth = true;
@@ -85,34 +85,34 @@ TEST_F(StyleFile, EveryFieldSurvivesARoundTrip)
     s.minorX = -3;
     s.minorY = 4;
     s.importBMP = true;
-    s.setBMPFilename(1, appFolder + "Art/a b.bmp");
-    s.setBMPFilename(2, "/srv/shared/b.bmp");
-    s.setBMPFilename(3, "\"/quoted/c.bmp\"");
-    s.setBMPEnabled(2, true);
-    s.setBMPEnabled(4, true);
-    for (int i = 1; i <= 4; ++i) s.setBMPAlign(i, 8 - i);
+    s.setBitmapFileName(1, appFolder + "Art/a b.bmp");
+    s.setBitmapFileName(2, "/srv/shared/b.bmp");
+    s.setBitmapFileName(3, "\"/quoted/c.bmp\"");
+    s.setBitmapEnabled(2, true);
+    s.setBitmapEnabled(4, true);
+    for (int i = 1; i <= 4; ++i) s.setBitmapAlign(i, 8 - i);
     s.prefix = "  Caf\xC3\xA9-";
     s.suffix = "_\xE2\x82\xAC ";
 
-    ASSERT_TRUE(s.SaveToFile(app.file("all.ini")));
+    ASSERT_TRUE(s.saveToFile(app.file("all.ini")));
     const std::string text = test::readBytes(app.file("all.ini"));
     EXPECT_THAT(text, HasSubstr("\r\ncolorBack=-16777201\r\n"));
     EXPECT_THAT(text, HasSubstr("\r\nBMPfilename1=./Art/a b.bmp\r\n"));
     EXPECT_THAT(text, HasSubstr("\r\nBMPfilename2=/srv/shared/b.bmp\r\n"));
 
-    TButtonStyle back;
+    ButtonStyle back;
     ASSERT_EQ(load(text, back), "");
     EXPECT_EQ(back, s);
 }
 
 TEST_F(StyleFile, FilesOfTheWindowsVersionLoad)
 {
-    TButtonStyle style;
+    ButtonStyle style;
     const std::string text = firstStartFileWith("BMPfilename1", "BMPfilename1=.\\Art\\Sub\\a.bmp");
     std::string windows = text;
     windows.replace(windows.find("prefix=\r\n"), 9, "prefix=Caf\xE9\r\n");
     ASSERT_EQ(load(windows, style), "");
-    EXPECT_EQ(style.BMPFilename(1), appFolder + "Art/Sub/a.bmp");
+    EXPECT_EQ(style.bitmapFileName(1), appFolder + "Art/Sub/a.bmp");
     EXPECT_EQ(style.prefix, "Caf\xC3\xA9");
     EXPECT_EQ(style.fontName, "Arial");
 }
@@ -123,18 +123,18 @@ TEST_F(StyleFile, OlderSingleBitmapLayout)
     std::string text = firstStartFileWith("fontAntiAlias", "fontAntiAlias=3");
     text = text.substr(0, text.find("BMPfilename1=")) +
            "bmpFILENAME=.\\old.bmp\r\nBMPEnabled2=True\r\nprefix=p\r\n";
-    TButtonStyle style = firstStartStyle();
+    ButtonStyle style = firstStartStyle();
     style.fontAntiAlias = 2;
-    style.setBMPFilename(3, "stale");
+    style.setBitmapFileName(3, "stale");
     ASSERT_EQ(load(text, style), "");
     EXPECT_EQ(style.fontAntiAlias, 0);
-    EXPECT_EQ(style.BMPFilename(1), appFolder + "old.bmp");
-    EXPECT_TRUE(style.BMPEnabled(1));
+    EXPECT_EQ(style.bitmapFileName(1), appFolder + "old.bmp");
+    EXPECT_TRUE(style.bitmapEnabled(1));
     for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(style.BMPAlign(i), i - 1);
+        EXPECT_EQ(style.bitmapAlign(i), i - 1);
         if (i > 1) {
-            EXPECT_EQ(style.BMPFilename(i), "");
-            EXPECT_FALSE(style.BMPEnabled(i));
+            EXPECT_EQ(style.bitmapFileName(i), "");
+            EXPECT_FALSE(style.bitmapEnabled(i));
         }
     }
     EXPECT_EQ(style.prefix, "p");
@@ -143,7 +143,7 @@ TEST_F(StyleFile, OlderSingleBitmapLayout)
 
 TEST_F(StyleFile, MissingNumbersAndBooleansFailWithAnEmptyValueInTheMessage)
 {
-    TButtonStyle style;
+    ButtonStyle style;
     EXPECT_EQ(load(firstStartFileWith("BMPEnabled1", ""), style), "'' is not a valid boolean value");
     EXPECT_EQ(load(firstStartFileWith("fontAntiAlias", ""), style), "'' is not a valid integer value");
     // Missing texts are simply empty.
@@ -153,7 +153,7 @@ TEST_F(StyleFile, MissingNumbersAndBooleansFailWithAnEmptyValueInTheMessage)
 
 TEST_F(StyleFile, AFailedReadKeepsTheFieldsAfterTheBadValue)
 {
-    TButtonStyle style;
+    ButtonStyle style;
     style.fontStyle = 99;
     std::string text = firstStartFileWith("fontSize", "fontSize=12abc");
     EXPECT_EQ(load(text, style), "'12abc' is not a valid integer value");
@@ -164,7 +164,7 @@ TEST_F(StyleFile, AFailedReadKeepsTheFieldsAfterTheBadValue)
 
 TEST_F(StyleFile, KeysIgnoreCaseFirstLineWinsAndNumbersMayHaveBlanksBefore)
 {
-    TButtonStyle style;
+    ButtonStyle style;
     const std::string text = firstStartFileWith("height", "height=   45");
     ASSERT_EQ(load("WIDTH=20\n" + text, style), "");
     EXPECT_EQ(style.width, 20);
@@ -183,35 +183,35 @@ TEST_F(StyleFile, KeysIgnoreCaseFirstLineWinsAndNumbersMayHaveBlanksBefore)
 
 TEST_F(StyleFile, LineBreaksInsideTextsCannotForgeOtherKeys)
 {
-    TButtonStyle s = firstStartStyle();
-    s.setBMPFilename(2, "/a.bmp\r\nBMPFilename=/forged.bmp");
+    ButtonStyle s = firstStartStyle();
+    s.setBitmapFileName(2, "/a.bmp\r\nBMPFilename=/forged.bmp");
     s.prefix = "x\ny";
-    ASSERT_TRUE(s.SaveToFile(app.file("breaks.ini")));
-    TButtonStyle back;
+    ASSERT_TRUE(s.saveToFile(app.file("breaks.ini")));
+    ButtonStyle back;
     ASSERT_EQ(load(test::readBytes(app.file("breaks.ini")), back), "");
-    EXPECT_EQ(back.BMPFilename(2), "/a.bmp  BMPFilename=/forged.bmp");
-    EXPECT_EQ(back.BMPFilename(1), "");
+    EXPECT_EQ(back.bitmapFileName(2), "/a.bmp  BMPFilename=/forged.bmp");
+    EXPECT_EQ(back.bitmapFileName(1), "");
     EXPECT_EQ(back.prefix, "x y");
 }
 
 TEST_F(StyleFile, UnreadableAndUnwritableFiles)
 {
-    TButtonStyle style;
-    EXPECT_THAT(test::errorOf([&] { style.LoadFromFile(app.file("missing.ini")); }),
+    ButtonStyle style;
+    EXPECT_THAT(test::errorOf([&] { style.loadFromFile(app.file("missing.ini")); }),
                 HasSubstr("Cannot open file"));
-    EXPECT_FALSE(firstStartStyle().SaveToFile(app.file("no/such/folder/a.ini")));
+    EXPECT_FALSE(firstStartStyle().saveToFile(app.file("no/such/folder/a.ini")));
 }
 
 TEST_F(StyleFile, AFailedWriteLeavesTheOldFileWhole)
 {
     const std::string path = app.file("keep.ini");
-    ASSERT_TRUE(firstStartStyle().SaveToFile(path));
+    ASSERT_TRUE(firstStartStyle().saveToFile(path));
     const std::string before = test::readBytes(path);
 
-    TButtonStyle changed = firstStartStyle();
+    ButtonStyle changed = firstStartStyle();
     changed.fontName = "Something Else";
     setWriteFailureAfterBytesForTesting(100);
-    const bool saved = changed.SaveToFile(path);
+    const bool saved = changed.saveToFile(path);
     setWriteFailureAfterBytesForTesting(-1);
     EXPECT_FALSE(saved);
     EXPECT_EQ(test::readBytes(path), before);

@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-#include "output/error.h"
+#include "base/error.h"
 #include "picker/custom_color_lines.h"
 #include "picker_widget_test_support.h"
 
@@ -16,88 +16,88 @@ using namespace nimbrel::testing;
 class PickerDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { ensureApplication(); }
-    TzkColorPickerDialog dialog;
+    ColorPickerDialog dialog;
 };
 
 TEST_F(PickerDialogTest, OkTakesColourModeAndCustomColours)
 {
-    EXPECT_EQ(dialog.Title(), "Color Picker 1.02");
-    dialog.SetTitle("Color Picker");
-    dialog.SetColor(makeColor(1, 2, 3));
+    EXPECT_EQ(dialog.title(), "Color Picker 1.02");
+    dialog.setTitle("Color Picker");
+    dialog.setColor(makeColor(1, 2, 3));
     bool blackSwatches = true;
     QString title;
     QPoint shownAt;
-    whenPickerShows([&](TfrmColorPicker& w) {
+    whenPickerShows([&](ColorPickerWindow& w) {
         for (int k = 0; k < 16; ++k) blackSwatches = blackSwatches && w.GetCustomColor(k) == 0;
         title = w.windowTitle();
         shownAt = w.pos();
-        w.SetColor(makeColor(255, 0, 0));
+        w.setColor(makeColor(255, 0, 0));
         w.findChild<QPushButton*>("btnDefineCustomColor")->click();
         w.findChild<QAbstractButton*>("rbGreen")->click();
         w.findChild<QPushButton*>("btnOk")->click();
     });
-    ASSERT_TRUE(dialog.Execute());
+    ASSERT_TRUE(dialog.exec());
     EXPECT_TRUE(blackSwatches);
     EXPECT_EQ(title, "Color Picker");
     EXPECT_EQ(shownAt, QPoint(128, 128));
-    EXPECT_EQ(dialog.Color(), makeColor(255, 0, 0));
-    EXPECT_EQ(dialog.ColorMode(), cm_Green);
+    EXPECT_EQ(dialog.color(), makeColor(255, 0, 0));
+    EXPECT_EQ(dialog.colorMode(), ColorMode::Green);
     QStringList expected;
     for (int k = 0; k < 16; ++k) expected << customColorName(k) + (k == 0 ? "=0000FF" : "=000000");
-    EXPECT_EQ(dialog.CustomColors(), expected);
+    EXPECT_EQ(dialog.customColors(), expected);
 
     // The next use starts in the confirmed mode with the defined colour.
-    TColorMode modeShown = cm_Hue;
+    ColorMode modeShown = ColorMode::Hue;
     Color swatchShown = 1;
-    whenPickerShows([&](TfrmColorPicker& w) {
+    whenPickerShows([&](ColorPickerWindow& w) {
         modeShown = w.mode();
         swatchShown = w.GetCustomColor(0);
         w.reject();
     });
-    EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(modeShown, cm_Green);
+    EXPECT_FALSE(dialog.exec());
+    EXPECT_EQ(modeShown, ColorMode::Green);
     EXPECT_EQ(swatchShown, makeColor(255, 0, 0));
 }
 
 TEST_F(PickerDialogTest, CancelAndCloseBoxKeepPropertiesButNotPosition)
 {
-    dialog.SetColor(0x00C08000);
-    dialog.SetCustomColors({"Other=1", "ColorB=00FF00"});
-    whenPickerShows([](TfrmColorPicker& w) {
-        w.SetColor(makeColor(9, 9, 9));
+    dialog.setColor(0x00C08000);
+    dialog.setCustomColors({"Other=1", "ColorB=00FF00"});
+    whenPickerShows([](ColorPickerWindow& w) {
+        w.setColor(makeColor(9, 9, 9));
         w.findChild<QPushButton*>("btnDefineCustomColor")->click();
         w.findChild<QAbstractButton*>("rbBlue")->click();
         w.move(300, 210);
         w.findChild<QPushButton*>("btnCancel")->click();
     });
-    EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(dialog.Color(), 0x00C08000u);
-    EXPECT_EQ(dialog.ColorMode(), cm_Hue);
-    EXPECT_EQ(dialog.CustomColors(), QStringList({"Other=1", "ColorB=00FF00"}));
-    EXPECT_EQ(dialog.Position(), QPoint(300, 210));
+    EXPECT_FALSE(dialog.exec());
+    EXPECT_EQ(dialog.color(), 0x00C08000u);
+    EXPECT_EQ(dialog.colorMode(), ColorMode::Hue);
+    EXPECT_EQ(dialog.customColors(), QStringList({"Other=1", "ColorB=00FF00"}));
+    EXPECT_EQ(dialog.position(), QPoint(300, 210));
 
-    whenPickerShows([](TfrmColorPicker& w) {
+    whenPickerShows([](ColorPickerWindow& w) {
         w.move(40, 50);
         w.close();
     });
-    EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(dialog.Position(), QPoint(40, 50));
-    EXPECT_EQ(dialog.Color(), 0x00C08000u);
+    EXPECT_FALSE(dialog.exec());
+    EXPECT_EQ(dialog.position(), QPoint(40, 50));
+    EXPECT_EQ(dialog.color(), 0x00C08000u);
 }
 
 TEST_F(PickerDialogTest, CustomColourLinesUseTheColourValuesByteOrder)
 {
-    dialog.SetCustomColors({"ColorC=FF", "colora=2"});
+    dialog.setCustomColors({"ColorC=FF", "colora=2"});
     Color third = 0, first = 0;
-    whenPickerShows([&](TfrmColorPicker& w) {
+    whenPickerShows([&](ColorPickerWindow& w) {
         third = w.GetCustomColor(2);
         first = w.GetCustomColor(0);
         w.accept();
     });
-    ASSERT_TRUE(dialog.Execute());
+    ASSERT_TRUE(dialog.exec());
     EXPECT_EQ(third, 0x000000FFu);  // pure red, unlike FF typed into the hexadecimal box
     EXPECT_EQ(first, 2u);
-    const QStringList lines = dialog.CustomColors();
+    const QStringList lines = dialog.customColors();
     ASSERT_EQ(lines.size(), 16);
     EXPECT_EQ(lines[0], "ColorC=0000FF");
     EXPECT_EQ(lines[1], "ColorA=000002");
@@ -107,46 +107,46 @@ TEST_F(PickerDialogTest, CustomColourLinesUseTheColourValuesByteOrder)
 
 TEST_F(PickerDialogTest, BadCustomColourFailsBeforeTheWindowShows)
 {
-    dialog.SetCustomColors({"ColorD=12G4"});
-    dialog.SetColor(5);
+    dialog.setCustomColors({"ColorD=12G4"});
+    dialog.setColor(5);
     bool shown = false;
-    whenPickerShows([&](TfrmColorPicker& w) {
+    whenPickerShows([&](ColorPickerWindow& w) {
         shown = true;
         w.reject();
     });
     try {
-        dialog.Execute();
+        dialog.exec();
         ADD_FAILURE() << "no error";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'$12G4' is not a valid integer value");
     }
     QCoreApplication::processEvents();
     EXPECT_FALSE(shown);
-    EXPECT_EQ(dialog.Color(), 5u);
-    EXPECT_EQ(dialog.Position(), QPoint(128, 128));
-    EXPECT_EQ(dialog.CustomColors(), QStringList({"ColorD=12G4"}));
+    EXPECT_EQ(dialog.color(), 5u);
+    EXPECT_EQ(dialog.position(), QPoint(128, 128));
+    EXPECT_EQ(dialog.customColors(), QStringList({"ColorD=12G4"}));
 }
 
 TEST_F(PickerDialogTest, FailedImagesFailExecuteWithTheirMessage)
 {
     PickerImages::setPixelBufferSetUpFailsForTesting(true);
     try {
-        dialog.Execute();
+        dialog.exec();
         ADD_FAILURE() << "no error";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Color Picker cannot initialize off-screen buffers");
     }
     PickerImages::setPixelBufferSetUpFailsForTesting(false);
-    EXPECT_EQ(dialog.Position(), QPoint(128, 128));
+    EXPECT_EQ(dialog.position(), QPoint(128, 128));
 }
 
 TEST_F(PickerDialogTest, ChooseColorResolvesSystemColours)
 {
-    whenPickerShows([](TfrmColorPicker& w) { w.accept(); });
+    whenPickerShows([](ColorPickerWindow& w) { w.accept(); });
     const auto chosen = dialog.chooseColor(0xFF00000F);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen >> 24, 0u);
-    whenPickerShows([](TfrmColorPicker& w) { w.reject(); });
+    whenPickerShows([](ColorPickerWindow& w) { w.reject(); });
     EXPECT_FALSE(dialog.chooseColor(0x123456).has_value());
 }
 

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "output/error.h"
+#include "base/error.h"
 #include "picker/paint_box.h"
 #include "picker/system_colors.h"
 #include "picker_widget_test_support.h"
@@ -22,13 +22,13 @@ protected:
     void SetUp() override
     {
         ensureApplication();
-        window = std::make_unique<TfrmColorPicker>();
+        window = std::make_unique<ColorPickerWindow>();
     }
 
-    void showWith(Color color, TColorMode mode)
+    void showWith(Color color, ColorMode mode)
     {
-        window->SetColor(color);
-        window->SetMode(mode);
+        window->setColor(color);
+        window->setMode(mode);
         window->show();
     }
 
@@ -47,7 +47,7 @@ protected:
         return child<ColorPanel>(QStringLiteral("swatch%1").arg(tag).toLatin1());
     }
 
-    std::unique_ptr<TfrmColorPicker> window;
+    std::unique_ptr<ColorPickerWindow> window;
 };
 
 TEST_F(PickerWindowTest, ControlsSitWhereTheyShould)
@@ -93,7 +93,7 @@ TEST_F(PickerWindowTest, ControlsSitWhereTheyShould)
 TEST_F(PickerWindowTest, SwatchesAndPanelsPaintTheirOwnColours)
 {
     window->setStyleSheet("QFrame, QWidget { background: rgb(0, 200, 0); }");
-    showWith(makeColor(18, 52, 86), cm_Hue);
+    showWith(makeColor(18, 52, 86), ColorMode::Hue);
     for (const char* name : {"swatch29", "pnlSelectedColor", "pnlWebColor"}) {
         auto* panel = child<ColorPanel>(name);
         const QImage image = panel->grab().toImage();
@@ -106,7 +106,7 @@ TEST_F(PickerWindowTest, SwatchesAndPanelsPaintTheirOwnColours)
 
 TEST_F(PickerWindowTest, FieldClicksAndDragsInHueMode)
 {
-    showWith(HSVToColor(0.5, 0.3, 0.3), cm_Hue);
+    showWith(HSVToColor(0.5, 0.3, 0.3), ColorMode::Hue);
     const int hue = shown("spnHue");
     QWidget* field = child("pbXY");
 
@@ -140,7 +140,7 @@ TEST_F(PickerWindowTest, FieldClicksAndDragsInHueMode)
 
 TEST_F(PickerWindowTest, FieldAndStripInChannelModes)
 {
-    showWith(makeColor(200, 1, 2), cm_Red);
+    showWith(makeColor(200, 1, 2), ColorMode::Red);
     click(child("pbXY"), {10, 245});
     EXPECT_EQ(window->currentColor(), makeColor(200, 10, 10));
     EXPECT_EQ(shown("spnGreen"), 10);
@@ -152,14 +152,14 @@ TEST_F(PickerWindowTest, FieldAndStripInChannelModes)
     EXPECT_EQ(window->images().stripDrawCount(), stripDraws);  // the strip's own value: field only
 
     child<QRadioButton>("rbBlue")->click();
-    EXPECT_EQ(window->mode(), cm_Blue);
+    EXPECT_EQ(window->mode(), ColorMode::Blue);
     click(child("pbZ"), {3, 0});
     EXPECT_EQ(window->currentColor(), makeColor(200, 10, 255));
 }
 
 TEST_F(PickerWindowTest, StripTopInHueModeIsHueOne)
 {
-    showWith(makeColor(0, 128, 255), cm_Hue);
+    showWith(makeColor(0, 128, 255), ColorMode::Hue);
     click(child("pbZ"), {16, -20});
     EXPECT_EQ(window->values().hsv.h, 1);
     EXPECT_EQ(window->currentColor(), makeColor(255, 0, 0));
@@ -168,7 +168,7 @@ TEST_F(PickerWindowTest, StripTopInHueModeIsHueOne)
 
 TEST_F(PickerWindowTest, SpinBoxesLimitAndFollowEachOther)
 {
-    showWith(makeColor(10, 20, 30), cm_Hue);
+    showWith(makeColor(10, 20, 30), ColorMode::Hue);
     typeInto(spin("spnRed"), "300");
     EXPECT_EQ(window->values().rgb.r, 255);
     EXPECT_EQ(shown("spnRed"), 255);
@@ -197,19 +197,19 @@ TEST_F(PickerWindowTest, SpinBoxesLimitAndFollowEachOther)
 
 TEST_F(PickerWindowTest, MarkersTurnGreyOnDarkValues)
 {
-    showWith(makeColor(255, 0, 0), cm_Hue);
+    showWith(makeColor(255, 0, 0), ColorMode::Hue);
     typeInto(spin("spnValue"), "32");
     EXPECT_EQ(PickerImages::markerColor(window->values()), 0x00808080u);
     typeInto(spin("spnValue"), "33");
     EXPECT_EQ(PickerImages::markerColor(window->values()), 0u);
-    window->SetColor(makeColor(84, 0, 0));
+    window->setColor(makeColor(84, 0, 0));
     EXPECT_EQ(shown("spnValue"), 33);
     EXPECT_EQ(PickerImages::markerColor(window->values()), 0x00808080u);
 }
 
 TEST_F(PickerWindowTest, HexBoxKeepsWhatWasTyped)
 {
-    showWith(makeColor(1, 2, 3), cm_Hue);
+    showWith(makeColor(1, 2, 3), ColorMode::Hue);
     QLineEdit* hex = child<QLineEdit>("edtHex");
     typeInto(hex, "FF");
     EXPECT_EQ(window->currentColor(), makeColor(0, 0, 255));
@@ -228,7 +228,7 @@ TEST_F(PickerWindowTest, HexBoxKeepsWhatWasTyped)
 
 TEST_F(PickerWindowTest, WebColourDoubleClick)
 {
-    showWith(makeColor(255, 128, 0), cm_Hue);
+    showWith(makeColor(255, 128, 0), ColorMode::Hue);
     auto* web = child<ColorPanel>("pnlWebColor");
     EXPECT_EQ(web->color(), makeColor(255, 153, 0));
     sendMouse(web, QEvent::MouseButtonDblClick, {5, 5});
@@ -238,11 +238,11 @@ TEST_F(PickerWindowTest, WebColourDoubleClick)
 
 TEST_F(PickerWindowTest, SwatchClicksAndSelectionFrames)
 {
-    showWith(makeColor(1, 2, 3), cm_Hue);
+    showWith(makeColor(1, 2, 3), ColorMode::Hue);
     EXPECT_EQ(window->selectedBasicIndex(), 0);
     EXPECT_EQ(window->selectedCustomIndex(), 0);
-    EXPECT_EQ(TfrmColorPicker::selectionFrameRect(false, 0), QRect(446, 18, 20, 20));
-    EXPECT_EQ(TfrmColorPicker::selectionFrameRect(true, 9), QRect(466, 178, 20, 20));
+    EXPECT_EQ(ColorPickerWindow::selectionFrameRect(false, 0), QRect(446, 18, 20, 20));
+    EXPECT_EQ(ColorPickerWindow::selectionFrameRect(true, 9), QRect(466, 178, 20, 20));
 
     click(swatch(25));
     EXPECT_EQ(window->currentColor(), makeColor(0xFF, 0x80, 0x00));
@@ -251,7 +251,7 @@ TEST_F(PickerWindowTest, SwatchClicksAndSelectionFrames)
     EXPECT_EQ(window->selectedBasicIndex(), 25);
     EXPECT_EQ(window->currentColor(), makeColor(0xFF, 0x80, 0x00));
 
-    window->SetCustomColor(5, makeColor(9, 9, 9));
+    window->setCustomColor(5, makeColor(9, 9, 9));
     click(swatch(1005), Qt::RightButton);  // selects without taking the colour
     EXPECT_EQ(window->selectedCustomIndex(), 5);
     EXPECT_EQ(window->currentColor(), makeColor(0xFF, 0x80, 0x00));
@@ -260,7 +260,7 @@ TEST_F(PickerWindowTest, SwatchClicksAndSelectionFrames)
 
     // The frame is drawn on the window around the selected swatch.
     const QImage image = window->grab().toImage();
-    const QRect frame = TfrmColorPicker::selectionFrameRect(false, 25);
+    const QRect frame = ColorPickerWindow::selectionFrameRect(false, 25);
     int marked = 0;
     for (int x = frame.left(); x <= frame.right(); ++x)
         marked += image.pixel(x, frame.top()) != image.pixel(x, frame.top() - 1);
@@ -269,7 +269,7 @@ TEST_F(PickerWindowTest, SwatchClicksAndSelectionFrames)
 
 TEST_F(PickerWindowTest, SwatchesByKeyboard)
 {
-    showWith(makeColor(1, 2, 3), cm_Hue);
+    showWith(makeColor(1, 2, 3), ColorMode::Hue);
     EXPECT_EQ(swatch(0)->focusPolicy(), Qt::StrongFocus);
     EXPECT_EQ(swatch(1)->focusPolicy(), Qt::NoFocus);
     pressKey(swatch(0), Qt::Key_Right);
@@ -287,7 +287,7 @@ TEST_F(PickerWindowTest, SwatchesByKeyboard)
 
 TEST_F(PickerWindowTest, DefineCustomColourFillsInOrderAndWraps)
 {
-    showWith(0, cm_Hue);
+    showWith(0, ColorMode::Hue);
     for (int k = 0; k < 16; ++k) {
         typeInto(spin("spnRed"), QString::number(k + 1));
         child<QPushButton>("btnDefineCustomColor")->click();
@@ -301,20 +301,20 @@ TEST_F(PickerWindowTest, DefineCustomColourFillsInOrderAndWraps)
 
 TEST_F(PickerWindowTest, ModeSwitchRedrawsBothImagesButSetModeDoesNot)
 {
-    showWith(makeColor(40, 50, 60), cm_Hue);
+    showWith(makeColor(40, 50, 60), ColorMode::Hue);
     const int fieldDraws = window->images().fieldDrawCount();
-    window->SetMode(cm_Green);
+    window->setMode(ColorMode::Green);
     EXPECT_EQ(window->images().fieldDrawCount(), fieldDraws);
-    child<QRadioButton>("rbGreen")->click();  // already checked by SetMode: a click still redraws
+    child<QRadioButton>("rbGreen")->click();  // already checked by setMode: a click still redraws
     EXPECT_EQ(window->images().fieldDrawCount(), fieldDraws + 1);
     child<QRadioButton>("rbSat")->click();
-    EXPECT_EQ(window->mode(), cm_Sat);
+    EXPECT_EQ(window->mode(), ColorMode::Sat);
     EXPECT_EQ(window->images().fieldDrawCount(), fieldDraws + 2);
     EXPECT_EQ(window->currentColor(), makeColor(40, 50, 60));
 
     // A change that leaves every component alone redraws neither image.
     const int stripDraws = window->images().stripDrawCount();
-    window->SetCustomColor(0, makeColor(40, 50, 60));
+    window->setCustomColor(0, makeColor(40, 50, 60));
     click(swatch(1000));
     EXPECT_EQ(window->images().fieldDrawCount(), fieldDraws + 2);
     EXPECT_EQ(window->images().stripDrawCount(), stripDraws);
@@ -347,7 +347,7 @@ TEST_F(PickerWindowTest, ButtonsAndCloseBoxEndTheWindow)
 TEST_F(PickerWindowTest, SystemColoursAreResolved)
 {
     const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
-    window->SetColor(0xFF00000F);
+    window->setColor(0xFF00000F);
     EXPECT_EQ(window->currentColor(), makeColor(face.red(), face.green(), face.blue()));
     EXPECT_EQ(resolveSystemColor(0xFF0000FF), 0u);  // no such system colour
     EXPECT_EQ(resolveSystemColor(0x00C08000), 0x00C08000u);
@@ -358,7 +358,7 @@ TEST(PickerWindowBuffer, FailedSetUpLeavesNoWindow)
     ensureApplication();
     PickerImages::setPixelBufferSetUpFailsForTesting(true);
     try {
-        TfrmColorPicker window;
+        ColorPickerWindow window;
         ADD_FAILURE() << "the window was created";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Color Picker cannot initialize off-screen buffers");

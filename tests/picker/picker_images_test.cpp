@@ -33,7 +33,7 @@ protected:
 
 TEST_F(PickerImagesTest, RedModeFieldCorners)
 {
-    images.RenderAll(cm_Red, fromRgb(255, 40, 90));
+    images.renderAll(ColorMode::Red, fromRgb(255, 40, 90));
     EXPECT_EQ(pixelOf(images.field(), 0, 0), (Rgb{255, 0, 255}));
     EXPECT_EQ(pixelOf(images.field(), 255, 255), (Rgb{255, 255, 0}));
     EXPECT_EQ(pixelOf(images.field(), 0, 255), (Rgb{255, 0, 0}));
@@ -45,7 +45,7 @@ TEST_F(PickerImagesTest, RedModeFieldCorners)
 
 TEST_F(PickerImagesTest, HueModeFieldAndStrip)
 {
-    images.RenderAll(cm_Hue, fromHsv(0, 1, 1));
+    images.renderAll(ColorMode::Hue, fromHsv(0, 1, 1));
     EXPECT_EQ(pixelOf(images.field(), 255, 0), (Rgb{255, 0, 0}));
     EXPECT_EQ(pixelOf(images.field(), 0, 0), (Rgb{255, 255, 255}));
     for (int x = 0; x < 256; ++x) ASSERT_EQ(pixelOf(images.field(), x, 255), (Rgb{0, 0, 0})) << x;
@@ -53,7 +53,7 @@ TEST_F(PickerImagesTest, HueModeFieldAndStrip)
     EXPECT_EQ(pixelOf(images.strip(), 31, 255), (Rgb{255, 0, 0}));
     EXPECT_EQ(pixelOf(images.strip(), 5, 170), (Rgb{0, 255, 0}));
 
-    images.RenderAll(cm_Hue, fromHsv(0.4, 0, 0.5));
+    images.renderAll(ColorMode::Hue, fromHsv(0.4, 0, 0.5));
     for (int y = 0; y < 256; ++y) ASSERT_EQ(pixelOf(images.strip(), 16, y), (Rgb{128, 128, 128})) << y;
 }
 
@@ -61,8 +61,8 @@ TEST_F(PickerImagesTest, EveryModePutsTheCurrentColourUnderTheMarker)
 {
     const PickerValues values = fromRgb(18, 52, 86);
     for (int m = 0; m < kColorModeCount; ++m) {
-        const TColorMode mode = static_cast<TColorMode>(m);
-        images.RenderAll(mode, values);
+        const ColorMode mode = static_cast<ColorMode>(m);
+        images.renderAll(mode, values);
         const QPoint centre = PickerImages::fieldMarkerCentre(mode, values);
         const Rgb underMarker = pixelOf(images.field(), centre.x(), centre.y());
         const Rgb onStrip = pixelOf(images.strip(), 16, PickerImages::stripMarkerRow(mode, values));
@@ -78,13 +78,13 @@ TEST_F(PickerImagesTest, EveryModePutsTheCurrentColourUnderTheMarker)
 TEST_F(PickerImagesTest, RedrawTouchesOnlyWhatChanged)
 {
     PickerValues values = fromHsv(0.25, 0.5, 0.75);
-    images.RenderAll(cm_Hue, values);
+    images.renderAll(ColorMode::Hue, values);
     const QImage fieldBefore = images.field().copy();
     const QImage stripBefore = images.strip().copy();
 
     // Moving within the field changes the field's components: only the strip is redrawn.
     values = fromHsv(0.25, 0.9, 0.2);
-    auto redrawn = images.RedrawChanged(cm_Hue, values);
+    auto redrawn = images.redrawChanged(ColorMode::Hue, values);
     EXPECT_FALSE(redrawn.field);
     EXPECT_TRUE(redrawn.strip);
     EXPECT_EQ(images.field(), fieldBefore);
@@ -92,7 +92,7 @@ TEST_F(PickerImagesTest, RedrawTouchesOnlyWhatChanged)
 
     // Moving along the strip changes the held component: only the field is redrawn.
     values = fromHsv(0.6, 0.9, 0.2);
-    redrawn = images.RedrawChanged(cm_Hue, values);
+    redrawn = images.redrawChanged(ColorMode::Hue, values);
     EXPECT_TRUE(redrawn.field);
     EXPECT_FALSE(redrawn.strip);
     EXPECT_NE(images.field(), fieldBefore);
@@ -100,22 +100,22 @@ TEST_F(PickerImagesTest, RedrawTouchesOnlyWhatChanged)
     // Nothing changed: neither image is computed again.
     const int fieldDraws = images.fieldDrawCount();
     const int stripDraws = images.stripDrawCount();
-    redrawn = images.RedrawChanged(cm_Hue, values);
+    redrawn = images.redrawChanged(ColorMode::Hue, values);
     EXPECT_FALSE(redrawn.field || redrawn.strip);
     EXPECT_EQ(images.fieldDrawCount(), fieldDraws);
     EXPECT_EQ(images.stripDrawCount(), stripDraws);
 
     // In a channel mode the comparison is on the bytes.
     values = fromRgb(10, 20, 30);
-    images.RenderAll(cm_Green, values);
+    images.renderAll(ColorMode::Green, values);
     values.rgb.r = 11;
     values.hsv = RGBToHSV(11, 20, 30);
-    redrawn = images.RedrawChanged(cm_Green, values);
+    redrawn = images.redrawChanged(ColorMode::Green, values);
     EXPECT_FALSE(redrawn.field);
     EXPECT_TRUE(redrawn.strip);
 }
 
-QImage painted(const PickerImages& images, TColorMode mode, const PickerValues& values, bool field)
+QImage painted(const PickerImages& images, ColorMode mode, const PickerValues& values, bool field)
 {
     QImage target(field ? 256 : 32, 256, QImage::Format_RGB32);
     target.fill(Qt::white);
@@ -131,16 +131,16 @@ TEST_F(PickerImagesTest, MarkersAndTheirColours)
 {
     // Full saturation and value in hue mode: the square is centred on the top-right corner.
     PickerValues values = fromHsv(0.5, 1, 1);
-    images.RenderAll(cm_Hue, values);
-    EXPECT_EQ(PickerImages::fieldMarkerCentre(cm_Hue, values), QPoint(255, 0));
-    QImage field = painted(images, cm_Hue, values, true);
+    images.renderAll(ColorMode::Hue, values);
+    EXPECT_EQ(PickerImages::fieldMarkerCentre(ColorMode::Hue, values), QPoint(255, 0));
+    QImage field = painted(images, ColorMode::Hue, values, true);
     EXPECT_EQ(field.pixel(251, 4), qRgb(0, 0, 0));
     EXPECT_EQ(field.pixel(251, 0), qRgb(0, 0, 0));
     EXPECT_EQ(field.pixel(253, 2), images.field().pixel(253, 2));  // inside the square: untouched
 
     // The strip square spans columns 12 to 20 around the hue's row.
-    QImage strip = painted(images, cm_Hue, values, false);
-    const int row = PickerImages::stripMarkerRow(cm_Hue, values);
+    QImage strip = painted(images, ColorMode::Hue, values, false);
+    const int row = PickerImages::stripMarkerRow(ColorMode::Hue, values);
     EXPECT_EQ(row, 255 - 128);
     for (int x = 12; x <= 20; ++x) {
         EXPECT_EQ(strip.pixel(x, row - 4), qRgb(0, 0, 0)) << x;
@@ -154,9 +154,9 @@ TEST_F(PickerImagesTest, MarkersAndTheirColours)
     EXPECT_EQ(PickerImages::markerColor(fromHsv(0, 0, 0.33)), 0u);
     EXPECT_EQ(PickerImages::markerColor(fromRgb(84, 10, 0)), 0x00808080u);
     values = fromRgb(84, 10, 0);
-    images.RenderAll(cm_Red, values);
-    field = painted(images, cm_Red, values, true);
-    const QPoint c = PickerImages::fieldMarkerCentre(cm_Red, values);
+    images.renderAll(ColorMode::Red, values);
+    field = painted(images, ColorMode::Red, values, true);
+    const QPoint c = PickerImages::fieldMarkerCentre(ColorMode::Red, values);
     EXPECT_EQ(c, QPoint(10, 255));
     EXPECT_EQ(field.pixel(c.x() - 4, c.y() - 4), qRgb(128, 128, 128));
 }
@@ -169,8 +169,8 @@ TEST(PickerImagesBuffer, FailedSetUpDrawsNothing)
     PickerImages::setPixelBufferSetUpFailsForTesting(false);
     ASSERT_FALSE(ok);
     EXPECT_FALSE(images.hasPixelBuffer());
-    images.RenderAll(cm_Red, fromRgb(255, 255, 255));
-    const auto redrawn = images.RedrawChanged(cm_Red, fromRgb(0, 0, 0));
+    images.renderAll(ColorMode::Red, fromRgb(255, 255, 255));
+    const auto redrawn = images.redrawChanged(ColorMode::Red, fromRgb(0, 0, 0));
     EXPECT_FALSE(redrawn.field || redrawn.strip);
     EXPECT_EQ(images.fieldDrawCount(), 0);
     EXPECT_EQ(images.field().pixel(0, 0), qRgb(0, 0, 0));

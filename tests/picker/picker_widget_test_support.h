@@ -67,11 +67,11 @@ inline void typeInto(QWidget* w, const QString& text)
 }
 
 // Runs `script` on the picker window once it is shown modally.
-inline void whenPickerShows(std::function<void(TfrmColorPicker&)> script)
+inline void whenPickerShows(std::function<void(ColorPickerWindow&)> script)
 {
     QTimer::singleShot(0, [script] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* picker = qobject_cast<TfrmColorPicker*>(w); picker && picker->isVisible()) {
+            if (auto* picker = qobject_cast<ColorPickerWindow*>(w); picker && picker->isVisible()) {
                 script(*picker);
                 return;
             }

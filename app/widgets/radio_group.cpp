@@ -1,0 +1,57 @@
+#include "app/widgets/radio_group.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace nimbrel {
+
+RadioGroup::RadioGroup(const QString& objectName, const QString& title, const QStringList& items,
+                       Qt::Orientation orientation, QWidget* parent)
+    : QGroupBox(title, parent), buttons_(new QButtonGroup(this))
+{
+    setObjectName(objectName);
+    auto* layout =
+        new QBoxLayout(orientation == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
+    layout->setSpacing(orientation == Qt::Vertical ? 0 : 12);
+    layout->setContentsMargins(6, 2, 6, 4);
+    for (int i = 0; i < items.size(); ++i) {
+        // As with every button text, a doubled ampersand shows as one.
+        auto* button = new QRadioButton(items[i], this);
+        buttons_->addButton(button, i);
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    connect(buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) emit itemIndexChanged(itemIndex());
+    });
+}
+
+int RadioGroup::count() const
+{
+    return static_cast<int>(buttons_->buttons().size());
+}
+
+int RadioGroup::itemIndex() const
+{
+    return buttons_->checkedId();
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (count() == 0) return;
+    if (index >= count()) index = count() - 1;
+    if (index < 0) {
+        if (QAbstractButton* checked = buttons_->checkedButton()) {
+            buttons_->setExclusive(false);
+            checked->setChecked(false);
+            buttons_->setExclusive(true);
+            emit itemIndexChanged(-1);
+        }
+        return;
+    }
+    buttons_->button(index)->setChecked(true);
+}
+
+}  // namespace nimbrel

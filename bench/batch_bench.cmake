@@ -1,1 +1,0 @@
-nimbrel_add_bench(batch_bench OWN_MAIN LINK nimbrel_batch nimbrel_core)

@@ -1,1 +1,0 @@
-nimbrel_add_bench(picker_bench LINK nimbrel_picker)

@@ -1,1 +1,0 @@
-nimbrel_add_bench(startup_bench OWN_MAIN LINK nimbrel_app)

@@ -1,0 +1,51 @@
+// nimbrel-batch: the button sets of "Create All Buttons" from the command line,
+// with no display needed.
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <iostream>
+
+#include "cli/cli_options.h"
+#include "cli/cli_run.h"
+
+namespace {
+
+// Qt's own notices (about the platform plugin, runtime folders) would mix with
+// the program's messages; only fatal ones are let through.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) std::cerr << nimbrel::cli::kProgramPrefix << message.toStdString() << std::endl;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace nimbrel::cli;
+    const ParseResult parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::cerr << kProgramPrefix << parsed.error << " (see nimbrel-batch --help)\n";
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::cout << helpText();
+        return 0;
+    }
+    if (parsed.options.version) {
+        std::cout << kVersionText << '\n';
+        return 0;
+    }
+
+    // Buttons are drawn off screen; a display is neither needed nor used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepQtQuiet);
+    // Qt reads its own options from the arguments; captions must not be taken for them.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication app(qtArgc, qtArgv);
+
+    Streams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
+    const int status = runBatch(parsed.options, streams);
+    std::cout.flush();
+    return status;
+}

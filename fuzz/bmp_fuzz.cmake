@@ -1,1 +1,0 @@
-nimbrel_add_fuzzer(bmp_fuzz LINK nimbrel_output)

@@ -1,1 +1,0 @@
-nimbrel_add_fuzzer(caption_list_fuzz LINK nimbrel_batch)

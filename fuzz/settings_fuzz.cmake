@@ -1,1 +1,0 @@
-nimbrel_add_fuzzer(settings_fuzz LINK nimbrel_settings)

@@ -1,1 +1,0 @@
-nimbrel_add_fuzzer(style_file_fuzz LINK nimbrel_core)

@@ -1,0 +1,92 @@
+#pragma once
+// Colour lookups: map a 24-bit colour to a palette index and hand back the
+// palette colour chosen, which the error-diffusion engines need.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "image/color.h"
+#include "image/palettes.h"
+
+namespace nimbrel {
+
+// A palette index and the palette colour it stands for (0x00BBGGRR). Two
+// plain 32-bit values come back in one register, which matters once per pixel.
+struct LookupResult {
+    int index;
+    Color color;
+};
+
+class ColorLookup {
+public:
+    explicit ColorLookup(int colorCount) : colorCount_(colorCount) {}
+    virtual ~ColorLookup() = default;
+    ColorLookup(const ColorLookup&) = delete;
+    ColorLookup& operator=(const ColorLookup&) = delete;
+
+    int colorCount() const { return colorCount_; }
+    // Channels are 0 to 255. The index is below colorCount().
+    virtual LookupResult Lookup(int red, int green, int blue) = 0;
+
+private:
+    int colorCount_;
+};
+
+// Nearest palette colour by the sum of absolute channel differences, cached
+// per 15-bit colour cell. The cache is deliberately coarse: the first colour
+// searched in a cell decides the index for every later colour of that cell, so
+// results depend on the order in which pixels are looked up.
+class FastColorLookup : public ColorLookup {
+public:
+    explicit FastColorLookup(const Palette& palette);
+    LookupResult Lookup(int red, int green, int blue) override;
+
+    static int cellOf(int red, int green, int blue)
+    {
+        return (red >> 3) | ((green >> 3) << 5) | ((blue >> 3) << 10);
+    }
+
+private:
+    int search(int red, int green, int blue) const;
+
+    bool filled(int cell) const { return (filled_[cell >> 6] >> (cell & 63)) & 1; }
+    void fill(int cell, int index)
+    {
+        cells_[cell] = static_cast<std::uint8_t>(index);
+        filled_[cell >> 6] |= std::uint64_t(1) << (cell & 63);
+    }
+
+    Palette palette_;
+    // The cache of 32768 cells: an index byte per cell and a bit that says the
+    // cell holds one, so that a new lookup clears 4 KB instead of 64 KB.
+    std::unique_ptr<std::uint8_t[]> cells_;
+    std::vector<std::uint64_t> filled_;
+    Color packed_[256] = {};
+    // The palette by channel, for the search.
+    std::int32_t reds_[256] = {};
+    std::int32_t greens_[256] = {};
+    std::int32_t blues_[256] = {};
+};
+
+// The 6 x 6 x 6 cube; each channel level is (value + 3) div 51.
+class WebColorLookup : public ColorLookup {
+public:
+    WebColorLookup() : ColorLookup(216) {}
+    LookupResult Lookup(int red, int green, int blue) override;
+};
+
+// 256 greys by the weighted luminance (77 R + 150 G + 29 B) div 256.
+class GrayScaleLookup : public ColorLookup {
+public:
+    GrayScaleLookup() : ColorLookup(256) {}
+    LookupResult Lookup(int red, int green, int blue) override;
+};
+
+// Black or white: white when the weighted luminance is above 127 x 256.
+class MonochromeLookup : public ColorLookup {
+public:
+    MonochromeLookup() : ColorLookup(2) {}
+    LookupResult Lookup(int red, int green, int blue) override;
+};
+
+}  // namespace nimbrel

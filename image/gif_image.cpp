@@ -1,0 +1,146 @@
+#include "image/gif_image.h"
+
+#include <algorithm>
+
+#include "image/color_reduction.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "image/gif_image_data.h"
+
+namespace nimbrel {
+namespace {
+
+void putWord(ByteSink& sink, std::uint16_t value)
+{
+    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(value & 0xFF),
+                                   static_cast<std::uint8_t>(value >> 8)};
+    sink.write(bytes, 2);
+}
+
+void putColorTable(ByteSink& sink, const GifColorMap& map)
+{
+    std::vector<std::uint8_t> bytes;
+    const int slots = 1 << map.bitsPerPixel();
+    bytes.reserve(static_cast<std::size_t>(slots) * 3);
+    for (const Rgb& c : map.entries()) bytes.insert(bytes.end(), {c.r, c.g, c.b});
+    bytes.resize(static_cast<std::size_t>(slots) * 3, 0);  // black up to 2^bits entries
+    sink.write(bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+void GifColorMap::add(Rgb color)
+{
+    if (entries_.size() >= 256) throw Error("Color table overflow");
+    entries_.push_back(color);
+}
+
+int GifColorMap::bitsPerPixel() const
+{
+    if (entries_.empty()) return 0;
+    int bits = 1;
+    while ((1 << bits) < count()) ++bits;
+    return bits;
+}
+
+void GifImage::setReductionBits(int bits)
+{
+    if (bits < kMinReductionBits || bits > kMaxReductionBits) throw Error("Invalid Bits Per Pixel value");
+    reductionBits_ = bits;
+}
+
+void GifImage::clear()
+{
+    images_.clear();
+    header_.globalMap.clear();
+    header_.width = 0;
+    header_.height = 0;
+    computeHeaderFlags();
+}
+
+void GifImage::Assign(const Bgr24View& bitmap)
+{
+    if (bitmap.width > kMaxGifSide || bitmap.height > kMaxGifSide)
+        throw Error("The image is " + std::to_string(bitmap.width) + " x " + std::to_string(bitmap.height) +
+                    " pixels; a GIF image can be at most 65535 pixels wide and high");
+    clear();
+    GifSubImage image;
+    if (!bitmap.empty()) {
+        IndexedImage indexed = ReduceColors(bitmap, colorReduction_, ditherMethod_, reductionBits_);
+        image.width = static_cast<std::uint16_t>(bitmap.width);
+        image.height = static_cast<std::uint16_t>(bitmap.height);
+        for (const Rgb& c : indexed.colorTable) image.localMap.add(c);
+        image.pixels = std::move(indexed.pixels);
+        header_.width = std::max<std::uint16_t>(header_.width, image.left + image.width);
+        header_.height = std::max<std::uint16_t>(header_.height, image.top + image.height);
+    }
+    images_.push_back(std::move(image));
+}
+
+void GifImage::computeHeaderFlags()
+{
+    // R and P over the global map and every local map; an empty map counts
+    // as bits -1 and 0. The masks make R = -1 give 0x70 and P = 0 give 7.
+    int largestBitsLess1 = header_.globalMap.bitsPerPixel() - 1;
+    int largestBits = header_.globalMap.bitsPerPixel();
+    for (const GifSubImage& image : images_) {
+        largestBitsLess1 = std::max(largestBitsLess1, image.localMap.bitsPerPixel() - 1);
+        largestBits = std::max(largestBits, image.localMap.bitsPerPixel());
+    }
+    int flags = (largestBitsLess1 * 16) & 0x70;
+    flags |= (largestBits - 1) & 7;
+    if (header_.globalMap.count() > 0) flags |= 0x80 | (header_.globalMap.sorted ? 0x08 : 0);
+    header_.packedFlags = static_cast<std::uint8_t>(flags);
+}
+
+void GifImage::SaveToStream(ByteSink& sink)
+{
+    if (images_.empty()) throw Error("Unsupported GIF version");
+    const bool needs89a =
+        std::any_of(images_.begin(), images_.end(), [](const GifSubImage& i) { return i.localMap.sorted; });
+    computeHeaderFlags();
+
+    sink.write(reinterpret_cast<const std::uint8_t*>(needs89a ? "GIF89a" : "GIF87a"), 6);
+    putWord(sink, header_.width);
+    putWord(sink, header_.height);
+    const std::uint8_t screen[3] = {header_.packedFlags, 0, 0};
+    sink.write(screen, 3);
+    if (header_.globalMap.count() > 0) putColorTable(sink, header_.globalMap);
+
+    for (GifSubImage& image : images_) {
+        if (image.localMap.count() > 0) {
+            image.packedFlags = static_cast<std::uint8_t>(0x80 | (image.localMap.sorted ? 0x20 : 0) |
+                                                          ((image.localMap.bitsPerPixel() - 1) & 7));
+        } else {
+            image.packedFlags &= 0x58;
+        }
+        if (image.empty()) continue;
+        sink.put(0x2C);
+        putWord(sink, image.left);
+        putWord(sink, image.top);
+        putWord(sink, image.width);
+        putWord(sink, image.height);
+        sink.put(image.packedFlags);
+        putColorTable(sink, image.localMap);
+        const int colorCount =
+            image.localMap.count() > 0 ? image.localMap.count() : 1 << image.localMap.bitsPerPixel();
+        writeGifImageData(sink, image.pixels.data(), image.pixels.size(), colorCount,
+                          std::max(2, image.localMap.bitsPerPixel()), compression_);
+    }
+    sink.put(0x3B);
+}
+
+std::vector<std::uint8_t> GifImage::saveToBytes()
+{
+    std::vector<std::uint8_t> bytes;
+    VectorByteSink sink(bytes);
+    SaveToStream(sink);
+    return bytes;
+}
+
+void GifImage::saveToFile(const std::string& fileName)
+{
+    writeFileAtomically(fileName, saveToBytes());
+}
+
+}  // namespace nimbrel

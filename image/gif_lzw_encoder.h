@@ -1,0 +1,32 @@
+#pragma once
+// LZW image data. The string table maps (prefix code, pixel) to a code; any
+// exact map gives the same codes, so it is a dense child table indexed by
+// prefix * 256 + pixel, reset at each restart by undoing only the entries made.
+#include <cstddef>
+#include <cstdint>
+
+#include "image/gif_writer.h"
+
+namespace nimbrel {
+
+class LzwChildTable;
+
+class LzwEncoder : public GifEncoder {
+public:
+    LzwEncoder(ByteSink& sink, int colorCount, int initialBits);
+    ~LzwEncoder();
+
+    // Sends the clear code and the codes of the pixels, not the end code.
+    // Fails with "Color not in color table" for an index not below the colour
+    // count; the codes before it have been sent.
+    void Compress(const std::uint8_t* pixels, std::size_t count);
+
+private:
+    void outputCode(int code);
+    void clear();
+
+    LzwChildTable* table_;
+    bool ownsTable_;
+};
+
+}  // namespace nimbrel

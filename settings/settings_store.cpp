@@ -1,0 +1,305 @@
+#include "settings/settings_store.h"
+
+#include <sys/stat.h>
+
+#include "base/app_folder.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "base/text_codec.h"
+#include "base/text_values.h"
+
+namespace nimbrel {
+namespace {
+
+// A placement value that is not stored reads as these.
+constexpr std::int64_t kBoundsNotStored = 0x1FFFFFF;
+constexpr std::int64_t kStateNotStored = -1;
+
+std::string nameOf(const std::string& line)
+{
+    return line.substr(0, line.find('='));
+}
+
+std::string valueOf(const std::string& line)
+{
+    const auto eq = line.find('=');
+    return eq == std::string::npos ? std::string() : line.substr(eq + 1);
+}
+
+void setValueOf(std::string& line, const std::string& value)
+{
+    line = nameOf(line) + "=" + value;
+}
+
+template <typename List>
+auto* findLine(List& list, const std::string& name)
+{
+    for (auto& line : list)
+        if (equalsIgnoringAsciiCase(nameOf(line), name)) return &line;
+    return static_cast<decltype(&list.front())>(nullptr);
+}
+
+template <typename List>
+auto& namedLine(List& list, const char* kind, const std::string& name)
+{
+    auto* line = findLine(list, name);
+    if (!line) throw Error(std::string(kind) + " Field \"" + name + "\" not found");
+    return *line;
+}
+
+const std::string& lineAt(const std::vector<std::string>& list, std::size_t index)
+{
+    if (index >= list.size()) throw Error("List index out of bounds (" + std::to_string(index) + ")");
+    return list[index];
+}
+
+std::int64_t integerAt(const std::vector<std::string>& list, std::size_t index)
+{
+    const std::string value = valueOf(lineAt(list, index));
+    const auto n = tryParseInt64(value);
+    if (!n)
+        throw Error("Error in conversion of integer[" + std::to_string(index) + "], Value = \"" + value +
+                    "\"");
+    return *n;
+}
+
+double floatAt(const std::vector<std::string>& list, std::size_t index)
+{
+    const std::string value = valueOf(lineAt(list, index));
+    const auto x = tryParseFloat(value);
+    if (!x)
+        throw Error("Error in conversion of float[" + std::to_string(index) + "], Value = \"" + value + "\"");
+    return *x;
+}
+
+// Integers are kept as 32-bit values: the low 32 bits, taken as signed.
+std::int32_t low32(std::int64_t value)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// No settings file yet (or none we can read) reads as an empty one, so every
+// value keeps its default.
+IniDocument readDocument(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readWholeFile(path);
+    } catch (const Error&) {
+        return {};
+    }
+    return IniDocument::fromBytes(bytes);
+}
+
+// A boolean value reads as false when it is "0" or empty.
+bool isSet(const std::string& value)
+{
+    return !(value.empty() || value == "0");
+}
+
+}  // namespace
+
+void restoreWindowPlacement(const WindowPlacement& placement, WindowPlacementTarget& window)
+{
+    if (placement.state && *placement.state == 0) {
+        window.setWindowState(0);
+        window.setNormalBounds(placement);
+    } else {
+        window.setNormalBounds(placement);
+        if (placement.state) window.setWindowState(*placement.state);
+    }
+}
+
+std::string SettingsStore::settingsFilePath() const
+{
+    if (fileName.empty()) return {};
+    return inAppFolder ? appFolder() + fileName : fileName;
+}
+
+std::string SettingsStore::sectionName(const std::string& name) const
+{
+    return sectionPrefix.empty() ? name : sectionPrefix + "\\" + name;
+}
+
+std::int64_t SettingsStore::readInteger(const IniDocument& file, const std::string& section,
+                                    const std::string& name, std::int64_t fallback) const
+{
+    const std::string stored = file.read(sectionName(section), name).value_or("");
+    if (stored.empty()) return fallback;
+    if (const auto n = tryParseInt64(stored)) return *n;
+    if (onMessage)
+        onMessage("Error reading Integer value \"" + section + "\\" + name + "\". Value = \"" + stored +
+                  "\". Value set to " + std::to_string(fallback));
+    return fallback;
+}
+
+void SettingsStore::loadAllFrom(const IniDocument& file)
+{
+    for (std::string& line : booleans) {
+        const std::string stored = file.read(sectionName("Booleans"), nameOf(line)).value_or("");
+        const bool value = stored.empty() ? isSet(valueOf(line)) : parseBoolean(stored);
+        setValueOf(line, value ? "1" : "0");
+    }
+    for (std::size_t i = 0; i < floats.size(); ++i) {
+        const double fallback = floatAt(floats, i);
+        const std::string name = nameOf(floats[i]);
+        const std::string stored = file.read(sectionName("Floats"), name).value_or("");
+        double value = fallback;
+        if (!stored.empty()) {
+            if (const auto x = tryParseFloat(stored))
+                value = *x;
+            else if (onMessage)
+                onMessage("Error reading Float value \"Floats\\" + name + "\". Value = \"" + stored +
+                          "\". Value set to " + formatFloat(fallback));
+        }
+        setValueOf(floats[i], formatFloat(value));
+    }
+    for (std::size_t i = 0; i < integers.size(); ++i) {
+        const std::int64_t value =
+            readInteger(file, "Integers", nameOf(integers[i]), integerAt(integers, i));
+        setValueOf(integers[i], std::to_string(low32(value)));
+    }
+    for (std::string& line : strings) {
+        // An empty stored text counts as not stored.
+        const std::string stored = file.read(sectionName("Strings"), nameOf(line)).value_or("");
+        if (!stored.empty()) setValueOf(line, stored);
+    }
+}
+
+void SettingsStore::saveAllTo(IniDocument& file) const
+{
+    for (const std::string& line : booleans)
+        file.write(sectionName("Booleans"), nameOf(line), isSet(valueOf(line)) ? "1" : "0");
+    for (std::size_t i = 0; i < floats.size(); ++i)
+        file.write(sectionName("Floats"), nameOf(floats[i]), formatFloat(floatAt(floats, i)));
+    for (std::size_t i = 0; i < integers.size(); ++i)
+        file.write(sectionName("Integers"), nameOf(integers[i]), std::to_string(integerAt(integers, i)));
+    for (const std::string& line : strings) file.write(sectionName("Strings"), nameOf(line), valueOf(line));
+}
+
+void SettingsStore::loadAll()
+{
+    const std::string path = settingsFilePath();
+    if (path.empty()) return;
+    loadAllFrom(readDocument(path));
+}
+
+IniDocument SettingsStore::documentForUpdate(const std::string& path) const
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    try {
+        return IniDocument::fromBytes(readWholeFile(path));
+    } catch (const Error&) {
+        // Rewriting a file we cannot read would lose what it holds.
+        throw Error("Unable to write to " + path);
+    }
+}
+
+void SettingsStore::writeDocument(const std::string& path, const IniDocument& file) const
+{
+    try {
+        writeFileAtomically(path, file.text());
+    } catch (const Error&) {
+        throw Error("Unable to write to " + path);
+    }
+}
+
+void SettingsStore::saveAll()
+{
+    const std::string path = settingsFilePath();
+    if (path.empty()) return;
+    IniDocument file = documentForUpdate(path);
+    // A value that does not convert ends the save, but what was done before it is kept.
+    try {
+        saveAllTo(file);
+    } catch (const Error&) {
+        writeDocument(path, file);
+        throw;
+    }
+    writeDocument(path, file);
+}
+
+bool SettingsStore::boolean(const std::string& name) const
+{
+    return valueOf(namedLine(booleans, "Boolean", name)) != "0";
+}
+
+void SettingsStore::setBoolean(const std::string& name, bool value)
+{
+    setValueOf(namedLine(booleans, "Boolean", name), value ? "1" : "0");
+}
+
+std::int64_t SettingsStore::integer(const std::string& name) const
+{
+    const std::string value = valueOf(namedLine(integers, "Integer", name));
+    const auto n = tryParseInt64(value);
+    if (!n) throw Error("Error in conversion of integer \"" + name + "\", Value = \"" + value + "\"");
+    return *n;
+}
+
+void SettingsStore::setInteger(const std::string& name, std::int64_t value)
+{
+    setValueOf(namedLine(integers, "Integer", name), std::to_string(value));
+}
+
+std::string SettingsStore::text(const std::string& name) const
+{
+    return valueOf(namedLine(strings, "String", name));
+}
+
+void SettingsStore::setText(const std::string& name, const std::string& value)
+{
+    setValueOf(namedLine(strings, "String", name), value);
+}
+
+double SettingsStore::floatValue(std::size_t index) const
+{
+    return floatAt(floats, index);
+}
+
+void SettingsStore::setFloatValue(std::size_t index, double value)
+{
+    lineAt(floats, index);  // checks the index
+    setValueOf(floats[index], formatFloat(value));
+}
+
+WindowPlacement SettingsStore::readWindowPlacement(const std::string& windowName)
+{
+    const std::string path = settingsFilePath();
+    if (path.empty()) return {};
+    return readWindowPlacementFrom(readDocument(path), windowName);
+}
+
+WindowPlacement SettingsStore::readWindowPlacementFrom(const IniDocument& file,
+                                                   const std::string& windowName) const
+{
+    WindowPlacement placement;
+    auto stored = [&](const char* name, std::int64_t notStored) -> std::optional<std::int32_t> {
+        const std::int64_t value = readInteger(file, windowName, name, notStored);
+        if (value == notStored) return std::nullopt;
+        return low32(value);
+    };
+    placement.left = stored("Left", kBoundsNotStored);
+    placement.top = stored("Top", kBoundsNotStored);
+    placement.width = stored("Width", kBoundsNotStored);
+    placement.height = stored("Height", kBoundsNotStored);
+    placement.state = stored("WinState", kStateNotStored);
+    return placement;
+}
+
+void SettingsStore::writeWindowPlacement(const std::string& windowName, const WindowPlacement& placement)
+{
+    const std::string path = settingsFilePath();
+    if (path.empty()) return;
+    IniDocument file = documentForUpdate(path);
+    const std::pair<const char*, const std::optional<std::int32_t>&> values[] = {
+        {"Left", placement.left},     {"Top", placement.top},        {"Width", placement.width},
+        {"Height", placement.height}, {"WinState", placement.state},
+    };
+    for (const auto& [name, value] : values)
+        if (value) file.write(sectionName(windowName), name, std::to_string(*value));
+    writeDocument(path, file);
+}
+
+}  // namespace nimbrel

@@ -1,0 +1,210 @@
+// The GIF image object: file layout, options, errors, and a round trip of
+// every reduction, dithering and compression through giflib.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "image/color_reduction.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "image/gif_image.h"
+#include "support/gif_test_support.h"
+
+namespace nimbrel {
+namespace {
+
+using namespace gif_test;
+
+std::string errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(GifImage, StartsWithWeb216NearestLzwAndEightBits)
+{
+    GifImage gif;
+    EXPECT_EQ(gif.colorReduction(), ColorReduction::Web216);
+    EXPECT_EQ(gif.ditherMethod(), DitherMethod::Nearest);
+    EXPECT_EQ(gif.compression(), GifCompression::Lzw);
+    EXPECT_EQ(gif.reductionBits(), 8);
+    EXPECT_EQ(errorOf([&] { gif.saveToBytes(); }), "Unsupported GIF version");
+}
+
+TEST(GifImage, RefusesReductionBitsOutsideThreeToEight)
+{
+    GifImage gif;
+    gif.setReductionBits(3);
+    EXPECT_EQ(errorOf([&] { gif.setReductionBits(2); }), "Invalid Bits Per Pixel value");
+    EXPECT_EQ(errorOf([&] { gif.setReductionBits(9); }), "Invalid Bits Per Pixel value");
+    EXPECT_EQ(gif.reductionBits(), 3);
+}
+
+TEST(GifImage, ColorMapHoldsAtMost256Entries)
+{
+    GifColorMap map;
+    EXPECT_EQ(map.bitsPerPixel(), 0);
+    map.add({1, 2, 3});
+    EXPECT_EQ(map.bitsPerPixel(), 1);
+    for (int i = 1; i < 5; ++i) map.add({});
+    EXPECT_EQ(map.bitsPerPixel(), 3);
+    while (map.count() < 256) map.add({});
+    EXPECT_EQ(map.bitsPerPixel(), 8);
+    EXPECT_EQ(errorOf([&] { map.add({}); }), "Color table overflow");
+    EXPECT_EQ(map.count(), 256);
+}
+
+TEST(GifImage, WritesTheTwoPixelFileByteForByte)
+{
+    Bgr24Image image = flatImage(2, 1, makeColor(0, 0, 0));
+    GifImage gif;
+    gif.Assign(image.view());
+    const auto bytes = gif.saveToBytes();
+    ASSERT_EQ(bytes.size(), 800u);
+    const std::vector<std::uint8_t> head = {'G', 'I',  'F', '8', '7', 'a', 2, 0, 1, 0, 0x77, 0,
+                                            0,   0x2C, 0,   0,   0,   0,   2, 0, 1, 0, 0x87};
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 23), head);
+    // The colour table: the 216 web colours in order, then black.
+    EXPECT_EQ(bytes[23 + 3 * 215], 255);
+    EXPECT_EQ(bytes[23 + 3 * 1 + 2], 51);
+    EXPECT_EQ(bytes[23 + 3 * 216], 0);
+    const std::vector<std::uint8_t> tail = {8, 5, 0, 1, 0, 8, 8, 0, 0x3B};
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 791, bytes.end()), tail);
+}
+
+TEST(GifImage, EmptyBitmapGivesALogicalScreenWithoutImage)
+{
+    GifImage gif;
+    gif.Assign(Bgr24View{});
+    const std::vector<std::uint8_t> expected = {'G', 'I', 'F', '8', '7', 'a', 0, 0, 0, 0, 0x77, 0, 0, 0x3B};
+    EXPECT_EQ(gif.saveToBytes(), expected);
+    // Assign replaces whatever was there before.
+    Bgr24Image image = flatImage(3, 3, makeColor(10, 20, 30));
+    gif.Assign(image.view());
+    gif.Assign(Bgr24View{});
+    EXPECT_EQ(gif.saveToBytes(), expected);
+}
+
+TEST(GifImage, RefusesSidesAbove65535WithoutWritingAnything)
+{
+    const std::vector<std::uint8_t> pixels(70000 * 3, 0);
+    const Bgr24View wide{pixels.data(), 70000, 1, 70000 * 3};
+    const Bgr24View tall{pixels.data(), 1, 70000, 3};
+    GifImage gif;
+    const std::string message = errorOf([&] { gif.Assign(wide); });
+    EXPECT_NE(message.find("65535"), std::string::npos) << message;
+    EXPECT_NE(errorOf([&] { gif.Assign(tall); }), "");
+
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("nimbrel_gif_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string name = (folder / "wide.gif").string();
+    EXPECT_NE(errorOf([&] { gif.saveToFile(name); }), "");
+    EXPECT_FALSE(std::filesystem::exists(name));
+
+    // A 65535-pixel-wide image is still written, with the exact width.
+    const Bgr24View widest{pixels.data(), 65535, 1, 65535 * 3};
+    gif.Assign(widest);
+    gif.saveToFile(name);
+    const auto bytes = readWholeFile(name);
+    EXPECT_EQ(bytes[6], 0xFF);
+    EXPECT_EQ(bytes[7], 0xFF);
+    EXPECT_EQ(decodeWithGiflib(bytes).width, 65535);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(GifImage, OptimalWithSystemColorsIgnoresTheReductionBits)
+{
+    Bgr24Image image = gradientImage(40, 20);
+    GifImage gif;
+    gif.setColorReduction(ColorReduction::OptimalWithSystemColors);
+    gif.Assign(image.view());
+    const auto eightBits = gif.saveToBytes();
+    gif.setReductionBits(3);
+    gif.Assign(image.view());
+    EXPECT_EQ(gif.saveToBytes(), eightBits);
+
+    gif.setColorReduction(ColorReduction::Optimal);
+    gif.Assign(image.view());
+    const DecodedGif decoded = decodeWithGiflib(gif.saveToBytes());
+    EXPECT_LT(*std::max_element(decoded.pixels.begin(), decoded.pixels.end()), 8);
+}
+
+struct NamedImage {
+    std::string name;
+    Bgr24Image image;
+};
+
+std::vector<NamedImage> roundTripImages()
+{
+    return {{"flat", flatImage(23, 11, makeColor(192, 192, 192))},
+            {"gradient", gradientImage(64, 24)},
+            {"text", textLikeImage(120, 32)},
+            {"noise", noiseImage(160, 120)},
+            {"single", flatImage(1, 1, makeColor(12, 200, 99))},
+            {"column", gradientImage(1, 37)},
+            {"row", noiseImage(300, 1)}};
+}
+
+// Whatever the options, giflib must read back exactly our indexes and our
+// colour table, and the screen and image must have the bitmap's size.
+TEST(GifImage, EveryOptionRoundTripsThroughGiflib)
+{
+    const auto images = roundTripImages();
+    for (int reduction = 0; reduction < 7; ++reduction)
+        for (int dither = 0; dither < 7; ++dither)
+            for (const NamedImage& source : images) {
+                const IndexedImage indexed =
+                    ReduceColors(source.image.view(), ColorReduction(reduction), DitherMethod(dither), 8);
+                std::vector<Rgb> table(indexed.colorTable.begin(), indexed.colorTable.end());
+                for (int compression = 0; compression < 2; ++compression) {
+                    SCOPED_TRACE(source.name + " reduction " + std::to_string(reduction) + " dither " +
+                                 std::to_string(dither) + " compression " + std::to_string(compression));
+                    GifImage gif;
+                    gif.setColorReduction(ColorReduction(reduction));
+                    gif.setDitherMethod(DitherMethod(dither));
+                    gif.setCompression(GifCompression(compression));
+                    gif.Assign(source.image.view());
+                    const auto bytes = gif.saveToBytes();
+                    ASSERT_EQ(bytes[10], 0x77);
+                    ASSERT_EQ(bytes[22], 0x87);
+                    const DecodedGif decoded = decodeWithGiflib(bytes);
+                    ASSERT_EQ(decoded.imageCount, 1);
+                    ASSERT_EQ(decoded.screenWidth, source.image.width());
+                    ASSERT_EQ(decoded.screenHeight, source.image.height());
+                    ASSERT_EQ(decoded.pixels, indexed.pixels);
+                    ASSERT_EQ(decoded.colors, table);
+                }
+            }
+}
+
+TEST(GifImage, SaveToFileWritesTheStreamAndKeepsTheOldFileOnFailure)
+{
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("nimbrel_gif_file_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string name = (folder / "button.gif").string();
+    Bgr24Image image = textLikeImage(120, 32);
+    GifImage gif;
+    gif.Assign(image.view());
+    gif.saveToFile(name);
+    EXPECT_EQ(readWholeFile(name), gif.saveToBytes());
+
+    GifImage empty;
+    EXPECT_EQ(errorOf([&] { empty.saveToFile(name); }), "Unsupported GIF version");
+    EXPECT_EQ(readWholeFile(name), gif.saveToBytes());
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace nimbrel
