@@ -7,7 +7,7 @@
 
 #include "app/about_dialog.h"
 #include "app/widgets/preview_box.h"
-#include "settings/settings_lists.h"
+#include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 
 namespace nimbrel {

@@ -1,6 +1,6 @@
 // The window's normal bounds and state, kept in the settings file's "frmMain" section.
 #include "app/main_window.h"
-#include "settings/settings_lists.h"
+#include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 
 namespace nimbrel {

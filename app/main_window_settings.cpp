@@ -20,7 +20,7 @@
 #include "app/widgets/list_items.h"
 #include "app/widgets/preview_box.h"
 #include "app/widgets/radio_group.h"
-#include "settings/settings_lists.h"
+#include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 #include "batch/caption_list_file.h"
 #include "base/app_folder.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "cli/cli_checks.h"
-#include "settings/settings_lists.h"
+#include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 #include "batch/batch_steps.h"
 #include "batch/caption_list_file.h"

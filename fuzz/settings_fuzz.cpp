@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "settings/settings_lists.h"
+#include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 #include "base/error.h"
 #include "base/text_codec.h"

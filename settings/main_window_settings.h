@@ -1,0 +1,12 @@
+#pragma once
+// The main window's settings store: "Nimbrel.ini" in the application folder,
+// its value lists made from the settings table.
+#include "settings/settings_table.h"
+
+namespace nimbrel {
+
+class SettingsStore;
+
+void configureMainWindowSettings(SettingsStore& store);
+
+}  // namespace nimbrel
