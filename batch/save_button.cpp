@@ -91,7 +91,7 @@ SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveI
     if (request.saveGif) {
         GifImage gif;
         applyGifOptions(request, gif);
-        gif.Assign(button);
+        gif.assign(button);
         gif.saveToFile(names.gif);
         result.filesWritten.push_back(names.gif);
     }

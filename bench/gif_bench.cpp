@@ -65,13 +65,13 @@ const IndexedPixels& benchImage(const std::string& name)
 {
     static const IndexedPixels button = [] {
         const Bgr24Image b = buttonImage();
-        IndexedImage i = ReduceColors(b.view(), ColorReduction::Optimal, DitherMethod::Nearest, 8);
+        IndexedImage i = reduceColors(b.view(), ColorReduction::Optimal, DitherMethod::Nearest, 8);
         return IndexedPixels{i.width, i.height, std::move(i.pixels)};
     }();
     // The photo reduced to 256 colours with Floyd-Steinberg: fine detail everywhere.
     static const IndexedPixels colors256 = [] {
         const Bgr24Image p = photoImage();
-        IndexedImage i = ReduceColors(p.view(), ColorReduction::Optimal, DitherMethod::FloydSteinberg, 8);
+        IndexedImage i = reduceColors(p.view(), ColorReduction::Optimal, DitherMethod::FloydSteinberg, 8);
         return IndexedPixels{i.width, i.height, std::move(i.pixels)};
     }();
     // Eight colours in blocks of 240 x 135: long runs.
@@ -146,7 +146,7 @@ void reduce(benchmark::State& state, ColorReduction reduction, DitherMethod dith
 {
     const Bgr24Image& image = photo();
     for (auto _ : state) {
-        IndexedImage out = ReduceColors(image.view(), reduction, dither, 8);
+        IndexedImage out = reduceColors(image.view(), reduction, dither, 8);
         benchmark::DoNotOptimize(out.pixels.data());
     }
     state.SetItemsProcessed(state.iterations() * image.width() * image.height());
@@ -158,7 +158,7 @@ void assignAndWrite(benchmark::State& state)
     for (auto _ : state) {
         GifImage gif;
         gif.setColorReduction(ColorReduction::Optimal);
-        gif.Assign(button.view());
+        gif.assign(button.view());
         std::vector<std::uint8_t> bytes = gif.saveToBytes();
         benchmark::DoNotOptimize(bytes.data());
     }

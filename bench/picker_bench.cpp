@@ -26,12 +26,12 @@ void redrawBench(benchmark::State& state, bool field)
 {
     const ColorMode mode = static_cast<ColorMode>(state.range(0));
     PickerImages images;
-    if (!images.SetUpPixelBuffer()) {
+    if (!images.setUpPixelBuffer()) {
         state.SkipWithError("no pixel buffer");
         return;
     }
     const Hsv hsv{0.3, 0.7, 0.8};
-    PickerValues values[2] = {{hsv, HSVToRGB(hsv.h, hsv.s, hsv.v)}, {hsv, HSVToRGB(hsv.h, hsv.s, hsv.v)}};
+    PickerValues values[2] = {{hsv, hsvToRgb(hsv.h, hsv.s, hsv.v)}, {hsv, hsvToRgb(hsv.h, hsv.s, hsv.v)}};
     const ModeAxes axes = axesOf(mode);
     differIn(values[1], field ? axes.strip : axes.across);
     images.renderAll(mode, values[0]);

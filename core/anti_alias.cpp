@@ -20,7 +20,7 @@ Color blendTowards(Color captionColor, Color blendColor, double coverage)
                      blendChannel(blueOf(captionColor), blueOf(blendColor), coverage));
 }
 
-void AntiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
+void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
                         int x, int y, const std::string& text, int factor)
 {
     const TextExtent cell = measureText(font, text);

@@ -13,7 +13,7 @@ Color blendTowards(Color captionColor, Color blendColor, double coverage);
 
 // `font` is the caption font of the target surface. Only target pixels inside the
 // caption's cells with some ink change; positions outside the target are ignored.
-void AntiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
+void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
                         int x, int y, const std::string& text, int factor);
 
 }  // namespace nimbrel

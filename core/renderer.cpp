@@ -75,7 +75,7 @@ void drawCaption(const ButtonStyle& style, const std::string& caption, int x, in
         surface.transparentText = true;
         surface.textOut(x, y, caption);
     } else if (style.fontAntiAlias >= 1 && style.fontAntiAlias <= 3) {
-        AntiAliasedTextOut(button, font, style.fontColor, style.colorBack, x, y, caption,
+        antiAliasedTextOut(button, font, style.fontColor, style.colorBack, x, y, caption,
                            style.fontAntiAlias + 1);
     }
 }

@@ -26,7 +26,7 @@ public:
 
     int colorCount() const { return colorCount_; }
     // Channels are 0 to 255. The index is below colorCount().
-    virtual LookupResult Lookup(int red, int green, int blue) = 0;
+    virtual LookupResult lookup(int red, int green, int blue) = 0;
 
 private:
     int colorCount_;
@@ -39,7 +39,7 @@ private:
 class FastColorLookup : public ColorLookup {
 public:
     explicit FastColorLookup(const Palette& palette);
-    LookupResult Lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override;
 
     static int cellOf(int red, int green, int blue)
     {
@@ -72,21 +72,21 @@ private:
 class WebColorLookup : public ColorLookup {
 public:
     WebColorLookup() : ColorLookup(216) {}
-    LookupResult Lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override;
 };
 
 // 256 greys by the weighted luminance (77 R + 150 G + 29 B) div 256.
 class GrayScaleLookup : public ColorLookup {
 public:
     GrayScaleLookup() : ColorLookup(256) {}
-    LookupResult Lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override;
 };
 
 // Black or white: white when the weighted luminance is above 127 x 256.
 class MonochromeLookup : public ColorLookup {
 public:
     MonochromeLookup() : ColorLookup(2) {}
-    LookupResult Lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override;
 };
 
 }  // namespace nimbrel

@@ -13,8 +13,8 @@ namespace {
 Palette octreeColors(const Bgr24View& source, int maxColors)
 {
     ColorQuantizer quantizer(maxColors, 8);
-    quantizer.ProcessImage(source);
-    return quantizer.GetColorTable();
+    quantizer.processImage(source);
+    return quantizer.colorTable();
 }
 
 // Slots 0 to 9 and 246 to 255 keep the static colours whatever the image; the
@@ -90,13 +90,13 @@ void convertPixels(const Bgr24View& source, DitherEngine& engine, IndexedImage& 
         std::uint8_t* indexes = out.row(y);
         for (int x = engine.column(); x >= 0 && x < width; x = engine.column()) {
             const std::uint8_t* p = in + 3 * x;
-            indexes[x] = static_cast<std::uint8_t>(engine.Dither(p[2], p[1], p[0]));
+            indexes[x] = static_cast<std::uint8_t>(engine.dither(p[2], p[1], p[0]));
         }
-        engine.NextLine();
+        engine.nextLine();
     }
 }
 
-IndexedImage ReduceColors(const Bgr24View& source, ColorReduction reduction, DitherMethod dither,
+IndexedImage reduceColors(const Bgr24View& source, ColorReduction reduction, DitherMethod dither,
                           int reductionBits)
 {
     if (reductionBits < kMinReductionBits || reductionBits > kMaxReductionBits)

@@ -13,7 +13,7 @@ namespace nimbrel {
 
 // Fails with "Invalid Bits Per Pixel value" for reduction bits outside 3 to 8
 // (they matter only to the optimal palette). The source is not changed.
-IndexedImage ReduceColors(const Bgr24View& source, ColorReduction reduction, DitherMethod dither,
+IndexedImage reduceColors(const Bgr24View& source, ColorReduction reduction, DitherMethod dither,
                           int reductionBits);
 
 // The palette of a reduction; the optimal ones are built from the image.

@@ -2,14 +2,14 @@
 
 namespace nimbrel {
 
-int DitherEngine::Dither(int red, int green, int blue)
+int DitherEngine::dither(int red, int green, int blue)
 {
-    const int index = lookup_.Lookup(red, green, blue).index;
+    const int index = lookup_.lookup(red, green, blue).index;
     column_ += direction_;
     return index;
 }
 
-void DitherEngine::NextLine()
+void DitherEngine::nextLine()
 {
     direction_ = -direction_;
     column_ = direction_ > 0 ? 0 : width_ - 1;

@@ -1,5 +1,5 @@
 #pragma once
-// Dither engines walk the image in a serpentine order (even rows left to
+// dither engines walk the image in a serpentine order (even rows left to
 // right, odd rows right to left) and turn each source colour into a palette
 // index. The base engine is the nearest-colour method: it passes every pixel
 // to the lookup unchanged.
@@ -18,9 +18,9 @@ public:
     int direction() const { return direction_; }
 
     // Index for the pixel at column(); moves the column by the direction.
-    virtual int Dither(int red, int green, int blue);
+    virtual int dither(int red, int green, int blue);
     // Called after each row: reverses the direction of the walk.
-    virtual void NextLine();
+    virtual void nextLine();
 
 protected:
     // source + (gathered + divisor / 2) div divisor, truncated towards zero,

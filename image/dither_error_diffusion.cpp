@@ -65,7 +65,7 @@ ErrorDiffusionDitherer::ErrorDiffusionDitherer(int width, ColorLookup& lookup,
     rows_.assign(rowCount, std::vector<int>(static_cast<std::size_t>(width + 2 * margin_) * kLanes, 0));
 }
 
-int ErrorDiffusionDitherer::Dither(int red, int green, int blue)
+int ErrorDiffusionDitherer::dither(int red, int green, int blue)
 {
     const int d = direction_;
     const int cell = column_ + margin_;
@@ -74,7 +74,7 @@ int ErrorDiffusionDitherer::Dither(int red, int green, int blue)
     const int r = correct(red, gathered[0], divisor);
     const int g = correct(green, gathered[1], divisor);
     const int b = correct(blue, gathered[2], divisor);
-    const LookupResult chosen = lookup_.Lookup(r, g, b);
+    const LookupResult chosen = lookup_.lookup(r, g, b);
     const int error[kLanes] = {r - redOf(chosen.color), g - greenOf(chosen.color), b - blueOf(chosen.color),
                                0};
     if (error[0] | error[1] | error[2]) {
@@ -87,12 +87,12 @@ int ErrorDiffusionDitherer::Dither(int red, int green, int blue)
     return chosen.index;
 }
 
-void ErrorDiffusionDitherer::NextLine()
+void ErrorDiffusionDitherer::nextLine()
 {
     // The finished row's buffer is cleared and reused as the farthest row.
     std::fill(rows_[0].begin(), rows_[0].end(), 0);
     std::rotate(rows_.begin(), rows_.begin() + 1, rows_.end());
-    DitherEngine::NextLine();
+    DitherEngine::nextLine();
 }
 
 }  // namespace nimbrel

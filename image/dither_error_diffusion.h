@@ -29,8 +29,8 @@ const DiffusionKernel& diffusionKernel(DitherMethod method);
 class ErrorDiffusionDitherer : public DitherEngine {
 public:
     ErrorDiffusionDitherer(int width, ColorLookup& lookup, const DiffusionKernel& kernel);
-    int Dither(int red, int green, int blue) override;
-    void NextLine() override;
+    int dither(int red, int green, int blue) override;
+    void nextLine() override;
 
 private:
     const DiffusionKernel& kernel_;

@@ -13,8 +13,8 @@ namespace nimbrel {
 class FloydSteinbergDitherer : public DitherEngine {
 public:
     FloydSteinbergDitherer(int width, ColorLookup& lookup);
-    int Dither(int red, int green, int blue) override;
-    void NextLine() override;
+    int dither(int red, int green, int blue) override;
+    void nextLine() override;
 
 private:
     void spread(int* behind, int c, int e)

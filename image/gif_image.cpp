@@ -58,7 +58,7 @@ void GifImage::clear()
     computeHeaderFlags();
 }
 
-void GifImage::Assign(const Bgr24View& bitmap)
+void GifImage::assign(const Bgr24View& bitmap)
 {
     if (bitmap.width > kMaxGifSide || bitmap.height > kMaxGifSide)
         throw Error("The image is " + std::to_string(bitmap.width) + " x " + std::to_string(bitmap.height) +
@@ -66,7 +66,7 @@ void GifImage::Assign(const Bgr24View& bitmap)
     clear();
     GifSubImage image;
     if (!bitmap.empty()) {
-        IndexedImage indexed = ReduceColors(bitmap, colorReduction_, ditherMethod_, reductionBits_);
+        IndexedImage indexed = reduceColors(bitmap, colorReduction_, ditherMethod_, reductionBits_);
         image.width = static_cast<std::uint16_t>(bitmap.width);
         image.height = static_cast<std::uint16_t>(bitmap.height);
         for (const Rgb& c : indexed.colorTable) image.localMap.add(c);
@@ -93,7 +93,7 @@ void GifImage::computeHeaderFlags()
     header_.packedFlags = static_cast<std::uint8_t>(flags);
 }
 
-void GifImage::SaveToStream(ByteSink& sink)
+void GifImage::saveToStream(ByteSink& sink)
 {
     if (images_.empty()) throw Error("Unsupported GIF version");
     const bool needs89a =
@@ -134,7 +134,7 @@ std::vector<std::uint8_t> GifImage::saveToBytes()
 {
     std::vector<std::uint8_t> bytes;
     VectorByteSink sink(bytes);
-    SaveToStream(sink);
+    saveToStream(sink);
     return bytes;
 }
 

@@ -64,10 +64,10 @@ public:
     // Replaces all content by one image made from the bitmap (reduced and
     // dithered here, so conversion errors arise before any file is touched).
     // A side above 65,535 pixels fails with a clear message.
-    void Assign(const Bgr24View& bitmap);
+    void assign(const Bgr24View& bitmap);
 
     // Fails with "Unsupported GIF version" when nothing has been assigned.
-    void SaveToStream(ByteSink& sink);
+    void saveToStream(ByteSink& sink);
     std::vector<std::uint8_t> saveToBytes();
     // The whole stream is made in memory first and then written in one piece,
     // so a failure leaves any older file of that name as it was.

@@ -10,7 +10,7 @@ template <class Encoder>
 void encode(ByteSink& sink, const std::uint8_t* pixels, std::size_t count, int colorCount, int initialBits)
 {
     Encoder encoder(sink, colorCount, initialBits);
-    if (count > 0) encoder.Compress(pixels, count);
+    if (count > 0) encoder.compress(pixels, count);
     encoder.finish();
 }
 

@@ -84,7 +84,7 @@ void LzwEncoder::clear()
     firstFreeCode_ = clearCode_ + 2;
 }
 
-void LzwEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
+void LzwEncoder::compress(const std::uint8_t* pixels, std::size_t count)
 {
     if (count == 0) return;
     clear();

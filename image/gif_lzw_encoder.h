@@ -19,7 +19,7 @@ public:
     // Sends the clear code and the codes of the pixels, not the end code.
     // Fails with "Color not in color table" for an index not below the colour
     // count; the codes before it have been sent.
-    void Compress(const std::uint8_t* pixels, std::size_t count);
+    void compress(const std::uint8_t* pixels, std::size_t count);
 
 private:
     void outputCode(int code);

@@ -166,7 +166,7 @@ inline std::uint64_t boundaryMask(const std::uint8_t* at)
 
 }  // namespace
 
-void RleEncoder::Compress(const std::uint8_t* pixels, std::size_t count)
+void RleEncoder::compress(const std::uint8_t* pixels, std::size_t count)
 {
     outBumpStart_ = clearCode_ - 1;
     outClearStart_ = initialBits_ <= 3 ? 9 : clearCode_ - 2;

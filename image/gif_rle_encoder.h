@@ -20,7 +20,7 @@ public:
     RleEncoder(ByteSink& sink, int colorCount, int initialBits);
 
     // Sends the clear code and the codes of the pixels, not the end code.
-    void Compress(const std::uint8_t* pixels, std::size_t count);
+    void compress(const std::uint8_t* pixels, std::size_t count);
 
 private:
     void sendCode(int code);

@@ -34,7 +34,7 @@ void ColorQuantizer::freeNode(std::int32_t node)
     freeNodes_.push_back(node);
 }
 
-void ColorQuantizer::AddColor(int red, int green, int blue)
+void ColorQuantizer::addColor(int red, int green, int blue)
 {
     const std::uint32_t color = static_cast<std::uint32_t>(red | (green << 8) | (blue << 16));
     CachedLeaf& cached = recent_[cacheSlot(color)];
@@ -62,7 +62,7 @@ void ColorQuantizer::AddColor(int red, int green, int blue)
     leaf.blueSum += blue;
 }
 
-bool ColorQuantizer::ReduceTree()
+bool ColorQuantizer::reduceTree()
 {
     int level = colorBits_ - 1;
     while (level > 0 && reducible_[level] < 0) --level;
@@ -89,7 +89,7 @@ bool ColorQuantizer::ReduceTree()
     return true;
 }
 
-void ColorQuantizer::ProcessImage(const Bgr24View& image)
+void ColorQuantizer::processImage(const Bgr24View& image)
 {
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* p = image.row(y);
@@ -104,8 +104,8 @@ void ColorQuantizer::ProcessImage(const Bgr24View& image)
                 leaf.blueSum += p[0];
                 continue;
             }
-            AddColor(p[2], p[1], p[0]);
-            while (leafCount_ > maxColors_ && ReduceTree()) {
+            addColor(p[2], p[1], p[0]);
+            while (leafCount_ > maxColors_ && reduceTree()) {
             }
         }
     }
@@ -128,7 +128,7 @@ void ColorQuantizer::collect(std::int32_t index, Palette& out) const
         if (child >= 0) collect(child, out);
 }
 
-Palette ColorQuantizer::GetColorTable() const
+Palette ColorQuantizer::colorTable() const
 {
     Palette colors;
     if (root_ >= 0) collect(root_, colors);

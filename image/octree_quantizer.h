@@ -27,18 +27,18 @@ class ColorQuantizer {
 public:
     ColorQuantizer(int maxColors, int colorBits = 8);
 
-    void ProcessImage(const Bgr24View& image);
-    void AddColor(int red, int green, int blue);
+    void processImage(const Bgr24View& image);
+    void addColor(int red, int green, int blue);
     // Leaf colours in tree order (children 0 to 7 depth first), each the
     // truncated mean of its pixels.
-    Palette GetColorTable() const;
+    Palette colorTable() const;
     int leafCount() const { return leafCount_; }
 
 private:
     std::int32_t newNode(int level);
     void freeNode(std::int32_t node);
     // Folds one node into a leaf; false when nothing is left to fold.
-    bool ReduceTree();
+    bool reduceTree();
     void collect(std::int32_t node, Palette& out) const;
 
     int maxColors_;

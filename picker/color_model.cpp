@@ -5,7 +5,7 @@
 
 namespace nimbrel {
 
-Hsv RGBToHSV(int r, int g, int b)
+Hsv rgbToHsv(int r, int g, int b)
 {
     const int max = std::max({r, g, b});
     const int min = std::min({r, g, b});
@@ -28,18 +28,18 @@ Hsv RGBToHSV(int r, int g, int b)
     return {h255 / 255, s255 / 255, v255 / 255};
 }
 
-Color HSVToColor(double h, double s, double v)
+Color hsvToColor(double h, double s, double v)
 {
-    return ColorOf(HSVToRGB(h, s, v));
+    return colorOf(hsvToRgb(h, s, v));
 }
 
-Color WebSafeColor(int r, int g, int b)
+Color webSafeColor(int r, int g, int b)
 {
     auto snap = [](int c) { return 51 * static_cast<int>(std::floor(c * 5 / 255.0 + 0.5)); };
     return makeColor(snap(r), snap(g), snap(b));
 }
 
-std::string RGBToHexText(int r, int g, int b)
+std::string rgbToHexText(int r, int g, int b)
 {
     static const char digits[] = "0123456789ABCDEF";
     std::string text(6, '0');
@@ -51,7 +51,7 @@ std::string RGBToHexText(int r, int g, int b)
     return text;
 }
 
-std::uint32_t HexToInt(const std::string& text)
+std::uint32_t hexToInt(const std::string& text)
 {
     const std::size_t length = std::min<std::size_t>(text.size(), 8);
     std::uint32_t result = 0;
@@ -65,13 +65,13 @@ std::uint32_t HexToInt(const std::string& text)
     return result;
 }
 
-Rgb HexNumberToRgb(std::uint32_t n)
+Rgb hexNumberToRgb(std::uint32_t n)
 {
     return {static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 8),
             static_cast<std::uint8_t>(n)};
 }
 
-Color ResolveColor(Color value, SystemColorLookup lookup)
+Color resolveColor(Color value, SystemColorLookup lookup)
 {
     if (value <= 0x00FFFFFF) return value;
     const Color resolved = lookup ? lookup(value ^ 0xFF000000u) : 0;

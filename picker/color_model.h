@@ -17,16 +17,16 @@ struct Hsv {
 };
 
 // A grey (black and white included) always gets hue 0.
-Hsv RGBToHSV(int r, int g, int b);
+Hsv rgbToHsv(int r, int g, int b);
 // Arguments must lie in 0..1. Inline: the field calls it for every pixel.
-inline Rgb HSVToRGB(double h, double s, double v);
-Color HSVToColor(double h, double s, double v);
+inline Rgb hsvToRgb(double h, double s, double v);
+Color hsvToColor(double h, double s, double v);
 
 // Every channel snapped to the nearest multiple of 51.
-Color WebSafeColor(int r, int g, int b);
+Color webSafeColor(int r, int g, int b);
 
 // Six upper-case digits, red first: (255, 128, 0) -> "FF8000".
-std::string RGBToHexText(int r, int g, int b);
+std::string rgbToHexText(int r, int g, int b);
 // 0..15 for the digits 0-9, A-F and a-f; -1 for any other character.
 inline int hexDigitValue(char32_t c)
 {
@@ -38,22 +38,22 @@ inline int hexDigitValue(char32_t c)
 
 // The first 8 characters read as hexadecimal digits (either case); any other
 // character, or an empty text, gives 0.
-std::uint32_t HexToInt(const std::string& text);
-// The number from HexToInt as channels: bits 16..23 red, 8..15 green, 0..7 blue,
+std::uint32_t hexToInt(const std::string& text);
+// The number from hexToInt as channels: bits 16..23 red, 8..15 green, 0..7 blue,
 // so a short text is right-aligned ("FF" is pure blue).
-Rgb HexNumberToRgb(std::uint32_t n);
+Rgb hexNumberToRgb(std::uint32_t n);
 
 // Looks up a system colour by its index (the value without the 0xFF top byte).
 using SystemColorLookup = Color (*)(std::uint32_t index);
 // Plain colours (0..0x00FFFFFF) pass unchanged; anything else is a system colour
 // whose index is value XOR 0xFF000000. The result is always a plain colour.
-Color ResolveColor(Color value, SystemColorLookup lookup);
+Color resolveColor(Color value, SystemColorLookup lookup);
 
-inline Color ColorOf(const Rgb& c)
+inline Color colorOf(const Rgb& c)
 {
     return makeColor(c.r, c.g, c.b);
 }
-inline Rgb RgbOf(Color c)
+inline Rgb rgbOf(Color c)
 {
     return {redOf(c), greenOf(c), blueOf(c)};
 }
@@ -102,7 +102,7 @@ inline Fractions channelFractions(double h, double s, double v)
 
 }  // namespace colormodel_detail
 
-inline Rgb HSVToRGB(double h, double s, double v)
+inline Rgb hsvToRgb(double h, double s, double v)
 {
     using namespace colormodel_detail;
     const Fractions f = channelFractions(h, s, v);

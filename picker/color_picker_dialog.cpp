@@ -28,7 +28,7 @@ bool ColorPickerDialog::exec()
         color_ = window.currentColor();
         mode_ = window.mode();
         for (int k = 0; k < ColorPickerWindow::kCustomCount; ++k)
-            writeCustomColor(customColors_, k, window.GetCustomColor(k));
+            writeCustomColor(customColors_, k, window.customColor(k));
     }
     position_ = window.pos();
     return ok;

@@ -140,13 +140,13 @@ ColorPickerWindow::ColorPickerWindow(QWidget* parent) : QDialog(parent)
     createControls();
     setColor(0);
     setMode(ColorMode::Hue);
-    if (!images_.SetUpPixelBuffer()) throw Error("Color Picker cannot initialize off-screen buffers");
+    if (!images_.setUpPixelBuffer()) throw Error("Color Picker cannot initialize off-screen buffers");
     createSwatches();
 }
 
 ColorPickerWindow::~ColorPickerWindow()
 {
-    images_.ReleasePixelBuffer();
+    images_.releasePixelBuffer();
 }
 
 void ColorPickerWindow::createControls()
@@ -251,8 +251,8 @@ void ColorPickerWindow::createSwatches()
 void ColorPickerWindow::setColor(Color color)
 {
     current_ = resolveSystemColor(color);
-    values_.rgb = RgbOf(current_);
-    values_.hsv = RGBToHSV(values_.rgb.r, values_.rgb.g, values_.rgb.b);
+    values_.rgb = rgbOf(current_);
+    values_.hsv = rgbToHsv(values_.rgb.r, values_.rgb.g, values_.rgb.b);
     updateControls();
 }
 
@@ -271,7 +271,7 @@ void ColorPickerWindow::setCustomColor(int index, Color color)
     if (index < static_cast<int>(customSwatches_.size())) customSwatches_[index]->setColor(color);
 }
 
-Color ColorPickerWindow::GetCustomColor(int index) const
+Color ColorPickerWindow::customColor(int index) const
 {
     return index >= 0 && index < kCustomCount ? customColors_[index] : 0;
 }
@@ -279,7 +279,7 @@ Color ColorPickerWindow::GetCustomColor(int index) const
 void ColorPickerWindow::updateControls()
 {
     pnlSelectedColor_->setColor(current_);
-    pnlWebColor_->setColor(WebSafeColor(values_.rgb.r, values_.rgb.g, values_.rgb.b));
+    pnlWebColor_->setColor(webSafeColor(values_.rgb.r, values_.rgb.g, values_.rgb.b));
     const double hsv[3] = {values_.hsv.h, values_.hsv.s, values_.hsv.v};
     for (int c = 0; c < 3; ++c)
         spinBoxOf(c)->showValue(static_cast<int>(std::lrint(hsv[c] * kDisplayScale[c])));
@@ -288,7 +288,7 @@ void ColorPickerWindow::updateControls()
     spinBoxOf(static_cast<int>(ColorMode::Blue))->showValue(values_.rgb.b);
     if (!hexGuard_) {
         const QSignalBlocker block(edtHex_);
-        edtHex_->setText(QString::fromStdString(RGBToHexText(values_.rgb.r, values_.rgb.g, values_.rgb.b)));
+        edtHex_->setText(QString::fromStdString(rgbToHexText(values_.rgb.r, values_.rgb.g, values_.rgb.b)));
     }
 }
 
@@ -311,16 +311,16 @@ void ColorPickerWindow::paintAll()
 
 void ColorPickerWindow::hsvChanged()
 {
-    values_.rgb = HSVToRGB(values_.hsv.h, values_.hsv.s, values_.hsv.v);
-    current_ = ColorOf(values_.rgb);
+    values_.rgb = hsvToRgb(values_.hsv.h, values_.hsv.s, values_.hsv.v);
+    current_ = colorOf(values_.rgb);
     updateControls();
     redrawChanged();
 }
 
 void ColorPickerWindow::rgbChanged()
 {
-    values_.hsv = RGBToHSV(values_.rgb.r, values_.rgb.g, values_.rgb.b);
-    current_ = ColorOf(values_.rgb);
+    values_.hsv = rgbToHsv(values_.rgb.r, values_.rgb.g, values_.rgb.b);
+    current_ = colorOf(values_.rgb);
     updateControls();
     redrawChanged();
 }
@@ -373,7 +373,7 @@ void ColorPickerWindow::componentBoxChanged(int tag)
 void ColorPickerWindow::hexTextChanged()
 {
     hexGuard_ = true;
-    values_.rgb = HexNumberToRgb(HexToInt(edtHex_->text().toStdString()));
+    values_.rgb = hexNumberToRgb(hexToInt(edtHex_->text().toStdString()));
     rgbChanged();
     hexGuard_ = false;
 }

@@ -38,7 +38,7 @@ public:
     void setColor(Color color);
     void setMode(ColorMode mode);
     void setCustomColor(int index, Color color);
-    Color GetCustomColor(int index) const;
+    Color customColor(int index) const;
 
     Color currentColor() const { return current_; }
     ColorMode mode() const { return mode_; }

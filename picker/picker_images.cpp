@@ -111,9 +111,9 @@ void PickerImages::setPixelBufferSetUpFailsForTesting(bool fails)
     setUpFailsForTesting = fails;
 }
 
-bool PickerImages::SetUpPixelBuffer()
+bool PickerImages::setUpPixelBuffer()
 {
-    ReleasePixelBuffer();
+    releasePixelBuffer();
     if (setUpFailsForTesting || field_.isNull() || field_.height() != kFieldSize) return false;
     const std::size_t size = static_cast<std::size_t>(field_.sizeInBytes());
     try {
@@ -130,7 +130,7 @@ bool PickerImages::SetUpPixelBuffer()
     return true;
 }
 
-void PickerImages::ReleasePixelBuffer()
+void PickerImages::releasePixelBuffer()
 {
     std::vector<std::uint8_t>().swap(buffer_);
     stride_ = 0;
@@ -147,7 +147,7 @@ void PickerImages::drawField(ColorMode mode, const PickerValues& values)
             c.hsv[axes.up] = kFractions.at[r];
             for (int x = 0; x < kFieldSize; ++x) {
                 c.hsv[axes.across] = kFractions.at[x];
-                putPixel(row + 3 * x, HSVToRGB(c.hsv[0], c.hsv[1], c.hsv[2]));
+                putPixel(row + 3 * x, hsvToRgb(c.hsv[0], c.hsv[1], c.hsv[2]));
             }
         }
     } else {
@@ -182,7 +182,7 @@ void PickerImages::drawStrip(ColorMode mode, const PickerValues& values)
         Rgb color;
         if (isHsvMode(mode)) {
             c.hsv[axes.strip] = kFractions.at[i];
-            color = RgbOf(HSVToColor(c.hsv[0], c.hsv[1], c.hsv[2]));
+            color = rgbOf(hsvToColor(c.hsv[0], c.hsv[1], c.hsv[2]));
         } else {
             c.rgb[axes.strip - 3] = i;
             color = {static_cast<std::uint8_t>(c.rgb[0]), static_cast<std::uint8_t>(c.rgb[1]),

@@ -57,8 +57,8 @@ public:
 
     // Sets up the field's pixel buffer from the field image's layout; false when
     // that is impossible (nothing is drawn then, and no buffer is touched).
-    bool SetUpPixelBuffer();
-    void ReleasePixelBuffer();
+    bool setUpPixelBuffer();
+    void releasePixelBuffer();
     bool hasPixelBuffer() const { return !buffer_.empty(); }
 
     // Draws both images in full and remembers the values.
@@ -88,7 +88,7 @@ public:
     int fieldDrawCount() const { return fieldDraws_; }
     int stripDrawCount() const { return stripDraws_; }
 
-    // Test hook: when set, SetUpPixelBuffer fails as if the platform refused the layout.
+    // Test hook: when set, setUpPixelBuffer fails as if the platform refused the layout.
     static void setPixelBufferSetUpFailsForTesting(bool fails);
 
 private:

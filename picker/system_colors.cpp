@@ -78,7 +78,7 @@ Color paletteSystemColor(std::uint32_t index)
 
 Color resolveSystemColor(Color value)
 {
-    return ResolveColor(value, paletteSystemColor);
+    return resolveColor(value, paletteSystemColor);
 }
 
 }  // namespace nimbrel

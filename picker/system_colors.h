@@ -11,7 +11,7 @@ namespace nimbrel {
 // black for an index no system colour has.
 Color paletteSystemColor(std::uint32_t index);
 
-// ResolveColor with the palette as the lookup.
+// resolveColor with the palette as the lookup.
 Color resolveSystemColor(Color value);
 
 }  // namespace nimbrel

@@ -357,7 +357,7 @@ TEST(AntiAliasTest, ChangesOnlyInkedPixelsInsideTheTarget)
     const RasterFont font{test::kTestFace, 14, false, false, true, false, 0};
     for (int factor : {2, 3, 4}) {
         RasterBitmap target(30, 20);
-        AntiAliasedTextOut(target, font, 0x000000FF, 0x00FF0000, -5, 2, "Wg", factor);
+        antiAliasedTextOut(target, font, 0x000000FF, 0x00FF0000, -5, 2, "Wg", factor);
         int tinted = 0, pure = 0;
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 30; ++x) {
@@ -371,7 +371,7 @@ TEST(AntiAliasTest, ChangesOnlyInkedPixelsInsideTheTarget)
         EXPECT_GT(tinted, pure) << factor;
     }
     RasterBitmap untouched(10, 10);
-    AntiAliasedTextOut(untouched, font, 0, 0, 0, 0, "", 3);
+    antiAliasedTextOut(untouched, font, 0, 0, 0, 0, "", 3);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x) EXPECT_EQ(untouched.pixel(x, y), 0x00FFFFFFu);
 }
@@ -380,7 +380,7 @@ TEST(AntiAliasTest, SameCaptionAndBlendColourGivesOneColour)
 {
     test::ensureGuiApp();
     RasterBitmap target(40, 20);
-    AntiAliasedTextOut(target, RasterFont{test::kTestFace, 12}, 0x00123456, 0x00123456, 1, 1, "Ab", 3);
+    antiAliasedTextOut(target, RasterFont{test::kTestFace, 12}, 0x00123456, 0x00123456, 1, 1, "Ab", 3);
     int caption = 0;
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 40; ++x) {

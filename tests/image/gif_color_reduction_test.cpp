@@ -18,7 +18,7 @@ using namespace gif_test;
 
 int lookup(ColorLookup& l, int r, int g, int b, Rgb* chosen = nullptr)
 {
-    const LookupResult result = l.Lookup(r, g, b);
+    const LookupResult result = l.lookup(r, g, b);
     if (chosen) *chosen = {redOf(result.color), greenOf(result.color), blueOf(result.color)};
     return result.index;
 }
@@ -86,15 +86,15 @@ TEST(Octree, KeepsEveryColourExactlyUpToTheMaximum)
     for (int i = 0; i < 256; ++i) colors.push_back(makeColor(i, (i * 37) & 0xFF, 255 - i));
     const Bgr24Image image = imageOfColors(colors, 16);
     ColorQuantizer quantizer(256);
-    quantizer.ProcessImage(image.view());
+    quantizer.processImage(image.view());
     std::set<Color> found;
-    for (const Rgb& c : quantizer.GetColorTable()) found.insert(makeColor(c.r, c.g, c.b));
+    for (const Rgb& c : quantizer.colorTable()) found.insert(makeColor(c.r, c.g, c.b));
     EXPECT_EQ(found, std::set<Color>(colors.begin(), colors.end()));
 
     const Bgr24Image one = flatImage(5, 4, makeColor(9, 99, 199));
     for (int bits = 3; bits <= 8; ++bits) {
         const IndexedImage flat =
-            ReduceColors(one.view(), ColorReduction::Optimal, DitherMethod::Nearest, bits);
+            reduceColors(one.view(), ColorReduction::Optimal, DitherMethod::Nearest, bits);
         EXPECT_EQ(flat.colorTable[0], (Rgb{9, 99, 199}));
         EXPECT_EQ(flat.colorTable[1], (Rgb{0, 0, 0}));
         EXPECT_TRUE(std::all_of(flat.pixels.begin(), flat.pixels.end(), [](int v) { return v == 0; }));
@@ -108,15 +108,15 @@ TEST(Octree, NeverHoldsMoreThanTheMaximum)
     for (int bits = 3; bits <= 8; ++bits)
         for (const Bgr24Image* image : {&noise, &gradient}) {
             ColorQuantizer quantizer(1 << bits);
-            quantizer.ProcessImage(image->view());
-            EXPECT_LE(quantizer.GetColorTable().size(), std::size_t(1) << bits);
+            quantizer.processImage(image->view());
+            EXPECT_LE(quantizer.colorTable().size(), std::size_t(1) << bits);
         }
     // Nine colours into eight slots: one fold merges all children of a node.
     std::vector<Color> nine;
     for (int i = 0; i < 9; ++i) nine.push_back(makeColor(i * 28, 255 - i * 20, i * 3));
     ColorQuantizer small(8);
-    small.ProcessImage(imageOfColors(nine, 3).view());
-    const std::size_t n = small.GetColorTable().size();
+    small.processImage(imageOfColors(nine, 3).view());
+    const std::size_t n = small.colorTable().size();
     EXPECT_GE(n, 2u);
     EXPECT_LE(n, 8u);
 }
@@ -126,8 +126,8 @@ TEST(Octree, SumsDoNotOverflowOnHugeFlatImages)
     // Nine million white pixels in one leaf; a zero stride repeats one row.
     const std::vector<std::uint8_t> row(9000 * 3, 255);
     ColorQuantizer quantizer(256);
-    quantizer.ProcessImage(Bgr24View{row.data(), 9000, 1000, 0});
-    EXPECT_EQ(quantizer.GetColorTable(), (Palette{{255, 255, 255}}));
+    quantizer.processImage(Bgr24View{row.data(), 9000, 1000, 0});
+    EXPECT_EQ(quantizer.colorTable(), (Palette{{255, 255, 255}}));
 }
 
 TEST(ColorReduction, OptimalWithSystemColorsKeepsTheStaticColoursInPlace)
@@ -135,7 +135,7 @@ TEST(ColorReduction, OptimalWithSystemColorsKeepsTheStaticColoursInPlace)
     const Bgr24Image image = imageOfColors(
         {makeColor(128, 128, 0), makeColor(193, 193, 193), makeColor(1, 2, 3), makeColor(255, 255, 255)}, 2);
     const IndexedImage out =
-        ReduceColors(image.view(), ColorReduction::OptimalWithSystemColors, DitherMethod::Nearest, 8);
+        reduceColors(image.view(), ColorReduction::OptimalWithSystemColors, DitherMethod::Nearest, 8);
     const Palette& fixed = staticColors20();
     for (int i = 0; i < 10; ++i) EXPECT_EQ(out.colorTable[i], fixed[i]);
     for (int i = 10; i < 20; ++i) EXPECT_EQ(out.colorTable[236 + i], fixed[i]);
@@ -153,7 +153,7 @@ TEST(ColorReduction, OptimalWithSystemColorsKeepsTheStaticColoursInPlace)
 class ScriptedLookup : public ColorLookup {
 public:
     ScriptedLookup() : ColorLookup(256) {}
-    LookupResult Lookup(int red, int green, int blue) override
+    LookupResult lookup(int red, int green, int blue) override
     {
         asked.push_back(red);
         return {0, makeColor(red - nextError, green - nextError, blue - nextError)};
@@ -177,10 +177,10 @@ std::vector<std::vector<int>> spread(DitherMethod method, int w, int h, int hotX
             const bool isHot = x == hotX && y == hotY;
             lookup.nextError = isHot ? error : 0;
             const int source = isHot ? hot : base;
-            engine->Dither(source, source, source);
+            engine->dither(source, source, source);
             corrections[y][x] = lookup.asked.back() - source;
         }
-        engine->NextLine();
+        engine->nextLine();
     }
     return corrections;
 }
@@ -232,7 +232,7 @@ TEST(Dithering, ClampsBeforeTakingTheError)
     class Black : public ColorLookup {
     public:
         Black() : ColorLookup(1) {}
-        LookupResult Lookup(int red, int, int) override
+        LookupResult lookup(int red, int, int) override
         {
             asked.push_back(red);
             return {0, makeColor(0, 0, 0)};
@@ -240,7 +240,7 @@ TEST(Dithering, ClampsBeforeTakingTheError)
         std::vector<int> asked;
     } black;
     auto engine = makeDitherEngine(DitherMethod::FloydSteinberg, 3, black);
-    for (int v : {30, 250, 0}) engine->Dither(v, 0, 0);
+    for (int v : {30, 250, 0}) engine->dither(v, 0, 0);
     EXPECT_EQ(black.asked, (std::vector<int>{30, 255, 112}));
 }
 
@@ -252,13 +252,13 @@ TEST(Dithering, NegativeErrorsRoundTowardsZero)
         ScriptedLookup lookup;
         auto engine = makeDitherEngine(DitherMethod::FloydSteinberg, 2, lookup);
         lookup.nextError = first;
-        engine->Dither(100, 100, 100);
+        engine->dither(100, 100, 100);
         lookup.nextError = -5;
-        engine->Dither(100, 100, 100);
-        engine->NextLine();
+        engine->dither(100, 100, 100);
+        engine->nextLine();
         lookup.nextError = 0;
         EXPECT_EQ(engine->column(), 1);
-        engine->Dither(100, 100, 100);
+        engine->dither(100, 100, 100);
         EXPECT_EQ(lookup.asked.back() - 100, expected);
     }
 }
@@ -267,17 +267,17 @@ TEST(Dithering, FlatAreasStayFlatWithExactPalettes)
 {
     const Bgr24Image grey = flatImage(17, 9, makeColor(100, 100, 100));
     const IndexedImage nearest =
-        ReduceColors(grey.view(), ColorReduction::Grayscale, DitherMethod::Nearest, 8);
+        reduceColors(grey.view(), ColorReduction::Grayscale, DitherMethod::Nearest, 8);
     for (int m = 1; m < 7; ++m)
-        EXPECT_EQ(ReduceColors(grey.view(), ColorReduction::Grayscale, DitherMethod(m), 8).pixels,
+        EXPECT_EQ(reduceColors(grey.view(), ColorReduction::Grayscale, DitherMethod(m), 8).pixels,
                   nearest.pixels);
 
     const Bgr24Image mid = flatImage(16, 16, makeColor(128, 128, 128));
     const IndexedImage plain =
-        ReduceColors(mid.view(), ColorReduction::BlackAndWhite, DitherMethod::Nearest, 8);
+        reduceColors(mid.view(), ColorReduction::BlackAndWhite, DitherMethod::Nearest, 8);
     EXPECT_TRUE(std::all_of(plain.pixels.begin(), plain.pixels.end(), [](int v) { return v == 1; }));
     const IndexedImage dithered =
-        ReduceColors(mid.view(), ColorReduction::BlackAndWhite, DitherMethod::FloydSteinberg, 8);
+        reduceColors(mid.view(), ColorReduction::BlackAndWhite, DitherMethod::FloydSteinberg, 8);
     const auto whites = std::count(dithered.pixels.begin(), dithered.pixels.end(), 1);
     EXPECT_GT(whites, 100);
     EXPECT_LT(whites, 156);

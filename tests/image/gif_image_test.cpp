@@ -68,7 +68,7 @@ TEST(GifImage, WritesTheTwoPixelFileByteForByte)
 {
     Bgr24Image image = flatImage(2, 1, makeColor(0, 0, 0));
     GifImage gif;
-    gif.Assign(image.view());
+    gif.assign(image.view());
     const auto bytes = gif.saveToBytes();
     ASSERT_EQ(bytes.size(), 800u);
     const std::vector<std::uint8_t> head = {'G', 'I',  'F', '8', '7', 'a', 2, 0, 1, 0, 0x77, 0,
@@ -85,13 +85,13 @@ TEST(GifImage, WritesTheTwoPixelFileByteForByte)
 TEST(GifImage, EmptyBitmapGivesALogicalScreenWithoutImage)
 {
     GifImage gif;
-    gif.Assign(Bgr24View{});
+    gif.assign(Bgr24View{});
     const std::vector<std::uint8_t> expected = {'G', 'I', 'F', '8', '7', 'a', 0, 0, 0, 0, 0x77, 0, 0, 0x3B};
     EXPECT_EQ(gif.saveToBytes(), expected);
-    // Assign replaces whatever was there before.
+    // assign replaces whatever was there before.
     Bgr24Image image = flatImage(3, 3, makeColor(10, 20, 30));
-    gif.Assign(image.view());
-    gif.Assign(Bgr24View{});
+    gif.assign(image.view());
+    gif.assign(Bgr24View{});
     EXPECT_EQ(gif.saveToBytes(), expected);
 }
 
@@ -101,9 +101,9 @@ TEST(GifImage, RefusesSidesAbove65535WithoutWritingAnything)
     const Bgr24View wide{pixels.data(), 70000, 1, 70000 * 3};
     const Bgr24View tall{pixels.data(), 1, 70000, 3};
     GifImage gif;
-    const std::string message = errorOf([&] { gif.Assign(wide); });
+    const std::string message = errorOf([&] { gif.assign(wide); });
     EXPECT_NE(message.find("65535"), std::string::npos) << message;
-    EXPECT_NE(errorOf([&] { gif.Assign(tall); }), "");
+    EXPECT_NE(errorOf([&] { gif.assign(tall); }), "");
 
     const auto folder =
         std::filesystem::temp_directory_path() / ("nimbrel_gif_" + std::to_string(::getpid()));
@@ -114,7 +114,7 @@ TEST(GifImage, RefusesSidesAbove65535WithoutWritingAnything)
 
     // A 65535-pixel-wide image is still written, with the exact width.
     const Bgr24View widest{pixels.data(), 65535, 1, 65535 * 3};
-    gif.Assign(widest);
+    gif.assign(widest);
     gif.saveToFile(name);
     const auto bytes = readWholeFile(name);
     EXPECT_EQ(bytes[6], 0xFF);
@@ -128,14 +128,14 @@ TEST(GifImage, OptimalWithSystemColorsIgnoresTheReductionBits)
     Bgr24Image image = gradientImage(40, 20);
     GifImage gif;
     gif.setColorReduction(ColorReduction::OptimalWithSystemColors);
-    gif.Assign(image.view());
+    gif.assign(image.view());
     const auto eightBits = gif.saveToBytes();
     gif.setReductionBits(3);
-    gif.Assign(image.view());
+    gif.assign(image.view());
     EXPECT_EQ(gif.saveToBytes(), eightBits);
 
     gif.setColorReduction(ColorReduction::Optimal);
-    gif.Assign(image.view());
+    gif.assign(image.view());
     const DecodedGif decoded = decodeWithGiflib(gif.saveToBytes());
     EXPECT_LT(*std::max_element(decoded.pixels.begin(), decoded.pixels.end()), 8);
 }
@@ -165,7 +165,7 @@ TEST(GifImage, EveryOptionRoundTripsThroughGiflib)
         for (int dither = 0; dither < 7; ++dither)
             for (const NamedImage& source : images) {
                 const IndexedImage indexed =
-                    ReduceColors(source.image.view(), ColorReduction(reduction), DitherMethod(dither), 8);
+                    reduceColors(source.image.view(), ColorReduction(reduction), DitherMethod(dither), 8);
                 std::vector<Rgb> table(indexed.colorTable.begin(), indexed.colorTable.end());
                 for (int compression = 0; compression < 2; ++compression) {
                     SCOPED_TRACE(source.name + " reduction " + std::to_string(reduction) + " dither " +
@@ -174,7 +174,7 @@ TEST(GifImage, EveryOptionRoundTripsThroughGiflib)
                     gif.setColorReduction(ColorReduction(reduction));
                     gif.setDitherMethod(DitherMethod(dither));
                     gif.setCompression(GifCompression(compression));
-                    gif.Assign(source.image.view());
+                    gif.assign(source.image.view());
                     const auto bytes = gif.saveToBytes();
                     ASSERT_EQ(bytes[10], 0x77);
                     ASSERT_EQ(bytes[22], 0x87);
@@ -196,7 +196,7 @@ TEST(GifImage, SaveToFileWritesTheStreamAndKeepsTheOldFileOnFailure)
     const std::string name = (folder / "button.gif").string();
     Bgr24Image image = textLikeImage(120, 32);
     GifImage gif;
-    gif.Assign(image.view());
+    gif.assign(image.view());
     gif.saveToFile(name);
     EXPECT_EQ(readWholeFile(name), gif.saveToBytes());
 

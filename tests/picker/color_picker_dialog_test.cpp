@@ -28,7 +28,7 @@ TEST_F(PickerDialogTest, OkTakesColourModeAndCustomColours)
     QString title;
     QPoint shownAt;
     whenPickerShows([&](ColorPickerWindow& w) {
-        for (int k = 0; k < 16; ++k) blackSwatches = blackSwatches && w.GetCustomColor(k) == 0;
+        for (int k = 0; k < 16; ++k) blackSwatches = blackSwatches && w.customColor(k) == 0;
         title = w.windowTitle();
         shownAt = w.pos();
         w.setColor(makeColor(255, 0, 0));
@@ -51,7 +51,7 @@ TEST_F(PickerDialogTest, OkTakesColourModeAndCustomColours)
     Color swatchShown = 1;
     whenPickerShows([&](ColorPickerWindow& w) {
         modeShown = w.mode();
-        swatchShown = w.GetCustomColor(0);
+        swatchShown = w.customColor(0);
         w.reject();
     });
     EXPECT_FALSE(dialog.exec());
@@ -90,8 +90,8 @@ TEST_F(PickerDialogTest, CustomColourLinesUseTheColourValuesByteOrder)
     dialog.setCustomColors({"ColorC=FF", "colora=2"});
     Color third = 0, first = 0;
     whenPickerShows([&](ColorPickerWindow& w) {
-        third = w.GetCustomColor(2);
-        first = w.GetCustomColor(0);
+        third = w.customColor(2);
+        first = w.customColor(0);
         w.accept();
     });
     ASSERT_TRUE(dialog.exec());

@@ -106,7 +106,7 @@ TEST_F(PickerWindowTest, SwatchesAndPanelsPaintTheirOwnColours)
 
 TEST_F(PickerWindowTest, FieldClicksAndDragsInHueMode)
 {
-    showWith(HSVToColor(0.5, 0.3, 0.3), ColorMode::Hue);
+    showWith(hsvToColor(0.5, 0.3, 0.3), ColorMode::Hue);
     const int hue = shown("spnHue");
     QWidget* field = child("pbXY");
 
@@ -294,7 +294,7 @@ TEST_F(PickerWindowTest, DefineCustomColourFillsInOrderAndWraps)
         EXPECT_EQ(window->selectedCustomIndex(), (k + 1) % 16);
     }
     for (int k = 0; k < 16; ++k) {
-        EXPECT_EQ(window->GetCustomColor(k), makeColor(k + 1, 0, 0));
+        EXPECT_EQ(window->customColor(k), makeColor(k + 1, 0, 0));
         EXPECT_EQ(swatch(1000 + k)->color(), makeColor(k + 1, 0, 0));
     }
 }

@@ -9,13 +9,13 @@ namespace {
 
 PickerValues fromRgb(int r, int g, int b)
 {
-    return {RGBToHSV(r, g, b),
+    return {rgbToHsv(r, g, b),
             {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)}};
 }
 
 PickerValues fromHsv(double h, double s, double v)
 {
-    return {{h, s, v}, HSVToRGB(h, s, v)};
+    return {{h, s, v}, hsvToRgb(h, s, v)};
 }
 
 Rgb pixelOf(const QImage& image, int x, int y)
@@ -27,7 +27,7 @@ Rgb pixelOf(const QImage& image, int x, int y)
 
 class PickerImagesTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(images.SetUpPixelBuffer()); }
+    void SetUp() override { ASSERT_TRUE(images.setUpPixelBuffer()); }
     PickerImages images;
 };
 
@@ -109,7 +109,7 @@ TEST_F(PickerImagesTest, RedrawTouchesOnlyWhatChanged)
     values = fromRgb(10, 20, 30);
     images.renderAll(ColorMode::Green, values);
     values.rgb.r = 11;
-    values.hsv = RGBToHSV(11, 20, 30);
+    values.hsv = rgbToHsv(11, 20, 30);
     redrawn = images.redrawChanged(ColorMode::Green, values);
     EXPECT_FALSE(redrawn.field);
     EXPECT_TRUE(redrawn.strip);
@@ -165,7 +165,7 @@ TEST(PickerImagesBuffer, FailedSetUpDrawsNothing)
 {
     PickerImages images;
     PickerImages::setPixelBufferSetUpFailsForTesting(true);
-    const bool ok = images.SetUpPixelBuffer();
+    const bool ok = images.setUpPixelBuffer();
     PickerImages::setPixelBufferSetUpFailsForTesting(false);
     ASSERT_FALSE(ok);
     EXPECT_FALSE(images.hasPixelBuffer());
@@ -176,8 +176,8 @@ TEST(PickerImagesBuffer, FailedSetUpDrawsNothing)
     EXPECT_EQ(images.field().pixel(0, 0), qRgb(0, 0, 0));
 
     // Released buffers stay released; set-up works again afterwards.
-    ASSERT_TRUE(images.SetUpPixelBuffer());
-    images.ReleasePixelBuffer();
+    ASSERT_TRUE(images.setUpPixelBuffer());
+    images.releasePixelBuffer();
     EXPECT_FALSE(images.hasPixelBuffer());
 }
 
