@@ -1,4 +1,5 @@
 // The command line of nimbrel-batch: every option, its good values, its bad ones.
+#include "base/version.h"
 #include "cli_fixture.h"
 
 namespace nimbrel::test {
@@ -8,7 +9,7 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
 {
     ProcessResult r = program.run({"--version"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "nimbrel-batch v1.82\n");
+    EXPECT_EQ(r.out, std::string("nimbrel-batch ") + kVersionName + "\n");
     for (const char* help : {"-h", "--help"}) {
         r = program.run({help});
         EXPECT_EQ(r.status, 0);
