@@ -151,27 +151,27 @@ ColorPickerWindow::~ColorPickerWindow()
 
 void ColorPickerWindow::createControls()
 {
-    pbXY_ = makeSunkenPaintBox(this, "pnlXY", "pbXY", QRect(5, 5, 256, 256));
-    pbXY_->setAccessibleName(QStringLiteral("Color field"));
-    pbXY_->onPaint = [this](QPainter& p) { images_.paintField(p, mode_, values_); };
-    followDrags(pbXY_, &fieldDrag_, [this](QPoint at) { applyFieldPosition(at); });
+    field_ = makeSunkenPaintBox(this, "pnlXY", "pbXY", QRect(5, 5, 256, 256));
+    field_->setAccessibleName(QStringLiteral("Color field"));
+    field_->onPaint = [this](QPainter& p) { images_.paintField(p, mode_, values_); };
+    followDrags(field_, &fieldDrag_, [this](QPoint at) { applyFieldPosition(at); });
 
-    pbZ_ = makeSunkenPaintBox(this, "pnlZ", "pbZ", QRect(269, 5, 32, 256));
-    pbZ_->setAccessibleName(QStringLiteral("Color strip"));
-    pbZ_->onPaint = [this](QPainter& p) { images_.paintStrip(p, mode_, values_); };
-    followDrags(pbZ_, &stripDrag_, [this](QPoint at) { applyStripPosition(at); });
+    strip_ = makeSunkenPaintBox(this, "pnlZ", "pbZ", QRect(269, 5, 32, 256));
+    strip_->setAccessibleName(QStringLiteral("Color strip"));
+    strip_->onPaint = [this](QPainter& p) { images_.paintStrip(p, mode_, values_); };
+    followDrags(strip_, &stripDrag_, [this](QPoint at) { applyStripPosition(at); });
 
     makeLabel(this, "Label4", QStringLiteral("Color"), 312, 4);
-    pnlSelectedColor_ = new ColorPanel(this);
-    pnlSelectedColor_->setObjectName(QStringLiteral("pnlSelectedColor"));
-    pnlSelectedColor_->setAccessibleName(QStringLiteral("Color"));
-    pnlSelectedColor_->setGeometry(308, 20, 64, 32);
+    selectedColorPanel_ = new ColorPanel(this);
+    selectedColorPanel_->setObjectName(QStringLiteral("pnlSelectedColor"));
+    selectedColorPanel_->setAccessibleName(QStringLiteral("Color"));
+    selectedColorPanel_->setGeometry(308, 20, 64, 32);
     makeLabel(this, "Label5", QStringLiteral("Web Color"), 376, 4);
-    pnlWebColor_ = new ColorPanel(this);
-    pnlWebColor_->setObjectName(QStringLiteral("pnlWebColor"));
-    pnlWebColor_->setAccessibleName(QStringLiteral("Web Color"));
-    pnlWebColor_->setGeometry(372, 20, 64, 32);
-    connect(pnlWebColor_, &ColorPanel::doubleClicked, this, [this] { pickWebColor(); });
+    webColorPanel_ = new ColorPanel(this);
+    webColorPanel_->setObjectName(QStringLiteral("pnlWebColor"));
+    webColorPanel_->setAccessibleName(QStringLiteral("Web Color"));
+    webColorPanel_->setGeometry(372, 20, 64, 32);
+    connect(webColorPanel_, &ColorPanel::doubleClicked, this, [this] { pickWebColor(); });
 
     modeButtons_ = new QButtonGroup(this);
     for (int tag = 0; tag < kColorModeCount; ++tag) {
@@ -194,12 +194,12 @@ void ColorPickerWindow::createControls()
     connect(modeButtons_, &QButtonGroup::idClicked, this, [this](int tag) { selectColorMode(tag); });
 
     QLabel* hexLabel = makeLabel(this, "Label6", QStringLiteral("Hex #"), 312, 213);
-    edtHex_ = new QLineEdit(QStringLiteral("000000"), this);
-    edtHex_->setObjectName(QStringLiteral("edtHex"));
-    edtHex_->setMaxLength(6);
-    edtHex_->setGeometry(344, 210, 57, 21);
-    hexLabel->setBuddy(edtHex_);
-    connect(edtHex_, &QLineEdit::textChanged, this, [this] { hexTextChanged(); });
+    hexEdit_ = new QLineEdit(QStringLiteral("000000"), this);
+    hexEdit_->setObjectName(QStringLiteral("edtHex"));
+    hexEdit_->setMaxLength(6);
+    hexEdit_->setGeometry(344, 210, 57, 21);
+    hexLabel->setBuddy(hexEdit_);
+    connect(hexEdit_, &QLineEdit::textChanged, this, [this] { hexTextChanged(); });
 
     makeLabel(this, "Label7", QStringLiteral("Basic Colors"), 448, 4);
     makeLabel(this, "Label8", QStringLiteral("Custom Colors"), 448, 144);
@@ -278,8 +278,8 @@ Color ColorPickerWindow::customColor(int index) const
 
 void ColorPickerWindow::updateControls()
 {
-    pnlSelectedColor_->setColor(current_);
-    pnlWebColor_->setColor(webSafeColor(values_.rgb.r, values_.rgb.g, values_.rgb.b));
+    selectedColorPanel_->setColor(current_);
+    webColorPanel_->setColor(webSafeColor(values_.rgb.r, values_.rgb.g, values_.rgb.b));
     const double hsv[3] = {values_.hsv.h, values_.hsv.s, values_.hsv.v};
     for (int c = 0; c < 3; ++c)
         spinBoxOf(c)->showValue(static_cast<int>(std::lrint(hsv[c] * kDisplayScale[c])));
@@ -287,8 +287,8 @@ void ColorPickerWindow::updateControls()
     spinBoxOf(static_cast<int>(ColorMode::Green))->showValue(values_.rgb.g);
     spinBoxOf(static_cast<int>(ColorMode::Blue))->showValue(values_.rgb.b);
     if (!hexGuard_) {
-        const QSignalBlocker block(edtHex_);
-        edtHex_->setText(QString::fromStdString(rgbToHexText(values_.rgb.r, values_.rgb.g, values_.rgb.b)));
+        const QSignalBlocker block(hexEdit_);
+        hexEdit_->setText(QString::fromStdString(rgbToHexText(values_.rgb.r, values_.rgb.g, values_.rgb.b)));
     }
 }
 
@@ -305,8 +305,8 @@ void ColorPickerWindow::redrawChanged()
 
 void ColorPickerWindow::paintAll()
 {
-    pbXY_->update();
-    pbZ_->update();
+    field_->update();
+    strip_->update();
 }
 
 void ColorPickerWindow::hsvChanged()
@@ -373,14 +373,14 @@ void ColorPickerWindow::componentBoxChanged(int tag)
 void ColorPickerWindow::hexTextChanged()
 {
     hexGuard_ = true;
-    values_.rgb = hexNumberToRgb(hexToInt(edtHex_->text().toStdString()));
+    values_.rgb = hexNumberToRgb(hexToInt(hexEdit_->text().toStdString()));
     rgbChanged();
     hexGuard_ = false;
 }
 
 void ColorPickerWindow::pickWebColor()
 {
-    setColor(pnlWebColor_->color());
+    setColor(webColorPanel_->color());
     redrawChanged();
 }
 

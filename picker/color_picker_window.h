@@ -92,13 +92,13 @@ private:
     bool stripDrag_ = false;
     PickerImages images_;
 
-    PaintBox* pbXY_ = nullptr;
-    PaintBox* pbZ_ = nullptr;
-    ColorPanel* pnlSelectedColor_ = nullptr;
-    ColorPanel* pnlWebColor_ = nullptr;
+    PaintBox* field_ = nullptr;
+    PaintBox* strip_ = nullptr;
+    ColorPanel* selectedColorPanel_ = nullptr;
+    ColorPanel* webColorPanel_ = nullptr;
     QButtonGroup* modeButtons_ = nullptr;
     std::array<PickerSpinBox*, kColorModeCount> spinBoxes_{};
-    QLineEdit* edtHex_ = nullptr;
+    QLineEdit* hexEdit_ = nullptr;
 
     std::vector<ColorPanel*> basicSwatches_;
     std::vector<ColorPanel*> customSwatches_;
