@@ -50,7 +50,6 @@ public:
 
     // --- commands (throw nimbrel::Error; events enter them through the guard) ---
     void drawButton();
-    void applyFontAndDraw();  // font sample first, then draw
     void openStyle();
     void saveStyle();
     void saveButtonImage();
@@ -73,7 +72,8 @@ private:
     QWidget* buildBottomRow();
     void buildMenus();  // main_window_menus.cpp
     void connectPages();
-    void captionChanged();  // derives the file name when asked to, then draws
+    void applyFontAndDraw();  // font sample first, then draw
+    void captionChanged();    // derives the file name when asked to, then draws
     void applyZoom();
     void applyBackground();
     // Settings, caption list and placement (main_window_settings.cpp).

@@ -62,10 +62,11 @@ TEST_F(MainWindowTriggers, FontChangesUpdateTheSampleFirst)
     selectFontFace(*control<QComboBox>(w, "cbFont"), "Liberation Sans");
     control<QSpinBox>(w, "edtFontSize")->setValue(14);
     control<QComboBox>(w, "cbFontStyle")->setCurrentIndex(3);
-    EXPECT_EQ(control<QLabel>(w, "lblFont")->text(), "Liberation Sans, 14 pt");
-    EXPECT_TRUE(control<QLabel>(w, "lblFont")->font().bold());
-    EXPECT_TRUE(control<QLabel>(w, "lblFont")->font().italic());
-    EXPECT_EQ(control<QLabel>(w, "lblFont")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    const QLabel* sample = control<QLabel>(w, "lblFont");
+    EXPECT_EQ(sample->text(), "Liberation Sans, 14 pt");
+    EXPECT_TRUE(sample->font().bold());
+    EXPECT_TRUE(sample->font().italic());
+    EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 TEST_F(MainWindowTriggers, LoadingFlagKeepsSettingsFromDrawing)
