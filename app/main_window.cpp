@@ -1,12 +1,25 @@
-// Creation, first showing and the orderly shut-down of the main window.
+// Creation, the frame around the pages, first showing, drawing, style files,
+// saving and the orderly shut-down of the main window.
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/about_dialog.h"
+#include "app/pages/button_page.h"
+#include "app/pages/captions_page.h"
+#include "app/pages/font_page.h"
+#include "app/pages/output_page.h"
+#include "app/pages/view_page.h"
+#include "app/widgets/control_makers.h"
 #include "app/widgets/preview_box.h"
+#include "base/app_folder.h"
+#include "core/renderer.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 
@@ -15,29 +28,36 @@ namespace nimbrel {
 namespace {
 
 constexpr QSize kStartSize{590, 448};
+constexpr QSize kBigButton{160, 32};
+const char* const kStyleDir = "StyleDir";
+
+FileDialogOptions styleFileDialog(const char* title, const std::string& folder)
+{
+    return {title, "Button Styles (*.ini)|*.ini|All Files (*.*)|*.*", "ini", folder};
+}
 
 }  // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), ini_(std::make_unique<SettingsStore>())
+    : QMainWindow(parent), guard_(dialogs), ini_(std::make_unique<SettingsStore>())
 {
     setObjectName("frmMain");
     setWindowTitle(QString(kProgramNameAndVersion) + " " + "- web button images made easy");
     loading_ = true;
-    buildLayout();  // builds the three bitmap-row arrays with the rows
+    buildLayout();
     buildMenus();
-    connectTriggers();
+    connectPages();
     resize(kStartSize);
 
     configureMainWindowSettings(*ini_);
-    ini_->onMessage = [this](const std::string& text) { dialogs_.message(text); };
+    ini_->onMessage = [&dialogs](const std::string& text) { dialogs.message(text); };
     // Each step runs on its own: an error is shown, and the window still finishes
     // creating itself instead of staying silent for the whole session.
-    guard([this] { ini_->loadAll(); });
-    guard([this] { applyWindowPlacement(); });
-    guard([this] { loadSettings(); });
+    guard_.run([this] { ini_->loadAll(); });
+    guard_.run([this] { applyWindowPlacement(); });
+    guard_.run([this] { loadSettings(); });
     loading_ = false;
-    pc->setCurrentIndex(0);
+    pc_->setCurrentIndex(0);
 }
 
 MainWindow::~MainWindow()
@@ -45,12 +65,80 @@ MainWindow::~MainWindow()
     shutDown();
 }
 
+void MainWindow::buildLayout()
+{
+    auto* central = new QWidget;
+    central->setObjectName("centralWidget");
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(4);
+
+    pb_ = new PreviewBox(button_);
+    column->addWidget(pb_, 1);
+
+    pc_ = new QTabWidget;
+    pc_->setObjectName("pc");
+    // The tab area keeps the height its tallest tab needs; the preview takes the rest.
+    pc_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    buttonPage_ = new ButtonPage(guard_);
+    fontPage_ = new FontPage(guard_);
+    captionsPage_ = new CaptionsPage(guard_);
+    outputPage_ = new OutputPage(guard_);
+    viewPage_ = new ViewPage(guard_);
+    pc_->addTab(buttonPage_, "Button Settings");
+    pc_->addTab(fontPage_, "Text Font");
+    pc_->addTab(captionsPage_, "Captions && Filenames");
+    pc_->addTab(outputPage_, "Output Options");
+    pc_->addTab(viewPage_, "View Settings");
+    column->addWidget(pc_);
+    column->addWidget(buildBottomRow());
+    setCentralWidget(central);
+}
+
+QWidget* MainWindow::buildBottomRow()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName("Panel1");
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    QPushButton* btnDraw = makeButton("btnDraw", "Draw Button");
+    QPushButton* btnSave = makeButton("btnSave", "Save Button Image");
+    for (QPushButton* button : {btnDraw, btnSave}) {
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setFont(bold);
+        button->setFixedSize(kBigButton);
+    }
+    row->addStretch(1);
+    row->addWidget(btnDraw);
+    row->addSpacing(16);
+    row->addWidget(btnSave);
+    row->addStretch(1);
+    guard_.connect(btnDraw, &QPushButton::clicked, this, [this] { drawButton(); });
+    guard_.connect(btnSave, &QPushButton::clicked, this, [this] { saveButtonImage(); });
+    return panel;
+}
+
+void MainWindow::connectPages()
+{
+    auto draw = [this] { drawButton(); };
+    guard_.connect(buttonPage_, &ButtonPage::styleChanged, this, draw);
+    guard_.connect(fontPage_, &FontPage::styleChanged, this, draw);
+    guard_.connect(fontPage_, &FontPage::fontChanged, this, [this] { applyFontAndDraw(); });
+    guard_.connect(captionsPage_, &CaptionsPage::captionChanged, this, [this] { captionChanged(); });
+    guard_.connect(captionsPage_, &CaptionsPage::redrawRequested, this, draw);
+    guard_.connect(captionsPage_, &CaptionsPage::createNextRequested, this, [this] { createNextButton(); });
+    guard_.connect(captionsPage_, &CaptionsPage::createAllRequested, this, [this] { createAllButtons(); });
+    guard_.connect(viewPage_, &ViewPage::zoomChanged, this, [this] { applyZoom(); });
+    guard_.connect(viewPage_, &ViewPage::backgroundChanged, this, [this] { applyBackground(); });
+}
+
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    guard([this] {
+    guard_.run([this] {
         applyFontAndDraw();
         drawButton();
     });
@@ -68,12 +156,122 @@ void MainWindow::shutDown()
     shutDownDone_ = true;
     // Separate steps, so a caption list that cannot be written does not cost the
     // settings, nor the other way round.
-    guard([this] { saveSettings(); });
-    guard([this] { writeAutosavedCaptionList(); });
-    guard([this] {
+    guard_.run([this] { saveSettings(); });
+    guard_.run([this] { writeAutosavedCaptionList(); });
+    guard_.run([this] {
         ini_->saveAll();
         storeWindowPlacement();
     });
+}
+
+ButtonStyle MainWindow::currentStyle() const
+{
+    ButtonStyle style;
+    buttonPage_->readInto(style);
+    fontPage_->readInto(style);
+    captionsPage_->readInto(style);
+    return style;
+}
+
+void MainWindow::applyStyle(const ButtonStyle& style)
+{
+    buttonPage_->apply(style);
+    fontPage_->apply(style);
+    captionsPage_->apply(style);
+}
+
+SaveRequest MainWindow::saveRequestFromControls() const
+{
+    SaveRequest request;
+    outputPage_->readInto(request);
+    captionsPage_->readInto(request);
+    return request;
+}
+
+void MainWindow::drawButton()
+{
+    if (loading_ || quiet_) return;
+    const ButtonStyle style = currentStyle();
+    ++drawingCount_;
+    // A bitmap that does not load throws here: the partial image stays, and the
+    // preview is not refreshed by this drawing.
+    renderButton(style, captionsPage_->caption(), previewFont_, button_);
+    pb_->update();
+}
+
+void MainWindow::applyFontAndDraw()
+{
+    if (loading_ || quiet_) return;
+    applyCaptionFont(currentStyle(), previewFont_);
+    fontPage_->showSample(previewFont_);
+    drawButton();
+}
+
+void MainWindow::captionChanged()
+{
+    if (loading_) return;
+    captionsPage_->deriveFileName();
+    drawButton();
+}
+
+void MainWindow::applyZoom()
+{
+    pb_->setZoom(viewPage_->zoom());
+    if (!loading_) pb_->update();
+}
+
+void MainWindow::applyBackground()
+{
+    pb_->setBackground(viewPage_->background());
+    drawButton();
+}
+
+void MainWindow::openStyle()
+{
+    const auto name =
+        guard_.dialogs().openFileName(styleFileDialog("Open Button Style", ini_->text(kStyleDir)));
+    if (!name) return;
+    ini_->setText(kStyleDir, folderPartOf(*name));
+    ButtonStyle style;
+    // A file that does not read leaves every control as it was: they are set only after a complete read.
+    if (!style.loadFromFile(*name)) return;
+    // The controls would each redraw on their own; one drawing at the end shows the same.
+    quiet_ = true;
+    try {
+        applyStyle(style);
+    } catch (...) {
+        quiet_ = false;
+        throw;
+    }
+    quiet_ = false;
+    applyFontAndDraw();
+}
+
+void MainWindow::saveStyle()
+{
+    const auto name =
+        guard_.dialogs().saveFileName(styleFileDialog("Save Button Style", ini_->text(kStyleDir)));
+    if (!name) return;
+    const ButtonStyle style = currentStyle();
+    if (!style.saveToFile(*name)) guard_.dialogs().message("Error trying to write style to file " + *name);
+    ini_->setText(kStyleDir, folderPartOf(*name));
+}
+
+void MainWindow::saveButtonImage()
+{
+    DialogsSaveInteraction ui(guard_.dialogs());
+    saveButton(saveRequestFromControls(), button_.view(), ui);
+}
+
+void MainWindow::exitProgram()
+{
+    close();
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
 }
 
 }  // namespace nimbrel

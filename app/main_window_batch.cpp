@@ -1,12 +1,11 @@
 // "Create Button && Advance" and "Create All Buttons": the window's edits,
 // lists, drawing and saving as the steps of a batch.
 #include <QCoreApplication>
-#include <QListWidget>
 #include <QProgressDialog>
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/widgets/list_items.h"
+#include "app/pages/captions_page.h"
 #include "batch/batch_steps.h"
 
 namespace nimbrel {
@@ -15,7 +14,7 @@ namespace {
 
 class WindowBatch : public BatchHost {
 public:
-    explicit WindowBatch(MainWindow& window) : window_(window) {}
+    WindowBatch(MainWindow& window, CaptionsPage& captions) : window_(window), captions_(captions) {}
 
     // A long batch shows its count and can be cancelled. The dialog is window
     // modal, so the window takes no clicks while the batch lets events through.
@@ -35,9 +34,9 @@ public:
 
     void loadEntry(const std::string& caption, const std::string& fileName) override
     {
-        window_.loadEntry(caption, fileName);
+        captions_.loadEntry(caption, fileName);
     }
-    void selectEntry(int index) override { window_.selectEntry(index); }
+    void selectEntry(int index) override { captions_.selectEntry(index); }
     void draw() override { window_.drawButton(); }
     void save() override { window_.saveButtonImage(); }
     bool keepGoing(int done, int total) override
@@ -58,6 +57,7 @@ private:
     }
 
     MainWindow& window_;
+    CaptionsPage& captions_;
     std::unique_ptr<QProgressDialog> progress_;
 };
 
@@ -65,17 +65,19 @@ private:
 
 void MainWindow::createNextButton()
 {
-    const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
-    WindowBatch batch(*this);
-    createButtonAndAdvance({captions, fileNames}, selectedIndex(lbCaption), batch);
+    const std::vector<std::string> captions = captionsPage_->captions(),
+                                   fileNames = captionsPage_->fileNames();
+    WindowBatch batch(*this, *captionsPage_);
+    createButtonAndAdvance({captions, fileNames}, captionsPage_->selectedEntry(), batch);
 }
 
 void MainWindow::createAllButtons()
 {
     // The lists as they stand now: the batch ends where it was meant to whatever happens meanwhile.
-    const std::vector<std::string> captions = itemsOf(lbCaption), fileNames = itemsOf(lbFilename);
+    const std::vector<std::string> captions = captionsPage_->captions(),
+                                   fileNames = captionsPage_->fileNames();
     if (captions.empty()) return;
-    WindowBatch batch(*this);
+    WindowBatch batch(*this, *captionsPage_);
     if (static_cast<int>(captions.size()) > kBatchProgressThreshold)
         batch.showProgress(static_cast<int>(captions.size()));
     nimbrel::createAllButtons({captions, fileNames}, batch);

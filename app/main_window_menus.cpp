@@ -1,4 +1,5 @@
-// The menu bar: File (style files, caption lists, Exit) and Help.
+// The menu bar: File (style files, caption lists, Exit) and Help; and the caption
+// list commands of the File menu.
 #include <QAction>
 #include <QDesktopServices>
 #include <QKeySequence>
@@ -8,8 +9,23 @@
 
 #include "app/about_dialog.h"
 #include "app/main_window.h"
+#include "app/pages/captions_page.h"
+#include "base/app_folder.h"
+#include "batch/caption_list_file.h"
+#include "settings/settings_store.h"
 
 namespace nimbrel {
+
+namespace {
+
+const char* const kCaptionDir = "CaptionDir";
+
+FileDialogOptions captionListDialog(const char* title, const std::string& folder)
+{
+    return {title, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", "txt", folder};
+}
+
+}  // namespace
 
 void MainWindow::buildMenus()
 {
@@ -21,47 +37,52 @@ void MainWindow::buildMenus()
         action->setObjectName(name);
         if (!keys.isEmpty()) action->setShortcut(keys);
         if (handler)
-            connect(action, &QAction::triggered, this,
-                    [this, handler] { guard([&] { (this->*handler)(); }); });
+            guard_.connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
 
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("File1");
-    cmOpenbuttonstyle = add(file, "cmOpenbuttonstyle", "&Open button style...", QKeySequence::Open,
-                            &MainWindow::openStyle);
-    cmSavebuttonstyle = add(file, "cmSavebuttonstyle", "&Save button style...", QKeySequence::Save,
-                            &MainWindow::saveStyle);
+    add(file, "cmOpenbuttonstyle", "&Open button style...", QKeySequence::Open, &MainWindow::openStyle);
+    add(file, "cmSavebuttonstyle", "&Save button style...", QKeySequence::Save, &MainWindow::saveStyle);
     file->addSeparator();
-    cmReadButtonCaptions = add(file, "cmReadButtonCaptions", "&Read button captions...", {},
-                               &MainWindow::readCaptionsFromFile);
-    cmWriteButtonCaptions = add(file, "cmWriteButtonCaptions", "&Write button captions...", {},
-                                &MainWindow::writeCaptionsToFile);
+    add(file, "cmReadButtonCaptions", "&Read button captions...", {}, &MainWindow::readCaptionsFromFile);
+    add(file, "cmWriteButtonCaptions", "&Write button captions...", {}, &MainWindow::writeCaptionsToFile);
     file->addSeparator();
-    cmExit = add(file, "cmExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram);
+    add(file, "cmExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram);
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("Help1");
     // Quick Help has no page yet: it stays hidden and F1 does nothing.
-    cmQuickHelp = add(help, "cmQuickHelp", "Quick Help", QKeySequence(Qt::Key_F1), nullptr);
-    cmQuickHelp->setVisible(false);
-    cmZentrikSoftwareHomepage =
-        add(help, "cmZentrikSoftwareHomepage", "&Zentrik Software Homepage...", {}, nullptr);
-    connect(cmZentrikSoftwareHomepage, &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePageAddress))); });
+    add(help, "cmQuickHelp", "Quick Help", QKeySequence(Qt::Key_F1), nullptr)->setVisible(false);
+    QAction* homePage = add(help, "cmZentrikSoftwareHomepage", "&Zentrik Software Homepage...", {}, nullptr);
+    guard_.connect(homePage, &QAction::triggered, this,
+                   [] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePageAddress))); });
     help->addSeparator();
-    About1 = add(help, "About1", "&About", {}, &MainWindow::showAbout);
+    add(help, "About1", "&About", {}, &MainWindow::showAbout);
 }
 
-void MainWindow::exitProgram()
+void MainWindow::readCaptionsFromFile()
 {
-    close();
+    const auto name = guard_.dialogs().openFileName(captionListDialog("Open", ini_->text(kCaptionDir)));
+    if (!name) return;
+    // A file that does not read throws here, before the lists, edits or folder change.
+    std::vector<std::string> captions, fileNames;
+    readCaptionList(*name, captions, fileNames);
+
+    captionsPage_->replaceEntries(captions, fileNames);
+    if (!captions.empty() && !fileNames.empty())
+        captionsPage_->loadEntry(captions.front(), fileNames.front());
+    ini_->setText(kCaptionDir, folderPartOf(*name));
+    drawButton();
 }
 
-void MainWindow::showAbout()
+void MainWindow::writeCaptionsToFile()
 {
-    AboutDialog about(this);
-    about.exec();
+    const auto name = guard_.dialogs().saveFileName(captionListDialog("Save As", ini_->text(kCaptionDir)));
+    if (!name) return;
+    writeCaptionList(*name, captionsPage_->captions(), captionsPage_->fileNames());
+    ini_->setText(kCaptionDir, folderPartOf(*name));
 }
 
 }  // namespace nimbrel

@@ -20,17 +20,18 @@ int main(int argc, char* argv[])
     dialogs.setParent(&window);
     window.show();
 
+    auto* tabs = window.findChild<QTabWidget*>("pc");
     int tab = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         if (tab > 0) window.grab().save(QStringLiteral("%1/window-tab%2.png").arg(folder).arg(tab), "PNG");
-        if (tab == window.pc->count()) {
+        if (tab == tabs->count()) {
             timer.stop();
             window.shutDown();
             QApplication::quit();
             return;
         }
-        window.pc->setCurrentIndex(tab++);
+        tabs->setCurrentIndex(tab++);
     });
     timer.start(400);
     return QApplication::exec();

@@ -20,13 +20,13 @@ namespace fs = std::filesystem;
 class MainWindowBatch : public WindowTest {
 protected:
     MainWindow& startWithList(const std::vector<std::string>& captions,
-                            const std::vector<std::string>& fileNames)
+                              const std::vector<std::string>& fileNames)
     {
         MainWindow& w = startShown();
-        w.edtOutputDir->setText(QString::fromStdString(out()));
-        w.chkSaveGIF->setChecked(false);  // the GIF path has tests of its own
-        appendItems(w.lbCaption, captions);
-        appendItems(w.lbFilename, fileNames);
+        control<QLineEdit>(w, "edtOutputDir")->setText(QString::fromStdString(out()));
+        control<QCheckBox>(w, "chkSaveGIF")->setChecked(false);  // the GIF path has tests of its own
+        appendItems(control<QListWidget>(w, "lbCaption"), captions);
+        appendItems(control<QListWidget>(w, "lbFilename"), fileNames);
         return w;
     }
     std::string out() const { return homeFolder() + "Output/"; }
@@ -47,25 +47,25 @@ std::string text(const QLineEdit* edit)
 TEST_F(MainWindowBatch, CreateAndAdvanceSavesWhatTheEditsHoldThenLoadsTheNextEntry)
 {
     MainWindow& w = startWithList({"One", "Two"}, {"first", "second"});
-    w.edtCaption->setText("Current");
-    w.btnStep->click();  // no selection: saves the edits, then loads entry 0
+    control<QLineEdit>(w, "edtCaption")->setText("Current");
+    control<QPushButton>(w, "btnStep")->click();  // no selection: saves the edits, then loads entry 0
     EXPECT_TRUE(made("current"));
-    EXPECT_EQ(selectedIndex(w.lbCaption), 0);
-    EXPECT_EQ(selectedIndex(w.lbFilename), 0);
-    EXPECT_EQ(text(w.edtCaption), "One");
-    EXPECT_EQ(text(w.edtFilename), "first") << "the list's name, not the derived one";
+    EXPECT_EQ(selectedIndex(control<QListWidget>(w, "lbCaption")), 0);
+    EXPECT_EQ(selectedIndex(control<QListWidget>(w, "lbFilename")), 0);
+    EXPECT_EQ(text(control<QLineEdit>(w, "edtCaption")), "One");
+    EXPECT_EQ(text(control<QLineEdit>(w, "edtFilename")), "first") << "the list's name, not the derived one";
     EXPECT_FALSE(made("first")) << "shown, not yet saved";
 
-    w.btnStep->click();
+    control<QPushButton>(w, "btnStep")->click();
     EXPECT_TRUE(made("first"));
-    EXPECT_EQ(selectedIndex(w.lbCaption), 1);
+    EXPECT_EQ(selectedIndex(control<QListWidget>(w, "lbCaption")), 1);
     const RasterBitmap before = w.buttonBitmap();
     for (int press = 0; press < 2; ++press) {
         fs::remove(out() + "second.bmp");
-        w.btnStep->click();  // the last entry is saved again and stays selected
+        control<QPushButton>(w, "btnStep")->click();  // the last entry is saved again and stays selected
         EXPECT_TRUE(made("second"));
-        EXPECT_EQ(selectedIndex(w.lbCaption), 1);
-        EXPECT_EQ(text(w.edtCaption), "Two");
+        EXPECT_EQ(selectedIndex(control<QListWidget>(w, "lbCaption")), 1);
+        EXPECT_EQ(text(control<QLineEdit>(w, "edtCaption")), "Two");
     }
     const Bgr24Image saved = loadBmpFile(out() + "second.bmp");
     EXPECT_EQ(saved.width(), before.width());
@@ -76,12 +76,12 @@ TEST_F(MainWindowBatch, CreateAndAdvanceSavesWhatTheEditsHoldThenLoadsTheNextEnt
 TEST_F(MainWindowBatch, CreateAndAdvanceOnAnEmptyListSavesOnce)
 {
     MainWindow& w = startWithList({}, {});
-    w.edtCaption->setText("Alone");
-    w.btnStep->click();
+    control<QLineEdit>(w, "edtCaption")->setText("Alone");
+    control<QPushButton>(w, "btnStep")->click();
     EXPECT_TRUE(made("alone"));
-    EXPECT_EQ(text(w.edtCaption), "Alone");
+    EXPECT_EQ(text(control<QLineEdit>(w, "edtCaption")), "Alone");
     EXPECT_EQ(filesMade(), 1);
-    w.btnAll->click();
+    control<QPushButton>(w, "btnAll")->click();
     EXPECT_EQ(filesMade(), 1) << "Create All on an empty list does nothing";
 }
 
@@ -89,17 +89,17 @@ TEST_F(MainWindowBatch, CreateAllSavesEveryEntryUnderTheListsNames)
 {
     MainWindow& w =
         startWithList({"Home", "About us", "A much longer caption", "Home"}, {"index", "", "long", "index"});
-    w.edtPrefix->setText("b_");
-    w.lbCaption->setCurrentRow(1);
-    w.btnAll->click();
+    control<QLineEdit>(w, "edtPrefix")->setText("b_");
+    control<QListWidget>(w, "lbCaption")->setCurrentRow(1);
+    control<QPushButton>(w, "btnAll")->click();
     EXPECT_TRUE(made("b_index"));
     EXPECT_TRUE(made("b_")) << "an empty name gives the prefix alone";
     EXPECT_TRUE(made("b_long"));
     EXPECT_FALSE(made("b_about_us")) << "the derived name is not used";
     EXPECT_EQ(filesMade(), 3);
-    EXPECT_EQ(selectedIndex(w.lbCaption), 1) << "the selection is not touched";
-    EXPECT_EQ(text(w.edtCaption), "Home");
-    EXPECT_EQ(text(w.edtFilename), "index");
+    EXPECT_EQ(selectedIndex(control<QListWidget>(w, "lbCaption")), 1) << "the selection is not touched";
+    EXPECT_EQ(text(control<QLineEdit>(w, "edtCaption")), "Home");
+    EXPECT_EQ(text(control<QLineEdit>(w, "edtFilename")), "index");
     // Widths follow the captions.
     EXPECT_GT(loadBmpFile(out() + "b_long.bmp").width(), loadBmpFile(out() + "b_index.bmp").width());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -108,28 +108,28 @@ TEST_F(MainWindowBatch, CreateAllSavesEveryEntryUnderTheListsNames)
 TEST_F(MainWindowBatch, FailingEntryEndsTheBatchThereWithOneMessage)
 {
     MainWindow& w = startWithList({"One", "Two", "Three"}, {"one", "no/such/two", "three"});
-    w.btnAll->click();
+    control<QPushButton>(w, "btnAll")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot create file \"" + out() + "no/such/two.bmp\"", 0), 0u)
         << dialogs.messages[0];
     EXPECT_TRUE(made("one"));
     EXPECT_FALSE(made("three"));
-    EXPECT_EQ(text(w.edtCaption), "Two");
+    EXPECT_EQ(text(control<QLineEdit>(w, "edtCaption")), "Two");
 
     // Create and advance does not move on from a failing entry.
-    w.lbCaption->setCurrentRow(1);
-    w.btnStep->click();
+    control<QListWidget>(w, "lbCaption")->setCurrentRow(1);
+    control<QPushButton>(w, "btnStep")->click();
     EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(selectedIndex(w.lbCaption), 1);
+    EXPECT_EQ(selectedIndex(control<QListWidget>(w, "lbCaption")), 1);
 }
 
 TEST_F(MainWindowBatch, EveryImageAsksForAMissingFolder)
 {
     MainWindow& w = startWithList({"One", "Two", "Three"}, {"one", "two", "three"});
     const std::string dir = homeFolder() + "later";
-    w.edtOutputDir->setText(QString::fromStdString(dir));
+    control<QLineEdit>(w, "edtOutputDir")->setText(QString::fromStdString(dir));
     dialogs.answers = {false, false, true};
-    w.btnAll->click();
+    control<QPushButton>(w, "btnAll")->click();
     EXPECT_EQ(dialogs.questions.size(), 3u);
     EXPECT_EQ(dialogs.questions[0], "Information: Folder \"" + dir + "\" does not exist! Create?");
     EXPECT_FALSE(fs::exists(dir + "/one.bmp"));
@@ -161,20 +161,20 @@ TEST_F(MainWindowLongBatch, ShowsItsCountAndFinishes)
             maximum = progress->maximum();
         }
     });
-    w.btnAll->click();
+    control<QPushButton>(w, "btnAll")->click();
     EXPECT_EQ(label, QString("Created 1 of %1 buttons").arg(kCount));
     EXPECT_EQ(maximum, kCount);
     EXPECT_EQ(filesMade(), kCount);
     EXPECT_EQ(w.findChild<QProgressDialog*>(), nullptr) << "closed at the end";
 
     // A short list shows no progress at all.
-    w.lbCaption->clear();
-    w.lbFilename->clear();
-    appendItems(w.lbCaption, {"x"});
-    appendItems(w.lbFilename, {"x"});
+    control<QListWidget>(w, "lbCaption")->clear();
+    control<QListWidget>(w, "lbFilename")->clear();
+    appendItems(control<QListWidget>(w, "lbCaption"), {"x"});
+    appendItems(control<QListWidget>(w, "lbFilename"), {"x"});
     bool shown = false;
     QTimer::singleShot(0, &w, [&] { shown = w.findChild<QProgressDialog*>() != nullptr; });
-    w.btnAll->click();
+    control<QPushButton>(w, "btnAll")->click();
     EXPECT_FALSE(shown);
 }
 
@@ -184,10 +184,10 @@ TEST_F(MainWindowLongBatch, CancelStopsAfterTheCurrentImage)
     QTimer::singleShot(0, &w, [&] {
         if (auto* progress = w.findChild<QProgressDialog*>()) progress->cancel();
     });
-    w.btnAll->click();
+    control<QPushButton>(w, "btnAll")->click();
     EXPECT_EQ(filesMade(), 1);
     EXPECT_TRUE(made("b0"));
-    EXPECT_EQ(text(w.edtCaption), "B0");
+    EXPECT_EQ(text(control<QLineEdit>(w, "edtCaption")), "B0");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -61,14 +61,15 @@ using MainWindowPreview = WindowTest;
 TEST_F(MainWindowPreview, ShowsTheDrawnButtonAtTheZoomOfTheSlider)
 {
     MainWindow& w = startShown();
-    w.tbZoom->setValue(2);
-    const QImage image = w.pb->grabPreview();
+    control<QSlider>(w, "tbZoom")->setValue(2);
+    const QImage image = control<PreviewBox>(w, "pb")->grabPreview();
     const RasterBitmap& button = w.buttonBitmap();
     const QRect at = previewPlacement(image.width(), image.height(), button.width(), button.height(), 2);
     EXPECT_EQ(at.size(), QSize(button.width() * 2, button.height() * 2));
     EXPECT_EQ(image.pixelColor(at.x() + 1, at.y() + 1), toQColor(button.pixel(0, 0)));
     EXPECT_EQ(image.pixelColor(at.x() + 2, at.y() + 2), toQColor(button.pixel(1, 1)));
-    EXPECT_EQ(image.pixelColor(at.x() - 1, at.y()), toQColor(w.pnlBackground->color()));
+    EXPECT_EQ(image.pixelColor(at.x() - 1, at.y()),
+              toQColor(control<ColorPanelButton>(w, "pnlBackground")->color()));
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 
 #include "app/widgets/color_panel_button.h"
 #include "app/widgets/radio_group.h"
-#include "image/bmp_reader.h"
 #include "base/file_io.h"
+#include "image/bmp_reader.h"
 #include "support/gif_test_support.h"
 #include "window_fixture.h"
 
@@ -27,8 +27,8 @@ protected:
     MainWindow& startWithOutput(const std::string& dir)
     {
         MainWindow& w = startShown();
-        w.edtOutputDir->setText(QString::fromStdString(dir));
-        w.edtCaption->setText("Home");
+        control<QLineEdit>(w, "edtOutputDir")->setText(QString::fromStdString(dir));
+        control<QLineEdit>(w, "edtCaption")->setText("Home");
         return w;
     }
     std::string question(const std::string& dir) const
@@ -51,16 +51,16 @@ TEST_F(MainWindowSave, MissingFolderIsMadeOnlyWhenTheUserAgrees)
     const std::string dir = homeFolder() + "a/b/c";
     MainWindow& w = startWithOutput(dir);
     dialogs.answers = {false, true};
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_EQ(dialogs.questions, std::vector<std::string>{question(dir)});
     EXPECT_FALSE(fs::exists(homeFolder() + "a"));
     EXPECT_TRUE(dialogs.messages.empty());
 
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_EQ(dialogs.questions.size(), 2u);
     expectSameImage(loadBmpFile(dir + "/home.bmp"), w.buttonBitmap());
     EXPECT_TRUE(fs::is_regular_file(dir + "/home.gif"));
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_EQ(dialogs.questions.size(), 2u) << "the folder exists now";
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -71,13 +71,13 @@ TEST_F(MainWindowSave, FolderThatCannotBeMadeIsReported)
     const std::string dir = homeFile("file") + "/sub";
     MainWindow& w = startWithOutput(dir);
     dialogs.answers = {true};
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Cannot create folder \"" + dir +
                                                          "\". Nimbrel will not save the image"});
 
-    w.edtOutputDir->clear();
+    control<QLineEdit>(w, "edtOutputDir")->clear();
     dialogs.answers = {true};
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_EQ(dialogs.questions.back(), question(""));
     EXPECT_EQ(dialogs.messages.back(), "Unable to create directory");
 }
@@ -85,15 +85,16 @@ TEST_F(MainWindowSave, FolderThatCannotBeMadeIsReported)
 TEST_F(MainWindowSave, NamesJoinFolderPrefixFileNameAndSuffix)
 {
     MainWindow& w = startWithOutput(homeFolder());
-    w.edtPrefix->setText("btn_");
-    w.edtSuffix->setText("_on");
-    w.btnSave->click();
-    w.edtOutputDir->setText(QString::fromStdString(home.path().string()));  // no trailing "/"
-    w.edtFilename->clear();
-    w.btnSave->click();
-    w.edtPrefix->clear();
-    w.edtSuffix->clear();
-    w.btnSave->click();
+    control<QLineEdit>(w, "edtPrefix")->setText("btn_");
+    control<QLineEdit>(w, "edtSuffix")->setText("_on");
+    control<QPushButton>(w, "btnSave")->click();
+    control<QLineEdit>(w, "edtOutputDir")
+        ->setText(QString::fromStdString(home.path().string()));  // no trailing "/"
+    control<QLineEdit>(w, "edtFilename")->clear();
+    control<QPushButton>(w, "btnSave")->click();
+    control<QLineEdit>(w, "edtPrefix")->clear();
+    control<QLineEdit>(w, "edtSuffix")->clear();
+    control<QPushButton>(w, "btnSave")->click();
     for (const char* name : {"btn_home_on", "btn__on", ""}) {
         EXPECT_TRUE(fs::is_regular_file(homeFolder() + name + ".bmp")) << name;
         EXPECT_TRUE(fs::is_regular_file(homeFolder() + name + ".gif")) << name;
@@ -106,7 +107,7 @@ TEST_F(MainWindowSave, FileThatCannotBeWrittenEndsTheSave)
 {
     MainWindow& w = startWithOutput(homeFolder());
     fs::create_directory(homeFolder() + "home.bmp");  // a folder where the BMP should go
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot create file \"" + homeFolder() + "home.bmp\"", 0), 0u)
         << dialogs.messages[0];
@@ -114,10 +115,10 @@ TEST_F(MainWindowSave, FileThatCannotBeWrittenEndsTheSave)
 
     // A read-only file is left alone (file permissions do not bind the super-user).
     if (geteuid() == 0) return;
-    w.edtFilename->setText("locked");
+    control<QLineEdit>(w, "edtFilename")->setText("locked");
     writeText(homeFile("locked.bmp"), "old");
     fs::permissions(homeFile("locked.bmp"), fs::perms::owner_read);
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_EQ(readText(homeFile("locked.bmp")), "old");
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
@@ -125,22 +126,22 @@ TEST_F(MainWindowSave, FileThatCannotBeWrittenEndsTheSave)
 TEST_F(MainWindowSave, OutputBoxesChooseTheFilesAndWarnWhenBothAreOff)
 {
     MainWindow& w = startWithOutput(homeFolder());
-    w.chkSaveGIF->click();
-    w.btnSave->click();
+    control<QCheckBox>(w, "chkSaveGIF")->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_TRUE(fs::exists(homeFile("home.bmp")));
     EXPECT_FALSE(fs::exists(homeFile("home.gif")));
     EXPECT_TRUE(dialogs.messages.empty());
 
-    w.chkSaveBMP->click();
+    control<QCheckBox>(w, "chkSaveBMP")->click();
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"You should choose at least one file type for saving!"});
-    w.edtFilename->setText("none");
-    w.btnSave->click();
+    control<QLineEdit>(w, "edtFilename")->setText("none");
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_FALSE(fs::exists(homeFile("none.bmp")));
     EXPECT_FALSE(fs::exists(homeFile("none.gif")));
-    w.chkSaveGIF->click();
+    control<QCheckBox>(w, "chkSaveGIF")->click();
     EXPECT_EQ(dialogs.messages.size(), 1u) << "checking a box again says nothing";
-    w.btnSave->click();
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_FALSE(fs::exists(homeFile("none.bmp")));
     EXPECT_TRUE(fs::exists(homeFile("none.gif")));
 }
@@ -162,11 +163,12 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
 {
     MainWindow& w = startWithOutput(homeFolder());
     // Colours no fixed palette holds, and anti-aliased glyphs: every option shows.
-    w.pnl0->setColor(0x00407AB3);
-    w.pnlFontColor->setColor(0x0030C060);
-    w.cmbAntiAlias->setCurrentIndex(w.cmbAntiAlias->count() - 1);
-    w.chkSaveBMP->setChecked(false);
-    w.btnDraw->click();
+    control<ColorPanelButton>(w, "pnl0")->setColor(0x00407AB3);
+    control<ColorPanelButton>(w, "pnlFontColor")->setColor(0x0030C060);
+    control<QComboBox>(w, "cmbAntiAlias")
+        ->setCurrentIndex(control<QComboBox>(w, "cmbAntiAlias")->count() - 1);
+    control<QCheckBox>(w, "chkSaveBMP")->setChecked(false);
+    control<QPushButton>(w, "btnDraw")->click();
     const RasterBitmap& button = w.buttonBitmap();
 
     struct Group {
@@ -176,30 +178,30 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
         bool allDistinct;
     };
     const std::vector<Group> groups = {
-        {w.rgGIFCompression, &SaveRequest::gifCompression, 5, true},
-        {w.rgColorReduction, &SaveRequest::colorReduction, 5, true},
-        {w.rgDithering, &SaveRequest::dithering, 4, true},
+        {control<RadioGroup>(w, "rgGIFCompression"), &SaveRequest::gifCompression, 5, true},
+        {control<RadioGroup>(w, "rgColorReduction"), &SaveRequest::colorReduction, 5, true},
+        {control<RadioGroup>(w, "rgDithering"), &SaveRequest::dithering, 4, true},
         // Optimal palettes of more bits than the button has colours are the same.
-        {w.rgReductionBits, &SaveRequest::reductionBits, 5, false},
+        {control<RadioGroup>(w, "rgReductionBits"), &SaveRequest::reductionBits, 5, false},
     };
-    w.rgDithering->setItemIndex(1);
+    control<RadioGroup>(w, "rgDithering")->setItemIndex(1);
     for (const Group& g : groups) {
-        w.rgColorReduction->setItemIndex(g.colorReduction);
+        control<RadioGroup>(w, "rgColorReduction")->setItemIndex(g.colorReduction);
         const int standard = g.group->itemIndex();
         std::set<std::vector<std::uint8_t>> files;
         for (int item = 0; item < g.group->count(); ++item) {
             g.group->setItemIndex(item);
             const std::string what = g.group->objectName().toStdString() + " " + std::to_string(item);
-            w.btnSave->click();
+            control<QPushButton>(w, "btnSave")->click();
             const std::vector<std::uint8_t> bytes = readWholeFile(homeFile("home.gif"));
             files.insert(bytes);
 
             SaveRequest direct = w.saveRequestFromControls();
             direct.fileName = "direct";
-            direct.gifCompression = w.rgGIFCompression->itemIndex();
-            direct.colorReduction = w.rgColorReduction->itemIndex();
-            direct.dithering = w.rgDithering->itemIndex();
-            direct.reductionBits = w.rgReductionBits->itemIndex();
+            direct.gifCompression = control<RadioGroup>(w, "rgGIFCompression")->itemIndex();
+            direct.colorReduction = control<RadioGroup>(w, "rgColorReduction")->itemIndex();
+            direct.dithering = control<RadioGroup>(w, "rgDithering")->itemIndex();
+            direct.reductionBits = control<RadioGroup>(w, "rgReductionBits")->itemIndex();
             direct.*g.field = item;
             NoQuestions ui;
             saveButton(direct, button.view(), ui);
@@ -210,7 +212,7 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
             ASSERT_EQ(gif.height, button.height()) << what;
             std::set<std::uint8_t> used(gif.pixels.begin(), gif.pixels.end());
             ASSERT_LT(*used.rbegin(), gif.colors.size()) << what;
-            if (g.group == w.rgReductionBits) {
+            if (g.group == control<RadioGroup>(w, "rgReductionBits")) {
                 EXPECT_LE(used.size(), 1u << (item + 3)) << what;
             }
         }
@@ -226,8 +228,8 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
 TEST_F(MainWindowSave, NoReductionBitsChosenFailsAfterTheBmp)
 {
     MainWindow& w = startWithOutput(homeFolder());
-    w.rgReductionBits->setItemIndex(-1);
-    w.btnSave->click();
+    control<RadioGroup>(w, "rgReductionBits")->setItemIndex(-1);
+    control<QPushButton>(w, "btnSave")->click();
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Invalid Bits Per Pixel value"});
     EXPECT_TRUE(fs::exists(homeFile("home.bmp")));
     EXPECT_FALSE(fs::exists(homeFile("home.gif")));

@@ -27,23 +27,24 @@ TEST_F(MainWindowSession, FirstStartShowsTheDefaultsAndMakesTheFolders)
     MainWindow& w = start();
     EXPECT_FALSE(w.loading());
     EXPECT_EQ(w.currentStyle(), firstStartStyle());
-    EXPECT_EQ(w.edtCaption->text(), "untitled");
-    EXPECT_EQ(w.edtFilename->text(), "untitled");
-    EXPECT_EQ(w.lbCaption->count(), 0);
+    EXPECT_EQ(control<QLineEdit>(w, "edtCaption")->text(), "untitled");
+    EXPECT_EQ(control<QLineEdit>(w, "edtFilename")->text(), "untitled");
+    EXPECT_EQ(control<QListWidget>(w, "lbCaption")->count(), 0);
     for (const char* folder : {"Styles", "Captions", "Output"})
         EXPECT_TRUE(fs::is_directory(homeFile(folder))) << folder;
-    EXPECT_EQ(w.edtOutputDir->text().toStdString(), homeFolder() + "Output");
-    EXPECT_TRUE(w.chkAutoFilename->isChecked());
-    EXPECT_TRUE(w.chkSpaceToUnderscore->isEnabled());
-    EXPECT_TRUE(w.chkSaveBMP->isChecked());
-    EXPECT_TRUE(w.chkSaveGIF->isChecked());
-    EXPECT_EQ(w.rgGIFCompression->itemIndex(), 1);
-    EXPECT_EQ(w.rgDithering->itemIndex(), 0);
-    EXPECT_EQ(w.rgColorReduction->itemIndex(), 5);
-    EXPECT_EQ(w.rgReductionBits->itemIndex(), 5);  // the stored 6 lies past the last item
-    EXPECT_EQ(w.tbZoom->value(), 1);
-    EXPECT_EQ(w.pnlBackground->color(), 0x00808080u);
-    EXPECT_EQ(w.pc->currentWidget(), w.tabButton);
+    EXPECT_EQ(control<QLineEdit>(w, "edtOutputDir")->text().toStdString(), homeFolder() + "Output");
+    EXPECT_TRUE(control<QCheckBox>(w, "chkAutoFilename")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(w, "chkSpaceToUnderscore")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>(w, "chkSaveBMP")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(w, "chkSaveGIF")->isChecked());
+    EXPECT_EQ(control<RadioGroup>(w, "rgGIFCompression")->itemIndex(), 1);
+    EXPECT_EQ(control<RadioGroup>(w, "rgDithering")->itemIndex(), 0);
+    EXPECT_EQ(control<RadioGroup>(w, "rgColorReduction")->itemIndex(), 5);
+    EXPECT_EQ(control<RadioGroup>(w, "rgReductionBits")->itemIndex(),
+              5);  // the stored 6 lies past the last item
+    EXPECT_EQ(control<QSlider>(w, "tbZoom")->value(), 1);
+    EXPECT_EQ(control<ColorPanelButton>(w, "pnlBackground")->color(), 0x00808080u);
+    EXPECT_EQ(control<QTabWidget>(w, "pc")->currentWidget(), control<QWidget>(w, "tabButton"));
     w.show();
     // 590 x 448, or larger where the fonts need more room for every control.
     EXPECT_EQ(w.size(), QSize(590, 448).expandedTo(w.minimumSizeHint()));
@@ -63,7 +64,7 @@ TEST_F(MainWindowSession, FirstShowingDrawsTheButtonAndTheFontSample)
     EXPECT_GT(w.buttonBitmap().width(), 32);
     EXPECT_EQ(w.buttonBitmap().pixel(0, 0), 0x00804000u);
     EXPECT_EQ(w.buttonBitmap().pixel(1, 1), 0x00C08000u);
-    EXPECT_EQ(w.lblFont->text(), "Arial, 8 pt");
+    EXPECT_EQ(control<QLabel>(w, "lblFont")->text(), "Arial, 8 pt");
 }
 
 TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
@@ -93,42 +94,42 @@ TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
     style.prefix = "btn_";
     style.suffix = "_on";
     w.applyStyle(style);
-    w.edtCaption->setText("Home");
-    w.edtFilename->setText("home");
-    w.lbCaption->addItems({"Home", "About us"});
-    w.lbFilename->addItems({"home", "about_us"});
-    w.chkAutoFilename->setChecked(false);
-    w.chkLowercase->setChecked(false);
-    w.chkSaveGIF->setChecked(false);
-    w.rgGIFCompression->setItemIndex(0);
-    w.rgDithering->setItemIndex(4);
-    w.rgColorReduction->setItemIndex(6);
-    w.rgReductionBits->setItemIndex(0);
-    w.edtOutputDir->setText("/somewhere/else");
-    w.tbZoom->setValue(4);
-    w.pnlBackground->setColor(0x00ABCDEF);
+    control<QLineEdit>(w, "edtCaption")->setText("Home");
+    control<QLineEdit>(w, "edtFilename")->setText("home");
+    control<QListWidget>(w, "lbCaption")->addItems({"Home", "About us"});
+    control<QListWidget>(w, "lbFilename")->addItems({"home", "about_us"});
+    control<QCheckBox>(w, "chkAutoFilename")->setChecked(false);
+    control<QCheckBox>(w, "chkLowercase")->setChecked(false);
+    control<QCheckBox>(w, "chkSaveGIF")->setChecked(false);
+    control<RadioGroup>(w, "rgGIFCompression")->setItemIndex(0);
+    control<RadioGroup>(w, "rgDithering")->setItemIndex(4);
+    control<RadioGroup>(w, "rgColorReduction")->setItemIndex(6);
+    control<RadioGroup>(w, "rgReductionBits")->setItemIndex(0);
+    control<QLineEdit>(w, "edtOutputDir")->setText("/somewhere/else");
+    control<QSlider>(w, "tbZoom")->setValue(4);
+    control<ColorPanelButton>(w, "pnlBackground")->setColor(0x00ABCDEF);
     w.setGeometry(40, 50, 900, 620);
 
     MainWindow& again = restart();
     EXPECT_EQ(again.currentStyle(), style);
-    EXPECT_EQ(again.edtCaption->text(), "Home");
-    EXPECT_EQ(again.edtFilename->text(), "home");
-    ASSERT_EQ(again.lbCaption->count(), 2);
-    EXPECT_EQ(again.lbCaption->item(1)->text(), "About us");
-    EXPECT_EQ(again.lbFilename->item(1)->text(), "about_us");
-    EXPECT_FALSE(again.chkAutoFilename->isChecked());
-    EXPECT_FALSE(again.chkLowercase->isChecked());
-    EXPECT_FALSE(again.chkLowercase->isEnabled());
-    EXPECT_FALSE(again.chkSaveGIF->isChecked());
-    EXPECT_EQ(again.rgGIFCompression->itemIndex(), 0);
-    EXPECT_EQ(again.rgDithering->itemIndex(), 4);
-    EXPECT_EQ(again.rgColorReduction->itemIndex(), 6);
-    EXPECT_EQ(again.rgReductionBits->itemIndex(), 0);
-    EXPECT_EQ(again.edtOutputDir->text(), "/somewhere/else");
-    EXPECT_EQ(again.tbZoom->value(), 4);
-    EXPECT_EQ(again.pb->zoom(), 4);
-    EXPECT_EQ(again.pnlBackground->color(), 0x00ABCDEFu);
-    EXPECT_EQ(again.pb->background(), 0x00ABCDEFu);
+    EXPECT_EQ(control<QLineEdit>(again, "edtCaption")->text(), "Home");
+    EXPECT_EQ(control<QLineEdit>(again, "edtFilename")->text(), "home");
+    ASSERT_EQ(control<QListWidget>(again, "lbCaption")->count(), 2);
+    EXPECT_EQ(control<QListWidget>(again, "lbCaption")->item(1)->text(), "About us");
+    EXPECT_EQ(control<QListWidget>(again, "lbFilename")->item(1)->text(), "about_us");
+    EXPECT_FALSE(control<QCheckBox>(again, "chkAutoFilename")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(again, "chkLowercase")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(again, "chkLowercase")->isEnabled());
+    EXPECT_FALSE(control<QCheckBox>(again, "chkSaveGIF")->isChecked());
+    EXPECT_EQ(control<RadioGroup>(again, "rgGIFCompression")->itemIndex(), 0);
+    EXPECT_EQ(control<RadioGroup>(again, "rgDithering")->itemIndex(), 4);
+    EXPECT_EQ(control<RadioGroup>(again, "rgColorReduction")->itemIndex(), 6);
+    EXPECT_EQ(control<RadioGroup>(again, "rgReductionBits")->itemIndex(), 0);
+    EXPECT_EQ(control<QLineEdit>(again, "edtOutputDir")->text(), "/somewhere/else");
+    EXPECT_EQ(control<QSlider>(again, "tbZoom")->value(), 4);
+    EXPECT_EQ(control<PreviewBox>(again, "pb")->zoom(), 4);
+    EXPECT_EQ(control<ColorPanelButton>(again, "pnlBackground")->color(), 0x00ABCDEFu);
+    EXPECT_EQ(control<PreviewBox>(again, "pb")->background(), 0x00ABCDEFu);
     EXPECT_EQ(again.geometry().size(), QSize(900, 620));
     EXPECT_EQ(again.geometry().topLeft(), QPoint(40, 50));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -151,14 +152,15 @@ TEST_F(MainWindowSession, OutOfRangeValuesClampAndAreSavedClamped)
         "[Integers]\r\nButtonSizeWidth=500\r\nButtonSizeHeight=-5\r\ntbZoom=9\r\nrgColorReductionBits=6\r\n"
         "FontAlign=7\r\nBMPAlign2=-1\r\nMinorX=12abc\r\n");
     MainWindow& w = start();
-    EXPECT_EQ(w.spnWidth->value(), 360);
-    EXPECT_EQ(w.spnHeight->value(), 0);
-    EXPECT_EQ(w.tbZoom->value(), 5);
-    EXPECT_EQ(w.rgReductionBits->itemIndex(), 5);
-    EXPECT_EQ(w.cbTextAlign->currentIndex(), -1);
-    EXPECT_EQ(w.cmbBMPAlign[1]->currentIndex(), -1);
+    EXPECT_EQ(control<QSpinBox>(w, "spnWidth")->value(), 360);
+    EXPECT_EQ(control<QSpinBox>(w, "spnHeight")->value(), 0);
+    EXPECT_EQ(control<QSlider>(w, "tbZoom")->value(), 5);
+    EXPECT_EQ(control<RadioGroup>(w, "rgReductionBits")->itemIndex(), 5);
+    EXPECT_EQ(control<QComboBox>(w, "cbTextAlign")->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>(w, "cmbBMPAlign2")->currentIndex(), -1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], "Error reading Integer value \"Integers\\MinorX\". Value = \"12abc\". Value set to 0");
+    EXPECT_EQ(dialogs.messages[0],
+              "Error reading Integer value \"Integers\\MinorX\". Value = \"12abc\". Value set to 0");
     window->close();
     const std::string saved = readText(homeFile("Nimbrel.ini"));
     for (const char* line : {"ButtonSizeWidth=360", "ButtonSizeHeight=0", "tbZoom=5",
@@ -172,7 +174,7 @@ TEST_F(MainWindowSession, BothSaveBoxesOffWarnsOnceAtStart)
     start();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "You should choose at least one file type for saving!");
-    window->chkSaveGIF->setChecked(true);
+    control<QCheckBox>(*window, "chkSaveGIF")->setChecked(true);
     EXPECT_EQ(dialogs.messages.size(), 1u) << "checking a box again shows nothing";
 }
 
@@ -180,17 +182,18 @@ TEST_F(MainWindowSession, FaceThatIsNotInstalledIsKeptAsAnExtraEntry)
 {
     writeText(homeFile("Nimbrel.ini"), "[Strings]\nFontName=No Such Face 123\n");
     MainWindow& w = start();
-    EXPECT_EQ(w.fontName(), "No Such Face 123");
-    EXPECT_EQ(w.cbFont->findText("No Such Face 123"), w.cbFont->currentIndex());
+    EXPECT_EQ(w.currentStyle().fontName, "No Such Face 123");
+    EXPECT_EQ(control<QComboBox>(w, "cbFont")->findText("No Such Face 123"),
+              control<QComboBox>(w, "cbFont")->currentIndex());
     restart();
-    EXPECT_EQ(window->fontName(), "No Such Face 123");
+    EXPECT_EQ(window->currentStyle().fontName, "No Such Face 123");
 }
 
 TEST_F(MainWindowSession, StoredFoldersAreKeptEvenWhenMissing)
 {
     writeText(homeFile("Nimbrel.ini"), "[Strings]\nOutputDir=" + homeFolder() + "gone\nStyleDir=/x/y\n");
     MainWindow& w = start();
-    EXPECT_EQ(w.edtOutputDir->text().toStdString(), homeFolder() + "gone");
+    EXPECT_EQ(control<QLineEdit>(w, "edtOutputDir")->text().toStdString(), homeFolder() + "gone");
     EXPECT_FALSE(fs::exists(homeFile("gone")));
     EXPECT_FALSE(fs::exists(homeFile("Styles")));
     EXPECT_TRUE(fs::is_directory(homeFile("Captions")));
@@ -216,8 +219,8 @@ TEST_F(MainWindowSession, ErrorsWhileCreatingAreShownAndTheWindowStillDraws)
 
 TEST_F(MainWindowSession, ExitAndCloseBoxRunTheSameShutDownOnce)
 {
-    start().spnWidth->setValue(21);
-    window->cmExit->trigger();
+    control<QSpinBox>(start(), "spnWidth")->setValue(21);
+    control<QAction>(*window, "cmExit")->trigger();
     EXPECT_TRUE(window->shutDownDone());
     EXPECT_NE(readText(homeFile("Nimbrel.ini")).find("ButtonSizeWidth=21"), std::string::npos);
     EXPECT_EQ(readText(homeFile("Nimbrel_captions.ini")), "count=0\r\n");
@@ -229,8 +232,8 @@ TEST_F(MainWindowSession, ExitAndCloseBoxRunTheSameShutDownOnce)
 
 TEST_F(MainWindowSession, SettingsFileThatCannotBeWrittenIsReportedAndTheCaptionListStillSaved)
 {
-    start().lbCaption->addItem("One");
-    window->lbFilename->addItem("one");
+    control<QListWidget>(start(), "lbCaption")->addItem("One");
+    control<QListWidget>(*window, "lbFilename")->addItem("one");
     fs::create_directory(homeFile("Nimbrel.ini"));  // a folder where the file should go
     window->close();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -241,19 +244,19 @@ TEST_F(MainWindowSession, SettingsFileThatCannotBeWrittenIsReportedAndTheCaption
 TEST_F(MainWindowSession, MissingAutosavedListGivesUntitledAtTheNextStart)
 {
     MainWindow& w = start();
-    w.lbCaption->addItem("A");
-    w.lbFilename->addItem("a");
-    w.edtCaption->setText("A");
+    control<QListWidget>(w, "lbCaption")->addItem("A");
+    control<QListWidget>(w, "lbFilename")->addItem("a");
+    control<QLineEdit>(w, "edtCaption")->setText("A");
     restart();
-    EXPECT_EQ(window->lbCaption->count(), 1);
-    EXPECT_EQ(window->edtCaption->text(), "A");
+    EXPECT_EQ(control<QListWidget>(*window, "lbCaption")->count(), 1);
+    EXPECT_EQ(control<QLineEdit>(*window, "edtCaption")->text(), "A");
     window->close();
     window.reset();
     fs::remove(homeFile("Nimbrel_captions.ini"));
     start();
-    EXPECT_EQ(window->lbCaption->count(), 0);
-    EXPECT_EQ(window->edtCaption->text(), "untitled");
-    EXPECT_EQ(window->edtFilename->text(), "untitled");
+    EXPECT_EQ(control<QListWidget>(*window, "lbCaption")->count(), 0);
+    EXPECT_EQ(control<QLineEdit>(*window, "edtCaption")->text(), "untitled");
+    EXPECT_EQ(control<QLineEdit>(*window, "edtFilename")->text(), "untitled");
 }
 
 }  // namespace

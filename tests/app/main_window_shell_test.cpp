@@ -13,8 +13,11 @@
 #include <thread>
 
 #include "app/about_dialog.h"
-#include "app/error_guard.h"
+#include "app/guard.h"
+#include "app/settings_binding.h"
 #include "base/error.h"
+#include "settings/settings_store.h"
+#include "settings/settings_table.h"
 #include "window_fixture.h"
 
 extern char** environ;
@@ -27,12 +30,33 @@ namespace fs = std::filesystem;
 TEST(ErrorGuard, ShowsTheTextOfWhateverEndedTheHandler)
 {
     ScriptedDialogs dialogs;
-    EXPECT_TRUE(guarded(dialogs, [] {}));
-    EXPECT_FALSE(guarded(dialogs, [] { throw Error("Bitmap image is not valid"); }));
-    EXPECT_FALSE(guarded(dialogs, [] { throw std::runtime_error("disk on fire"); }));
-    EXPECT_FALSE(guarded(dialogs, [] { throw 42; }));
+    const Guard guard(dialogs);
+    EXPECT_TRUE(guard.run([] {}));
+    EXPECT_FALSE(guard.run([] { throw Error("Bitmap image is not valid"); }));
+    EXPECT_FALSE(guard.run([] { throw std::runtime_error("disk on fire"); }));
+    EXPECT_FALSE(guard.run([] { throw 42; }));
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"Bitmap image is not valid", "disk on fire", "Unexpected error"}));
+}
+
+TEST(ErrorGuard, ConnectedHandlerErrorsStopAtTheGuard)
+{
+    ensureApplication();
+    ScriptedDialogs dialogs;
+    QPushButton button;
+    int runs = 0;
+    {
+        const Guard guard(dialogs);  // the connection keeps its own copy
+        guard.connect(&button, &QPushButton::clicked, &button, [&runs] {
+            ++runs;
+            throw Error("Bitmap image is not valid");
+        });
+    }
+    button.click();
+    button.click();
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Bitmap image is not valid", "Bitmap image is not valid"}));
 }
 
 TEST(DialogHelpers, FiltersAndDefaultExtensions)
@@ -67,83 +91,88 @@ TEST_F(MainWindowShell, MenusCarryTheirAccessKeysAndShortcuts)
 {
     MainWindow& w = start();
     EXPECT_EQ(w.menuBar()->objectName(), "mmMain");
-    EXPECT_EQ(w.cmOpenbuttonstyle->text(), "&Open button style...");
-    EXPECT_EQ(w.cmOpenbuttonstyle->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    EXPECT_EQ(w.cmSavebuttonstyle->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(w.cmExit->text(), "E&xit");
-    EXPECT_EQ(w.cmExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EXPECT_EQ(w.cmReadButtonCaptions->text(), "&Read button captions...");
-    EXPECT_EQ(w.cmWriteButtonCaptions->text(), "&Write button captions...");
-    EXPECT_FALSE(w.cmQuickHelp->isVisible());
-    EXPECT_EQ(w.cmQuickHelp->shortcut(), QKeySequence(Qt::Key_F1));
-    w.cmQuickHelp->trigger();  // does nothing
+    EXPECT_EQ(control<QAction>(w, "cmOpenbuttonstyle")->text(), "&Open button style...");
+    EXPECT_EQ(control<QAction>(w, "cmOpenbuttonstyle")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(control<QAction>(w, "cmSavebuttonstyle")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(control<QAction>(w, "cmExit")->text(), "E&xit");
+    EXPECT_EQ(control<QAction>(w, "cmExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(control<QAction>(w, "cmReadButtonCaptions")->text(), "&Read button captions...");
+    EXPECT_EQ(control<QAction>(w, "cmWriteButtonCaptions")->text(), "&Write button captions...");
+    EXPECT_FALSE(control<QAction>(w, "cmQuickHelp")->isVisible());
+    EXPECT_EQ(control<QAction>(w, "cmQuickHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+    control<QAction>(w, "cmQuickHelp")->trigger();  // does nothing
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(w.About1->text(), "&About");
+    EXPECT_EQ(control<QAction>(w, "About1")->text(), "&About");
 }
 
+// The controls outside the settings table (those in it: ControlsCarryTheSettingsTableLimits).
 TEST_F(MainWindowShell, ControlsAreFoundByTheirNames)
 {
     MainWindow& w = start();
-    for (const char* name : {"pb",
-                             "pc",
-                             "Panel1",
-                             "btnDraw",
-                             "btnSave",
-                             "tabButton",
-                             "tabFont",
-                             "tabCaptions",
-                             "tabOutput",
-                             "tabView",
-                             "spnWidth",
-                             "spnHeight",
-                             "chkFixedWidth",
-                             "chkFixedHeight",
-                             "spn1",
-                             "spn4",
-                             "pnl0",
-                             "pnl4",
-                             "btn3D",
-                             "btnSwap",
-                             "gbBackground",
-                             "chkBMPBackground",
-                             "edtBMPFilename1",
-                             "chkBMPEnabled4",
-                             "cmbBMPAlign3",
-                             "cbFont",
-                             "cbFontStyle",
-                             "edtFontSize",
-                             "pnlFontColor",
-                             "chkUnderlined",
-                             "cbTextAlign",
-                             "cmbAntiAlias",
-                             "lblFont",
-                             "spnMinorX",
-                             "spnMinorY",
-                             "edtCaption",
-                             "edtFilename",
-                             "lbCaption",
-                             "lbFilename",
-                             "edtPrefix",
-                             "edtSuffix",
-                             "chkAutoFilename",
-                             "chkSpaceToUnderscore",
-                             "chkLowercase",
-                             "btnAddToList",
-                             "btnUpdate",
-                             "btnDelete",
-                             "btnClear",
-                             "btnStep",
-                             "btnAll",
-                             "edtOutputDir",
-                             "chkSaveBMP",
-                             "chkSaveGIF",
-                             "rgGIFCompression",
-                             "rgDithering",
-                             "rgColorReduction",
-                             "rgReductionBits",
-                             "tbZoom",
-                             "pnlBackground"})
+    for (const char* name : {"pb",         "pc",           "Panel1",        "btnDraw",       "btnSave",
+                             "tabButton",  "tabFont",      "tabCaptions",   "tabOutput",     "tabView",
+                             "btn3D",      "btnSwap",      "gbBackground",  "lblFont",       "lbCaption",
+                             "lbFilename", "btnAddToList", "btnUpdate",     "btnDelete",     "btnClear",
+                             "btnStep",    "btnAll",       "btnBMPBrowse1", "btnBMPBrowse4", "btnOutputDir"})
         EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
+}
+
+// Every control the settings table names is there, of the table's kind, with
+// the table's limits.
+TEST_F(MainWindowShell, ControlsCarryTheSettingsTableLimits)
+{
+    MainWindow& w = start();
+    for (const Setting& s : mainWindowSettings()) {
+        const QString name = QString::fromUtf8(s.control.data(), static_cast<int>(s.control.size()));
+        const std::string what(s.key);
+        switch (s.kind) {
+            case ControlKind::None:
+                EXPECT_TRUE(name.isEmpty()) << what;
+                break;
+            case ControlKind::CheckBox:
+                EXPECT_NE(control<QCheckBox>(w, name), nullptr) << what;
+                break;
+            case ControlKind::SpinBox:
+                EXPECT_EQ(control<QSpinBox>(w, name)->minimum(), s.minimum) << what;
+                EXPECT_EQ(control<QSpinBox>(w, name)->maximum(), s.maximum) << what;
+                break;
+            case ControlKind::Slider:
+                EXPECT_EQ(control<QSlider>(w, name)->minimum(), s.minimum) << what;
+                EXPECT_EQ(control<QSlider>(w, name)->maximum(), s.maximum) << what;
+                break;
+            case ControlKind::ColorPanel:
+                EXPECT_NE(control<ColorPanelButton>(w, name), nullptr) << what;
+                break;
+            case ControlKind::ComboBox:
+                EXPECT_EQ(control<QComboBox>(w, name)->count(), s.items) << what;
+                break;
+            case ControlKind::RadioGroup:
+                EXPECT_EQ(control<RadioGroup>(w, name)->count(), s.items) << what;
+                break;
+            case ControlKind::FontList:
+                EXPECT_GT(control<QComboBox>(w, name)->count(), 0) << what;
+                break;
+            case ControlKind::LineEdit:
+                EXPECT_EQ(control<QLineEdit>(w, name)->maxLength(), s.maxLength > 0 ? s.maxLength : 32767)
+                    << what;
+                break;
+        }
+    }
+}
+
+TEST(SettingsBinding, MissingControlIsReportedByName)
+{
+    ensureApplication();
+    QWidget empty;
+    SettingsStore store;
+    try {
+        loadControls(store, empty);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Control \"" + std::string(mainWindowSettings().front().control) +
+                                             "\" of setting \"" +
+                                             std::string(mainWindowSettings().front().key) + "\" not found");
+    }
 }
 
 TEST(AboutWindow, ShowsNameAndVersionCentredOnItsOwner)

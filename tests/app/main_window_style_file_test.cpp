@@ -21,7 +21,7 @@ TEST_F(MainWindowStyleFiles, SaveWritesTheControlsAndRemembersTheFolder)
     std::filesystem::create_directory(homeFile("mine"));
     const std::string name = homeFile("mine/blue.ini");
     dialogs.fileNames.push_back(name);
-    w.cmSavebuttonstyle->trigger();
+    control<QAction>(w, "cmSavebuttonstyle")->trigger();
 
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     const FileDialogOptions& asked = dialogs.fileDialogs[0];
@@ -41,27 +41,29 @@ TEST_F(MainWindowStyleFiles, SaveWritesTheControlsAndRemembersTheFolder)
 TEST_F(MainWindowStyleFiles, OpenRoundTripsEveryControlAndDrawsOnce)
 {
     MainWindow& w = startShown();
-    w.spnWidth->setValue(44);
-    w.chkFixedWidth->setChecked(true);
-    w.pnl0->setColor(0x000000FF);
-    w.setFontName("Liberation Sans");
-    w.cbTextAlign->setCurrentIndex(1);
-    w.edtBMPFilename[3]->setText("\"" + QString::fromStdString(homeFile("x.bmp")) + "\"");
-    w.cmbBMPAlign[3]->setCurrentIndex(6);
-    w.edtSuffix->setText("_on");
+    control<QSpinBox>(w, "spnWidth")->setValue(44);
+    control<QCheckBox>(w, "chkFixedWidth")->setChecked(true);
+    control<ColorPanelButton>(w, "pnl0")->setColor(0x000000FF);
+    selectFontFace(*control<QComboBox>(w, "cbFont"), "Liberation Sans");
+    control<QComboBox>(w, "cbTextAlign")->setCurrentIndex(1);
+    control<QLineEdit>(w, "edtBMPFilename4")
+        ->setText("\"" + QString::fromStdString(homeFile("x.bmp")) + "\"");
+    control<QComboBox>(w, "cmbBMPAlign4")->setCurrentIndex(6);
+    control<QLineEdit>(w, "edtSuffix")->setText("_on");
     const ButtonStyle saved = w.currentStyle();
     const std::string name = homeFile("Styles/red.ini");
     dialogs.fileNames.push_back(name);
-    w.cmSavebuttonstyle->trigger();
+    control<QAction>(w, "cmSavebuttonstyle")->trigger();
 
     w.applyStyle(firstStartStyle());
     const int before = w.drawingCount();
     dialogs.fileNames.push_back(name);
-    w.cmOpenbuttonstyle->trigger();
+    control<QAction>(w, "cmOpenbuttonstyle")->trigger();
     EXPECT_EQ(w.currentStyle(), saved);
-    EXPECT_EQ(w.edtBMPFilename[3]->text().toStdString(), homeFile("x.bmp")) << "quotes are gone";
+    EXPECT_EQ(control<QLineEdit>(w, "edtBMPFilename4")->text().toStdString(), homeFile("x.bmp"))
+        << "quotes are gone";
     EXPECT_EQ(w.drawingCount() - before, 1);
-    EXPECT_EQ(w.lblFont->text(), "Liberation Sans, 8 pt");
+    EXPECT_EQ(control<QLabel>(w, "lblFont")->text(), "Liberation Sans, 8 pt");
     EXPECT_EQ(dialogs.fileDialogs.back().title, "Open Button Style");
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -73,14 +75,14 @@ TEST_F(MainWindowStyleFiles, BadFileLeavesTheControlsAsTheyWere)
     writeText(bad, "width=20\r\nheight=abc\r\n");
     const ButtonStyle before = w.currentStyle();
     dialogs.fileNames.push_back(bad);
-    w.cmOpenbuttonstyle->trigger();
+    control<QAction>(w, "cmOpenbuttonstyle")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "'abc' is not a valid integer value");
     EXPECT_EQ(w.currentStyle(), before);
     EXPECT_EQ(w.ini().text("StyleDir"), homeFolder()) << "the folder is taken before reading";
 
     dialogs.fileNames.push_back(homeFile("missing.ini"));
-    w.cmOpenbuttonstyle->trigger();
+    control<QAction>(w, "cmOpenbuttonstyle")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].rfind("Cannot open file", 0), 0u) << dialogs.messages[1];
     EXPECT_EQ(w.currentStyle(), before);
@@ -91,8 +93,8 @@ TEST_F(MainWindowStyleFiles, CancelChangesNothing)
     MainWindow& w = start();
     const std::string styleDir = w.ini().text("StyleDir");
     dialogs.fileNames = {std::nullopt, std::nullopt};
-    w.cmOpenbuttonstyle->trigger();
-    w.cmSavebuttonstyle->trigger();
+    control<QAction>(w, "cmOpenbuttonstyle")->trigger();
+    control<QAction>(w, "cmSavebuttonstyle")->trigger();
     EXPECT_EQ(w.ini().text("StyleDir"), styleDir);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -102,7 +104,7 @@ TEST_F(MainWindowStyleFiles, UnwritableFileIsReportedAndTheFolderStillTaken)
     MainWindow& w = start();
     const std::string name = homeFile("no/such/folder/s.ini");
     dialogs.fileNames.push_back(name);
-    w.cmSavebuttonstyle->trigger();
+    control<QAction>(w, "cmSavebuttonstyle")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Error trying to write style to file " + name);
     EXPECT_EQ(w.ini().text("StyleDir"), homeFolder() + "no/such/folder/");

@@ -31,25 +31,27 @@ TEST_F(MainWindowTriggers, EveryStyleControlRedrawsOnce)
 {
     MainWindow& w = startShown();
     std::vector<std::pair<const char*, std::function<void()>>> changes = {
-        {"btnDraw", [&] { w.btnDraw->click(); }},
-        {"spnWidth", [&] { w.spnWidth->setValue(30); }},
-        {"spnHeight", [&] { w.spnHeight->setValue(30); }},
-        {"spnMinorX", [&] { w.spnMinorX->setValue(2); }},
-        {"spnMinorY", [&] { w.spnMinorY->setValue(2); }},
-        {"chkFixedWidth", [&] { w.chkFixedWidth->click(); }},
-        {"chkFixedHeight", [&] { w.chkFixedHeight->click(); }},
-        {"chkBMPBackground", [&] { w.chkBMPBackground->click(); }},
-        {"cmbAntiAlias", [&] { w.cmbAntiAlias->setCurrentIndex(2); }},
-        {"cbFont", [&] { w.setFontName("Liberation Sans"); }},
-        {"cbFontStyle", [&] { w.cbFontStyle->setCurrentIndex(1); }},
-        {"cbTextAlign", [&] { w.cbTextAlign->setCurrentIndex(2); }},
-        {"chkUnderlined", [&] { w.chkUnderlined->click(); }},
-        {"edtFontSize", [&] { w.edtFontSize->setValue(12); }},
-        {"edtCaption", [&] { w.edtCaption->setText("Next"); }},
-        {"btn3D", [&] { w.btn3D->click(); }},
-        {"btnSwap", [&] { w.btnSwap->click(); }},
+        {"btnDraw", [&] { control<QPushButton>(w, "btnDraw")->click(); }},
+        {"spnWidth", [&] { control<QSpinBox>(w, "spnWidth")->setValue(30); }},
+        {"spnHeight", [&] { control<QSpinBox>(w, "spnHeight")->setValue(30); }},
+        {"spnMinorX", [&] { control<QSpinBox>(w, "spnMinorX")->setValue(2); }},
+        {"spnMinorY", [&] { control<QSpinBox>(w, "spnMinorY")->setValue(2); }},
+        {"chkFixedWidth", [&] { control<QCheckBox>(w, "chkFixedWidth")->click(); }},
+        {"chkFixedHeight", [&] { control<QCheckBox>(w, "chkFixedHeight")->click(); }},
+        {"chkBMPBackground", [&] { control<QCheckBox>(w, "chkBMPBackground")->click(); }},
+        {"cmbAntiAlias", [&] { control<QComboBox>(w, "cmbAntiAlias")->setCurrentIndex(2); }},
+        {"cbFont", [&] { selectFontFace(*control<QComboBox>(w, "cbFont"), "Liberation Sans"); }},
+        {"cbFontStyle", [&] { control<QComboBox>(w, "cbFontStyle")->setCurrentIndex(1); }},
+        {"cbTextAlign", [&] { control<QComboBox>(w, "cbTextAlign")->setCurrentIndex(2); }},
+        {"chkUnderlined", [&] { control<QCheckBox>(w, "chkUnderlined")->click(); }},
+        {"edtFontSize", [&] { control<QSpinBox>(w, "edtFontSize")->setValue(12); }},
+        {"edtCaption", [&] { control<QLineEdit>(w, "edtCaption")->setText("Next"); }},
+        {"btn3D", [&] { control<QPushButton>(w, "btn3D")->click(); }},
+        {"btnSwap", [&] { control<QPushButton>(w, "btnSwap")->click(); }},
     };
-    for (int i = 0; i < 4; ++i) changes.emplace_back("spn1..4", [&w, i] { w.spnBorder[i]->setValue(3); });
+    for (int i = 0; i < 4; ++i)
+        changes.emplace_back("spn1..4",
+                             [&w, i] { control<QSpinBox>(w, QString("spn%1").arg(i + 1))->setValue(3); });
     for (auto& [name, change] : changes) EXPECT_EQ(drawingsBy(w, change), 1) << name;
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -57,13 +59,14 @@ TEST_F(MainWindowTriggers, EveryStyleControlRedrawsOnce)
 TEST_F(MainWindowTriggers, FontChangesUpdateTheSampleFirst)
 {
     MainWindow& w = startShown();
-    w.setFontName("Liberation Sans");
-    w.edtFontSize->setValue(14);
-    w.cbFontStyle->setCurrentIndex(3);
-    EXPECT_EQ(w.lblFont->text(), "Liberation Sans, 14 pt");
-    EXPECT_TRUE(w.lblFont->font().bold());
-    EXPECT_TRUE(w.lblFont->font().italic());
-    EXPECT_EQ(w.lblFont->palette().color(QPalette::WindowText), QColor(Qt::black));
+    selectFontFace(*control<QComboBox>(w, "cbFont"), "Liberation Sans");
+    control<QSpinBox>(w, "edtFontSize")->setValue(14);
+    control<QComboBox>(w, "cbFontStyle")->setCurrentIndex(3);
+    const QLabel* sample = control<QLabel>(w, "lblFont");
+    EXPECT_EQ(sample->text(), "Liberation Sans, 14 pt");
+    EXPECT_TRUE(sample->font().bold());
+    EXPECT_TRUE(sample->font().italic());
+    EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 TEST_F(MainWindowTriggers, LoadingFlagKeepsSettingsFromDrawing)
@@ -79,8 +82,8 @@ TEST_F(MainWindowTriggers, LoadingFlagKeepsSettingsFromDrawing)
     MainWindow& w = start();
     EXPECT_EQ(w.drawingCount(), 0);
     EXPECT_TRUE(w.buttonBitmap().empty());
-    EXPECT_EQ(w.spnWidth->value(), 40);
-    EXPECT_EQ(w.edtCaption->text(), "Hi");
+    EXPECT_EQ(control<QSpinBox>(w, "spnWidth")->value(), 40);
+    EXPECT_EQ(control<QLineEdit>(w, "edtCaption")->text(), "Hi");
 }
 
 TEST_F(MainWindowTriggers, BitmapRowRedrawsOnlyWhenItsFileExists)
@@ -89,19 +92,20 @@ TEST_F(MainWindowTriggers, BitmapRowRedrawsOnlyWhenItsFileExists)
     const std::string bmp = homeFile("tile.bmp");
     saveBmpFile(bmp, image.view());
     MainWindow& w = startShown();
-    QLineEdit* name = w.edtBMPFilename[2];
+    QLineEdit* name = control<QLineEdit>(w, "edtBMPFilename3");
 
     EXPECT_EQ(drawingsBy(w, [&] { name->setText(QString::fromStdString(bmp)); }), 0) << "import switched off";
-    w.chkBMPBackground->setChecked(true);
+    control<QCheckBox>(w, "chkBMPBackground")->setChecked(true);
     EXPECT_EQ(drawingsBy(w, [&] { name->setText(QString::fromStdString(bmp + "x")); }), 0) << "no such file";
     EXPECT_EQ(drawingsBy(w, [&] { name->setText(QString::fromStdString(bmp)); }), 1);
     EXPECT_EQ(drawingsBy(w, [&] { name->setText(QString::fromStdString("\"" + bmp + "\"")); }), 1)
         << "quoted";
-    EXPECT_EQ(drawingsBy(w, [&] { w.chkBMPEnabled[2]->click(); }), 1);
-    EXPECT_EQ(drawingsBy(w, [&] { w.cmbBMPAlign[2]->setCurrentIndex(6); }), 1);
+    EXPECT_EQ(drawingsBy(w, [&] { control<QCheckBox>(w, "chkBMPEnabled3")->click(); }), 1);
+    EXPECT_EQ(drawingsBy(w, [&] { control<QComboBox>(w, "cmbBMPAlign3")->setCurrentIndex(6); }), 1);
     EXPECT_EQ(drawingsBy(w, [&] { name->setText(QString::fromStdString(homeFolder())); }), 0) << "a folder";
     EXPECT_EQ(drawingsBy(w, [&] { name->clear(); }), 0);
-    EXPECT_EQ(drawingsBy(w, [&] { w.chkBMPEnabled[0]->click(); }), 0) << "row 1 names no file";
+    EXPECT_EQ(drawingsBy(w, [&] { control<QCheckBox>(w, "chkBMPEnabled1")->click(); }), 0)
+        << "row 1 names no file";
 }
 
 TEST_F(MainWindowTriggers, BrowseButtonsFillTheirEditsThroughTheDialogs)
@@ -110,49 +114,52 @@ TEST_F(MainWindowTriggers, BrowseButtonsFillTheirEditsThroughTheDialogs)
     const std::string bmp = homeFile("b.bmp");
     saveBmpFile(bmp, image.view());
     MainWindow& w = startShown();
-    w.chkBMPBackground->setChecked(true);
-    w.edtBMPFilename[1]->setText(QString::fromStdString(homeFile("old/a.bmp")));
+    control<QCheckBox>(w, "chkBMPBackground")->setChecked(true);
+    control<QLineEdit>(w, "edtBMPFilename2")->setText(QString::fromStdString(homeFile("old/a.bmp")));
     dialogs.fileNames = {std::nullopt, bmp};
-    w.btnBMPBrowse[1]->click();
-    EXPECT_EQ(w.edtBMPFilename[1]->text().toStdString(), homeFile("old/a.bmp")) << "cancelled";
+    control<QPushButton>(w, "btnBMPBrowse2")->click();
+    EXPECT_EQ(control<QLineEdit>(w, "edtBMPFilename2")->text().toStdString(), homeFile("old/a.bmp"))
+        << "cancelled";
     EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, homeFolder() + "old/");
-    EXPECT_EQ(drawingsBy(w, [&] { w.btnBMPBrowse[1]->click(); }), 1);
-    EXPECT_EQ(w.edtBMPFilename[1]->text().toStdString(), bmp);
+    EXPECT_EQ(drawingsBy(w, [&] { control<QPushButton>(w, "btnBMPBrowse2")->click(); }), 1);
+    EXPECT_EQ(control<QLineEdit>(w, "edtBMPFilename2")->text().toStdString(), bmp);
 
     dialogs.folders = {std::nullopt, std::string("/tmp/elsewhere")};
-    const QString before = w.edtOutputDir->text();
-    w.btnOutputDir->click();
-    EXPECT_EQ(w.edtOutputDir->text(), before);
-    w.btnOutputDir->click();
-    EXPECT_EQ(w.edtOutputDir->text(), "/tmp/elsewhere");
+    const QString before = control<QLineEdit>(w, "edtOutputDir")->text();
+    control<QPushButton>(w, "btnOutputDir")->click();
+    EXPECT_EQ(control<QLineEdit>(w, "edtOutputDir")->text(), before);
+    control<QPushButton>(w, "btnOutputDir")->click();
+    EXPECT_EQ(control<QLineEdit>(w, "edtOutputDir")->text(), "/tmp/elsewhere");
 }
 
 TEST_F(MainWindowTriggers, BitmapThatDoesNotLoadIsReportedAndLeavesThePartialButton)
 {
     writeText(homeFile("fake.bmp"), "GIF89a not a bitmap");
     MainWindow& w = startShown();
-    w.chkBMPEnabled[0]->setChecked(true);
-    w.edtBMPFilename[0]->setText(QString::fromStdString(homeFile("fake.bmp")));
-    w.chkBMPBackground->setChecked(true);
+    control<QCheckBox>(w, "chkBMPEnabled1")->setChecked(true);
+    control<QLineEdit>(w, "edtBMPFilename1")->setText(QString::fromStdString(homeFile("fake.bmp")));
+    control<QCheckBox>(w, "chkBMPBackground")->setChecked(true);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Bitmap image is not valid");
     // Background only: no borders were drawn over it.
-    EXPECT_EQ(w.buttonBitmap().pixel(0, 0), w.pnl0->color());
+    EXPECT_EQ(w.buttonBitmap().pixel(0, 0), control<ColorPanelButton>(w, "pnl0")->color());
 }
 
 TEST_F(MainWindowTriggers, ZoomRepaintsThePreviewButDoesNotRedraw)
 {
     MainWindow& w = startShown();
-    EXPECT_EQ(drawingsBy(w, [&] { w.tbZoom->setValue(3); }), 0);
-    EXPECT_EQ(w.pb->zoom(), 3);
+    EXPECT_EQ(drawingsBy(w, [&] { control<QSlider>(w, "tbZoom")->setValue(3); }), 0);
+    EXPECT_EQ(control<PreviewBox>(w, "pb")->zoom(), 3);
 }
 
 TEST_F(MainWindowTriggers, ColourPanelsTakeTheChosenColourOnlyOnOk)
 {
     MainWindow& w = startShown();
-    const std::vector<ColorPanelButton*> panels = {w.pnl0,         w.pnlBorder[0], w.pnlBorder[1],
-                                                   w.pnlBorder[2], w.pnlBorder[3], w.pnlFontColor,
-                                                   w.pnlBackground};
+    const std::vector<ColorPanelButton*> panels = {
+        control<ColorPanelButton>(w, "pnl0"),         control<ColorPanelButton>(w, "pnl1"),
+        control<ColorPanelButton>(w, "pnl2"),         control<ColorPanelButton>(w, "pnl3"),
+        control<ColorPanelButton>(w, "pnl4"),         control<ColorPanelButton>(w, "pnlFontColor"),
+        control<ColorPanelButton>(w, "pnlBackground")};
     for (ColorPanelButton* panel : panels) {
         const Color before = panel->color();
         dialogs.colors.push_back(std::nullopt);
@@ -163,31 +170,34 @@ TEST_F(MainWindowTriggers, ColourPanelsTakeTheChosenColourOnlyOnOk)
         EXPECT_EQ(drawingsBy(w, [&] { emit panel->clicked(); }), 1) << panel->objectName().toStdString();
         EXPECT_EQ(panel->color(), 0x00112233u);
     }
-    EXPECT_EQ(w.pb->background(), 0x00112233u);
+    EXPECT_EQ(control<PreviewBox>(w, "pb")->background(), 0x00112233u);
     EXPECT_EQ(w.buttonBitmap().pixel(w.buttonBitmap().width() / 2, 0), 0x00112233u) << "top border";
 }
 
 TEST_F(MainWindowTriggers, ThreeDBorderAndSwap)
 {
     MainWindow& w = startShown();
-    w.btn3D->click();
+    control<QPushButton>(w, "btn3D")->click();
     const Color light = makeColor(127, 191, 223), dark = makeColor(0, 64, 96);
     auto borders = [&] {
-        return std::vector<Color>{w.pnlBorder[0]->color(), w.pnlBorder[1]->color(), w.pnlBorder[2]->color(),
-                                  w.pnlBorder[3]->color()};
+        return std::vector<Color>{
+            control<ColorPanelButton>(w, "pnl1")->color(), control<ColorPanelButton>(w, "pnl2")->color(),
+            control<ColorPanelButton>(w, "pnl3")->color(), control<ColorPanelButton>(w, "pnl4")->color()};
     };
     EXPECT_EQ(borders(), (std::vector<Color>{light, dark, light, dark}));
     EXPECT_EQ(w.buttonBitmap().pixel(0, w.buttonBitmap().height() / 2), light);
-    w.btnSwap->click();
+    control<QPushButton>(w, "btnSwap")->click();
     EXPECT_EQ(borders(), (std::vector<Color>{dark, light, dark, light}));
-    w.btnSwap->click();
+    control<QPushButton>(w, "btnSwap")->click();
     EXPECT_EQ(borders(), (std::vector<Color>{light, dark, light, dark}));
 
     const Color l = 1, r = 2, t = 3, b = 4;
-    for (int i = 0; i < 4; ++i) w.pnlBorder[i]->setColor(std::vector<Color>{l, r, t, b}[i]);
-    w.btnSwap->click();
+    for (int i = 0; i < 4; ++i)
+        control<ColorPanelButton>(w, QString("pnl%1").arg(i + 1))
+            ->setColor(std::vector<Color>{l, r, t, b}[i]);
+    control<QPushButton>(w, "btnSwap")->click();
     EXPECT_EQ(borders(), (std::vector<Color>{b, t, b, t}));
-    EXPECT_EQ(w.spnBorder[0]->value(), 1) << "thicknesses stay";
+    EXPECT_EQ(control<QSpinBox>(w, "spn1")->value(), 1) << "thicknesses stay";
 }
 
 }  // namespace

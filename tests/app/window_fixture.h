@@ -3,17 +3,32 @@
 // own (NIMBREL_HOME), with the dialogs scripted.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "app/main_window.h"
-#include "support/temp_folder.h"
+#include "app/widgets/color_panel_button.h"
+#include "app/widgets/font_faces.h"
+#include "app/widgets/preview_box.h"
+#include "app/widgets/radio_group.h"
 #include "scripted_dialogs.h"
+#include "support/temp_folder.h"
 
 namespace nimbrel::test {
 
@@ -28,6 +43,17 @@ inline void ensureApplication()
         return created;
     }();
     (void)app;
+}
+
+// The control named `name` under `window` (menu actions included), as the
+// user's documentation and the settings table name it. A missing control, or
+// one of another type, ends the test with an error.
+template <class Control>
+Control* control(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<Control*>(name);
+    if (!found) throw std::runtime_error("no control \"" + name.toStdString() + "\" of that type");
+    return found;
 }
 
 inline std::string readText(const std::string& path)

@@ -1,4 +1,4 @@
-#include "app/error_guard.h"
+#include "app/guard.h"
 
 #include <cstdio>
 #include <exception>

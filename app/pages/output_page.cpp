@@ -1,0 +1,100 @@
+#include "app/pages/output_page.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/settings_binding.h"
+#include "app/widgets/control_makers.h"
+#include "app/widgets/radio_group.h"
+
+namespace nimbrel {
+
+OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(guard)
+{
+    setObjectName("tabOutput");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 6, 6, 6);
+
+    edtOutputDir_ = makeSettingEdit("OutputDir", "Output folder");
+    btnOutputDir_ = makeButton("btnOutputDir", "...");
+    btnOutputDir_->setAccessibleName("Browse for the output folder");
+    btnOutputDir_->setToolTip("Choose the output folder");
+    btnOutputDir_->setFixedWidth(28);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(makeLabel("Output Folder:", edtOutputDir_));
+    folderRow->addWidget(edtOutputDir_, 1);
+    folderRow->addWidget(btnOutputDir_);
+    chkSaveBMP_ = makeCheck("chkSaveBMP", "Save BMP");
+    chkSaveGIF_ = makeCheck("chkSaveGIF", "Save GIF");
+    // Checked from the start, so settings that clear both show the warning.
+    chkSaveBMP_->setChecked(true);
+    chkSaveGIF_->setChecked(true);
+    folderRow->addSpacing(8);
+    folderRow->addWidget(chkSaveBMP_);
+    folderRow->addWidget(chkSaveGIF_);
+    grid->addLayout(folderRow, 0, 0, 1, 3);
+
+    rgGIFCompression_ =
+        new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, Qt::Horizontal);
+    rgReductionBits_ =
+        new RadioGroup("rgReductionBits", " Reduction Bits ",
+                       {"3-bits (8-colors)", "4-bits (16-colors)", "5-bits (32-colors)", "6-bits (64-colors)",
+                        "7-bits (128 colors)", "8-bits (256 colors) [*]"});
+    auto* first = new QVBoxLayout;
+    first->addWidget(rgGIFCompression_);
+    first->addWidget(rgReductionBits_);
+    first->addStretch(1);
+    grid->addLayout(first, 1, 0);
+
+    rgColorReduction_ = new RadioGroup(
+        "rgColorReduction", " Color Reduction ",
+        {"Windows Standard (20 colors)", "Windows (256 colors)", "Black && White", "GrayScale (256 shades)",
+         "Netscape (216 colors)", "Optimal (256 colors) [*]", "Optimal Win (includes 20 WinSys colors)"});
+    rgDithering_ = new RadioGroup(
+        "rgDithering", " Dithering ",
+        {"Nearest color w/o Error Correction [*]", "Floyd Steinberg Error Diffusion",
+         "Stucki Error Diffusion", "Sierra Error Diffusion", "Jarvis, Judice && Ninke Error Diffusion",
+         "Stevenson && Arche Error Diffusion", "Burkes Error Diffusion"});
+    grid->addWidget(rgColorReduction_, 1, 1);
+    grid->addWidget(rgDithering_, 1, 2);
+    grid->setRowStretch(1, 1);
+
+    for (QCheckBox* check : {chkSaveBMP_, chkSaveGIF_})
+        guard_.connect(check, &QCheckBox::toggled, this, [this] { checkOutputTypes(); });
+    guard_.connect(btnOutputDir_, &QPushButton::clicked, this, [this] { browseOutputFolder(); });
+}
+
+void OutputPage::readInto(SaveRequest& request) const
+{
+    request.outputDir = edtOutputDir_->text().toStdString();
+    request.saveBmp = chkSaveBMP_->isChecked();
+    request.saveGif = chkSaveGIF_->isChecked();
+    request.gifCompression = rgGIFCompression_->itemIndex();
+    request.colorReduction = rgColorReduction_->itemIndex();
+    request.dithering = rgDithering_->itemIndex();
+    request.reductionBits = rgReductionBits_->itemIndex();
+}
+
+void OutputPage::setOutputFolder(const std::string& folder)
+{
+    edtOutputDir_->setText(QString::fromStdString(folder));
+}
+
+void OutputPage::checkOutputTypes()
+{
+    DialogsSaveInteraction ui(guard_.dialogs());
+    nimbrel::checkOutputTypes(chkSaveBMP_->isChecked(), chkSaveGIF_->isChecked(), ui);
+}
+
+void OutputPage::browseOutputFolder()
+{
+    const auto folder = guard_.dialogs().folderName("Output Folder", edtOutputDir_->text().toStdString());
+    if (folder) setOutputFolder(*folder);
+}
+
+}  // namespace nimbrel
