@@ -178,8 +178,7 @@ int runBatch(const Options& o, Streams& streams)
 {
     Reporter report(streams, o);
     try {
-        SettingsStore settings;
-        configureMainWindowSettings(settings);
+        SettingsStore settings = mainWindowSettingsStore();
         settings.onMessage = [&report](const std::string& text) { report.warn(text); };
         if (!o.noSettings) settings.loadAll();
         const SettingsValues values = settingsValues(settings);

@@ -27,15 +27,15 @@ std::int64_t radioIndex(const Setting& s, std::int64_t stored)
 std::int64_t controlNumber(const Setting& setting, std::int64_t stored)
 {
     switch (setting.kind) {
-    case ControlKind::SpinBox:
-    case ControlKind::Slider:
-        return rangeValue(setting, stored);
-    case ControlKind::ComboBox:
-        return listIndex(setting, stored);
-    case ControlKind::RadioGroup:
-        return radioIndex(setting, stored);
-    default:
-        return stored;
+        case ControlKind::SpinBox:
+        case ControlKind::Slider:
+            return rangeValue(setting, stored);
+        case ControlKind::ComboBox:
+            return listIndex(setting, stored);
+        case ControlKind::RadioGroup:
+            return radioIndex(setting, stored);
+        default:
+            return stored;
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "settings/control_values.h"
 #include "settings/main_window_settings.h"
-#include "settings/settings_store.h"
 
 namespace nimbrel {
 
@@ -48,8 +47,7 @@ ButtonStyle styleFromSettings(const SettingsValues& v)
 
 ButtonStyle firstStartStyle()
 {
-    SettingsStore store;
-    configureMainWindowSettings(store);
+    const SettingsStore store = mainWindowSettingsStore();
     return styleFromSettings(settingsValues(store));
 }
 
