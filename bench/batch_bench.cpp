@@ -11,6 +11,7 @@
 #include "batch/caption_to_file_name.h"
 #include "batch/save_button.h"
 #include "core/renderer.h"
+#include "settings/style_from_settings.h"
 #include "image/gif_options.h"
 
 namespace {

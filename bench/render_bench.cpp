@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/renderer.h"
+#include "settings/style_from_settings.h"
 #include "image/bmp_writer.h"
 
 namespace {

@@ -122,13 +122,6 @@ private:
     NoDialogs dialogs_;
 };
 
-SettingsValues valuesOf(const SettingsStore& settings)
-{
-    return {[&settings](const std::string& n) { return settings.boolean(n); },
-            [&settings](const std::string& n) { return settings.integer(n); },
-            [&settings](const std::string& n) { return settings.text(n); }};
-}
-
 ButtonStyle loadStyle(const std::string& fileName)
 {
     ButtonStyle style;
@@ -185,11 +178,10 @@ int runBatch(const Options& o, Streams& streams)
 {
     Reporter report(streams, o);
     try {
-        SettingsStore settings;
-        configureMainWindowSettings(settings);
+        SettingsStore settings = mainWindowSettingsStore();
         settings.onMessage = [&report](const std::string& text) { report.warn(text); };
         if (!o.noSettings) settings.loadAll();
-        const SettingsValues values = valuesOf(settings);
+        const SettingsValues values = settingsValues(settings);
 
         const ButtonStyle style = o.styleFile ? loadStyle(*o.styleFile) : styleFromSettings(values);
         std::vector<std::string> captions, fileNames;

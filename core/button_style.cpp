@@ -16,27 +16,6 @@ bool ButtonStyle::operator==(const ButtonStyle& o) const
     return fields(*this) == fields(o);
 }
 
-ButtonStyle firstStartStyle()
-{
-    ButtonStyle s;
-    s.width = 16;
-    s.height = 32;
-    s.fixedWidth = false;
-    s.fixedHeight = true;
-    s.colorBack = 0x00C08000;
-    s.colorBorderLeft = s.colorBorderRight = s.colorBorderTop = s.colorBorderBottom = 0x00804000;
-    s.borderLeft = s.borderRight = s.borderTop = s.borderBottom = 1;
-    s.fontName = "Arial";
-    s.fontSize = 8;
-    s.fontStyle = FontStyle::Normal;
-    s.fontUnderline = false;
-    s.fontAntiAlias = 0;
-    s.fontColor = 0x00FFFFFF;
-    s.textAlign = TextAlign::Centered;
-    for (int i = 1; i <= kStyleBitmapCount; ++i) s.setBitmapAlign(i, i - 1);
-    return s;
-}
-
 std::string unquoteFileName(const std::string& name)
 {
     std::string result = name;

@@ -85,9 +85,6 @@ private:
     std::array<std::int32_t, kStyleBitmapCount> bmpAlign_{};
 };
 
-// The style of a first start: what the settings defaults put into the controls.
-ButtonStyle firstStartStyle();
-
 // Drops one leading and, independently, one trailing double quote.
 std::string unquoteFileName(const std::string& name);
 

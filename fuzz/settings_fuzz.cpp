@@ -5,18 +5,17 @@
 #include <cstdlib>
 #include <vector>
 
-#include "settings/main_window_settings.h"
-#include "settings/settings_store.h"
 #include "base/error.h"
 #include "base/text_codec.h"
+#include "settings/main_window_settings.h"
+#include "settings/settings_store.h"
 
 namespace {
 
 nimbrel::SettingsStore mainWindowStore()
 {
-    nimbrel::SettingsStore store;
-    nimbrel::configureMainWindowSettings(store);
-    store.floats = {"Gamma=2.2"};
+    nimbrel::SettingsStore store = nimbrel::mainWindowSettingsStore();
+    store.add(nimbrel::SettingType::Float, "Gamma", "2.2");
     store.onMessage = [](const std::string&) {};
     return store;
 }
@@ -41,8 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = saved.text();
     SettingsStore again = mainWindowStore();
     again.loadAllFrom(IniDocument::fromBytes(std::vector<std::uint8_t>(text.begin(), text.end())));
-    if (again.booleans != store.booleans || again.floats != store.floats ||
-        again.integers != store.integers || again.strings != store.strings)
-        std::abort();
+    using nimbrel::SettingType;
+    for (const SettingType type :
+         {SettingType::Boolean, SettingType::Float, SettingType::Integer, SettingType::String})
+        if (again.lines(type) != store.lines(type)) std::abort();
     return 0;
 }

@@ -1,24 +1,22 @@
 #include "settings/main_window_settings.h"
 
-#include "settings/settings_store.h"
+#include <utility>
 
 namespace nimbrel {
 
+SettingsStore mainWindowSettingsStore()
+{
+    SettingsStore store(kSettingsFileName);
+    for (const Setting& setting : mainWindowSettings())
+        store.add(setting.type, setting.key, setting.firstStart);
+    return store;
+}
+
 void configureMainWindowSettings(SettingsStore& store)
 {
-    store.fileName = kSettingsFileName;
-    store.sectionPrefix.clear();
-    store.inAppFolder = true;
-    store.booleans.clear();
-    store.floats.clear();
-    store.integers.clear();
-    store.strings.clear();
-    for (const Setting& setting : mainWindowSettings()) {
-        std::vector<std::string>& list = setting.type == SettingType::Boolean   ? store.booleans
-                                         : setting.type == SettingType::Integer ? store.integers
-                                                                                : store.strings;
-        list.push_back(std::string(setting.key) + "=" + std::string(setting.firstStart));
-    }
+    auto onMessage = std::move(store.onMessage);
+    store = mainWindowSettingsStore();
+    store.onMessage = std::move(onMessage);
 }
 
 }  // namespace nimbrel

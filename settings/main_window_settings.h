@@ -1,12 +1,14 @@
 #pragma once
 // The main window's settings store: "Nimbrel.ini" in the application folder,
 // its value lists made from the settings table.
+#include "settings/settings_store.h"
 #include "settings/settings_table.h"
 
 namespace nimbrel {
 
-class SettingsStore;
+SettingsStore mainWindowSettingsStore();
 
+// Makes `store` the main window's store; a message handler it has is kept.
 void configureMainWindowSettings(SettingsStore& store);
 
 }  // namespace nimbrel

@@ -1,17 +1,20 @@
 #include "settings/save_request_from_settings.h"
 
+#include "settings/control_values.h"
+
 namespace nimbrel {
 
 SaveRequest saveRequestFromSettings(const SettingsValues& v)
 {
+    auto index = [&v](const std::string& key) { return static_cast<int>(controlNumber(v, key)); };
     SaveRequest r;
-    r.outputDir = v.text("OutputDir");
+    r.outputDir = controlText(v, "OutputDir");
     r.saveBmp = v.boolean("chkSaveBMP");
     r.saveGif = v.boolean("chkSaveGIF");
-    r.gifCompression = radioGroupIndex(v.integer("rgGIFCompression"), kGifCompressionItems);
-    r.dithering = radioGroupIndex(v.integer("rgDithering"), kDitheringItems);
-    r.colorReduction = radioGroupIndex(v.integer("rgColorReduction"), kColorReductionItems);
-    r.reductionBits = radioGroupIndex(v.integer("rgColorReductionBits"), kReductionBitsItems);
+    r.gifCompression = index("rgGIFCompression");
+    r.dithering = index("rgDithering");
+    r.colorReduction = index("rgColorReduction");
+    r.reductionBits = index("rgColorReductionBits");
     return r;
 }
 

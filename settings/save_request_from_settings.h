@@ -4,7 +4,7 @@
 // groups as the radio groups take them. File name, prefix and suffix are left
 // empty: they come from the edits (or a style).
 #include "batch/save_button.h"
-#include "settings/style_from_settings.h"
+#include "settings/settings_values.h"
 
 namespace nimbrel {
 

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <utility>
+
 #include "base/app_folder.h"
 #include "base/error.h"
 #include "base/file_io.h"
@@ -110,19 +112,49 @@ void restoreWindowPlacement(const WindowPlacement& placement, WindowPlacementTar
     }
 }
 
+SettingsStore::SettingsStore(std::string fileName, Folder folder, std::string sectionPrefix)
+    : fileName_(std::move(fileName)), folder_(folder), sectionPrefix_(std::move(sectionPrefix))
+{
+}
+
+const std::vector<std::string>& SettingsStore::lines(SettingType type) const
+{
+    switch (type) {
+        case SettingType::Boolean:
+            return booleans_;
+        case SettingType::Float:
+            return floats_;
+        case SettingType::Integer:
+            return integers_;
+        case SettingType::String:
+            break;
+    }
+    return strings_;
+}
+
+std::vector<std::string>& SettingsStore::list(SettingType type)
+{
+    return const_cast<std::vector<std::string>&>(std::as_const(*this).lines(type));
+}
+
+void SettingsStore::add(SettingType type, std::string_view name, std::string_view defaultValue)
+{
+    list(type).push_back(std::string(name) + "=" + std::string(defaultValue));
+}
+
 std::string SettingsStore::settingsFilePath() const
 {
-    if (fileName.empty()) return {};
-    return inAppFolder ? appFolder() + fileName : fileName;
+    if (fileName_.empty()) return {};
+    return folder_ == Folder::Application ? appFolder() + fileName_ : fileName_;
 }
 
 std::string SettingsStore::sectionName(const std::string& name) const
 {
-    return sectionPrefix.empty() ? name : sectionPrefix + "\\" + name;
+    return sectionPrefix_.empty() ? name : sectionPrefix_ + "\\" + name;
 }
 
 std::int64_t SettingsStore::readInteger(const IniDocument& file, const std::string& section,
-                                    const std::string& name, std::int64_t fallback) const
+                                        const std::string& name, std::int64_t fallback) const
 {
     const std::string stored = file.read(sectionName(section), name).value_or("");
     if (stored.empty()) return fallback;
@@ -135,14 +167,14 @@ std::int64_t SettingsStore::readInteger(const IniDocument& file, const std::stri
 
 void SettingsStore::loadAllFrom(const IniDocument& file)
 {
-    for (std::string& line : booleans) {
+    for (std::string& line : booleans_) {
         const std::string stored = file.read(sectionName("Booleans"), nameOf(line)).value_or("");
         const bool value = stored.empty() ? isSet(valueOf(line)) : parseBoolean(stored);
         setValueOf(line, value ? "1" : "0");
     }
-    for (std::size_t i = 0; i < floats.size(); ++i) {
-        const double fallback = floatAt(floats, i);
-        const std::string name = nameOf(floats[i]);
+    for (std::size_t i = 0; i < floats_.size(); ++i) {
+        const double fallback = floatAt(floats_, i);
+        const std::string name = nameOf(floats_[i]);
         const std::string stored = file.read(sectionName("Floats"), name).value_or("");
         double value = fallback;
         if (!stored.empty()) {
@@ -152,14 +184,14 @@ void SettingsStore::loadAllFrom(const IniDocument& file)
                 onMessage("Error reading Float value \"Floats\\" + name + "\". Value = \"" + stored +
                           "\". Value set to " + formatFloat(fallback));
         }
-        setValueOf(floats[i], formatFloat(value));
+        setValueOf(floats_[i], formatFloat(value));
     }
-    for (std::size_t i = 0; i < integers.size(); ++i) {
+    for (std::size_t i = 0; i < integers_.size(); ++i) {
         const std::int64_t value =
-            readInteger(file, "Integers", nameOf(integers[i]), integerAt(integers, i));
-        setValueOf(integers[i], std::to_string(low32(value)));
+            readInteger(file, "Integers", nameOf(integers_[i]), integerAt(integers_, i));
+        setValueOf(integers_[i], std::to_string(low32(value)));
     }
-    for (std::string& line : strings) {
+    for (std::string& line : strings_) {
         // An empty stored text counts as not stored.
         const std::string stored = file.read(sectionName("Strings"), nameOf(line)).value_or("");
         if (!stored.empty()) setValueOf(line, stored);
@@ -168,13 +200,13 @@ void SettingsStore::loadAllFrom(const IniDocument& file)
 
 void SettingsStore::saveAllTo(IniDocument& file) const
 {
-    for (const std::string& line : booleans)
+    for (const std::string& line : booleans_)
         file.write(sectionName("Booleans"), nameOf(line), isSet(valueOf(line)) ? "1" : "0");
-    for (std::size_t i = 0; i < floats.size(); ++i)
-        file.write(sectionName("Floats"), nameOf(floats[i]), formatFloat(floatAt(floats, i)));
-    for (std::size_t i = 0; i < integers.size(); ++i)
-        file.write(sectionName("Integers"), nameOf(integers[i]), std::to_string(integerAt(integers, i)));
-    for (const std::string& line : strings) file.write(sectionName("Strings"), nameOf(line), valueOf(line));
+    for (std::size_t i = 0; i < floats_.size(); ++i)
+        file.write(sectionName("Floats"), nameOf(floats_[i]), formatFloat(floatAt(floats_, i)));
+    for (std::size_t i = 0; i < integers_.size(); ++i)
+        file.write(sectionName("Integers"), nameOf(integers_[i]), std::to_string(integerAt(integers_, i)));
+    for (const std::string& line : strings_) file.write(sectionName("Strings"), nameOf(line), valueOf(line));
 }
 
 void SettingsStore::loadAll()
@@ -222,17 +254,17 @@ void SettingsStore::saveAll()
 
 bool SettingsStore::boolean(const std::string& name) const
 {
-    return valueOf(namedLine(booleans, "Boolean", name)) != "0";
+    return valueOf(namedLine(booleans_, "Boolean", name)) != "0";
 }
 
 void SettingsStore::setBoolean(const std::string& name, bool value)
 {
-    setValueOf(namedLine(booleans, "Boolean", name), value ? "1" : "0");
+    setValueOf(namedLine(booleans_, "Boolean", name), value ? "1" : "0");
 }
 
 std::int64_t SettingsStore::integer(const std::string& name) const
 {
-    const std::string value = valueOf(namedLine(integers, "Integer", name));
+    const std::string value = valueOf(namedLine(integers_, "Integer", name));
     const auto n = tryParseInt64(value);
     if (!n) throw Error("Error in conversion of integer \"" + name + "\", Value = \"" + value + "\"");
     return *n;
@@ -240,28 +272,28 @@ std::int64_t SettingsStore::integer(const std::string& name) const
 
 void SettingsStore::setInteger(const std::string& name, std::int64_t value)
 {
-    setValueOf(namedLine(integers, "Integer", name), std::to_string(value));
+    setValueOf(namedLine(integers_, "Integer", name), std::to_string(value));
 }
 
 std::string SettingsStore::text(const std::string& name) const
 {
-    return valueOf(namedLine(strings, "String", name));
+    return valueOf(namedLine(strings_, "String", name));
 }
 
 void SettingsStore::setText(const std::string& name, const std::string& value)
 {
-    setValueOf(namedLine(strings, "String", name), value);
+    setValueOf(namedLine(strings_, "String", name), value);
 }
 
 double SettingsStore::floatValue(std::size_t index) const
 {
-    return floatAt(floats, index);
+    return floatAt(floats_, index);
 }
 
 void SettingsStore::setFloatValue(std::size_t index, double value)
 {
-    lineAt(floats, index);  // checks the index
-    setValueOf(floats[index], formatFloat(value));
+    lineAt(floats_, index);  // checks the index
+    setValueOf(floats_[index], formatFloat(value));
 }
 
 WindowPlacement SettingsStore::readWindowPlacement(const std::string& windowName)
@@ -272,7 +304,7 @@ WindowPlacement SettingsStore::readWindowPlacement(const std::string& windowName
 }
 
 WindowPlacement SettingsStore::readWindowPlacementFrom(const IniDocument& file,
-                                                   const std::string& windowName) const
+                                                       const std::string& windowName) const
 {
     WindowPlacement placement;
     auto stored = [&](const char* name, std::int64_t notStored) -> std::optional<std::int32_t> {

@@ -8,9 +8,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/ini_document.h"
+#include "settings/setting_type.h"
 
 namespace nimbrel {
 
@@ -36,14 +38,20 @@ void restoreWindowPlacement(const WindowPlacement& placement, WindowPlacementTar
 
 class SettingsStore {
 public:
-    std::string fileName;
-    std::string sectionPrefix;     // when set, every section is sectionPrefix + "\" + name
-    bool inAppFolder = true;  // the file lies in the application folder
+    // Where the file name leads.
+    enum class Folder { Application, AsGiven };
 
-    std::vector<std::string> booleans;
-    std::vector<std::string> floats;
-    std::vector<std::string> integers;
-    std::vector<std::string> strings;
+    // A store without a file: loading, saving and placements do nothing.
+    SettingsStore() = default;
+    // When sectionPrefix is set, every section is sectionPrefix + "\" + name.
+    explicit SettingsStore(std::string fileName, Folder folder = Folder::Application,
+                           std::string sectionPrefix = {});
+
+    // Adds a value and its default at the end of the list of its type; the
+    // lists' order is the order of the names in the file.
+    void add(SettingType type, std::string_view name, std::string_view defaultValue);
+    // The "name=value" lines of one type.
+    const std::vector<std::string>& lines(SettingType type) const;
 
     // Receives the notices about stored numbers that did not convert (the
     // default is kept); the window shows them in a message box.
@@ -82,12 +90,21 @@ public:
     WindowPlacement readWindowPlacementFrom(const IniDocument& file, const std::string& windowName) const;
 
 private:
+    std::vector<std::string>& list(SettingType type);
     std::string sectionName(const std::string& name) const;
     std::int64_t readInteger(const IniDocument& file, const std::string& section, const std::string& name,
                              std::int64_t fallback) const;
     // The document to update: the current file, or an empty one when there is none.
     IniDocument documentForUpdate(const std::string& path) const;
     void writeDocument(const std::string& path, const IniDocument& file) const;
+
+    std::string fileName_;
+    Folder folder_ = Folder::Application;
+    std::string sectionPrefix_;
+    std::vector<std::string> booleans_;
+    std::vector<std::string> floats_;
+    std::vector<std::string> integers_;
+    std::vector<std::string> strings_;
 };
 
 }  // namespace nimbrel

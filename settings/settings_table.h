@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace nimbrel {
+#include "settings/setting_type.h"
 
-enum class SettingType { Boolean, Integer, String };
+namespace nimbrel {
 
 // How a control holds the value, which decides how a stored value is taken in.
 enum class ControlKind {

@@ -10,6 +10,7 @@
 #include "batch/save_button.h"
 #include "cli_process.h"
 #include "core/renderer.h"
+#include "settings/style_from_settings.h"
 #include "support/temp_folder.h"
 #include "base/file_io.h"
 #include "app/window_fixture.h"

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/anti_alias.h"
+#include "settings/style_from_settings.h"
 #include "support/gui_app.h"
 #include "image/bmp_writer.h"
 #include "base/error.h"

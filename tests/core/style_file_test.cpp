@@ -4,6 +4,7 @@
 #include "base/app_folder.h"
 #include "core/button_style.h"
 #include "core/style_file.h"
+#include "settings/style_from_settings.h"
 #include "support/temp_folder.h"
 #include "base/error.h"
 #include "base/file_io.h"

@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "support/temp_folder.h"
 #include "base/error.h"
 #include "base/file_io.h"
+#include "support/temp_folder.h"
 #include "support/text_test_support.h"
 
 namespace nimbrel {
@@ -26,12 +26,14 @@ protected:
 
     SettingsStore makeStore()
     {
-        SettingsStore s;
-        s.fileName = path;
-        s.inAppFolder = false;
-        s.booleans = {"chkA=0", "chkB=1"};
-        s.integers = {"Width=16", "Color=$00C08000", "Zoom=1"};
-        s.strings = {"FontName=Arial", "Dir="};
+        SettingsStore s(path, SettingsStore::Folder::AsGiven);
+        s.add(SettingType::Boolean, "chkA", "0");
+        s.add(SettingType::Boolean, "chkB", "1");
+        s.add(SettingType::Integer, "Width", "16");
+        s.add(SettingType::Integer, "Color", "$00C08000");
+        s.add(SettingType::Integer, "Zoom", "1");
+        s.add(SettingType::String, "FontName", "Arial");
+        s.add(SettingType::String, "Dir", "");
         s.onMessage = [this](const std::string& m) { messages.push_back(m); };
         return s;
     }
@@ -46,8 +48,8 @@ protected:
 TEST_F(SettingsStoreTest, AMissingFileKeepsTheDefaultsAndSavingWritesEverySectionInListOrder)
 {
     store.loadAll();
-    EXPECT_THAT(store.integers, ElementsAre("Width=16", "Color=12615680", "Zoom=1"));
-    EXPECT_THAT(store.strings, ElementsAre("FontName=Arial", "Dir="));
+    EXPECT_THAT(store.lines(SettingType::Integer), ElementsAre("Width=16", "Color=12615680", "Zoom=1"));
+    EXPECT_THAT(store.lines(SettingType::String), ElementsAre("FontName=Arial", "Dir="));
     store.saveAll();
     EXPECT_EQ(test::readBytes(path),
               "[Booleans]\nchkA=0\nchkB=1\n\n[Integers]\nWidth=16\nColor=12615680\nZoom=1\n\n"
@@ -64,7 +66,7 @@ TEST_F(SettingsStoreTest, HexadecimalDefaultsAreSavedAsDecimalEvenWithoutALoad)
 TEST_F(SettingsStoreTest, StoredBooleansLoadAsOneOrZero)
 {
     loadFrom("[booleans]\nCHKA=True\nchkB=-1\n");
-    EXPECT_THAT(store.booleans, ElementsAre("chkA=1", "chkB=1"));
+    EXPECT_THAT(store.lines(SettingType::Boolean), ElementsAre("chkA=1", "chkB=1"));
     loadFrom("[Booleans]\nchkA=false\nchkB=0\n");
     EXPECT_FALSE(store.boolean("chkA"));
     EXPECT_FALSE(store.boolean("CHKB"));
@@ -87,7 +89,7 @@ TEST_F(SettingsStoreTest, ABadIntegerIsReportedAndKeepsItsDefault)
     EXPECT_EQ(store.integer("Color"), 255);
     EXPECT_EQ(store.integer("Zoom"), 1) << "only the low 32 bits are kept";
     loadFrom("[Integers]\nWidth=-1\nColor=$FFFFFFFF\nZoom=2147483648\n");
-    EXPECT_THAT(store.integers, ElementsAre("Width=-1", "Color=-1", "Zoom=-2147483648"));
+    EXPECT_THAT(store.lines(SettingType::Integer), ElementsAre("Width=-1", "Color=-1", "Zoom=-2147483648"));
 }
 
 TEST_F(SettingsStoreTest, EmptyStoredValuesCountAsNotStored)
@@ -147,7 +149,7 @@ TEST_F(SettingsStoreTest, NamedAccessAndItsErrors)
     EXPECT_EQ(errorOf([&] { store.boolean("nope"); }), "Boolean Field \"nope\" not found");
     EXPECT_EQ(errorOf([&] { store.setInteger("nope", 1); }), "Integer Field \"nope\" not found");
     EXPECT_EQ(errorOf([&] { store.text("Width"); }), "String Field \"Width\" not found");
-    store.integers.push_back("Broken=1x");
+    store.add(SettingType::Integer, "Broken", "1x");
     EXPECT_EQ(errorOf([&] { store.integer("Broken"); }),
               "Error in conversion of integer \"Broken\", Value = \"1x\"");
     EXPECT_EQ(errorOf([&] { store.saveAll(); }), "Error in conversion of integer[3], Value = \"1x\"");
@@ -156,7 +158,8 @@ TEST_F(SettingsStoreTest, NamedAccessAndItsErrors)
 
 TEST_F(SettingsStoreTest, FloatsByPosition)
 {
-    store.floats = {"Gamma=2.2", "Scale=1e3"};
+    store.add(SettingType::Float, "Gamma", "2.2");
+    store.add(SettingType::Float, "Scale", "1e3");
     loadFrom("[Floats]\nGamma=1,8\nScale=0.5\n");
     EXPECT_THAT(
         messages,
@@ -166,14 +169,17 @@ TEST_F(SettingsStoreTest, FloatsByPosition)
     store.setFloatValue(0, 0.1);
     store.saveAll();
     EXPECT_THAT(test::readBytes(path), HasSubstr("[Floats]\nGamma=0.1\nScale=0.5\n"));
-    store.floats[1] = "Scale=x";
-    EXPECT_EQ(errorOf([&] { store.floatValue(1); }), "Error in conversion of float[1], Value = \"x\"");
-    EXPECT_THROW(store.floatValue(2), Error);
+    store.add(SettingType::Float, "Broken", "x");
+    EXPECT_EQ(errorOf([&] { store.floatValue(2); }), "Error in conversion of float[2], Value = \"x\"");
+    EXPECT_THROW(store.floatValue(3), Error);
 }
 
 TEST_F(SettingsStoreTest, SectionPrefixAppliesToEverySection)
 {
-    store.sectionPrefix = "Main";
+    store = SettingsStore(path, SettingsStore::Folder::AsGiven, "Main");
+    store.add(SettingType::Integer, "Width", "16");
+    store.add(SettingType::Integer, "Zoom", "1");
+    store.onMessage = [this](const std::string& m) { messages.push_back(m); };
     loadFrom("[Main\\Integers]\nWidth=oops\nZoom=2\n[Integers]\nZoom=3\n");
     EXPECT_EQ(store.integer("Zoom"), 2);
     EXPECT_THAT(messages, ElementsAre(HasSubstr("\"Integers\\Width\"")));
@@ -194,23 +200,22 @@ TEST_F(SettingsStoreTest, WritesThatFailLeaveTheOldFileWhole)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
         << "no temporary file left";
 
-    store.fileName = folder.file("no/such/folder.ini");
-    EXPECT_EQ(errorOf([&] { store.saveAll(); }), "Unable to write to " + store.fileName);
-    EXPECT_EQ(errorOf([&] { store.writeWindowPlacement("frmMain", {}); }),
-              "Unable to write to " + store.fileName);
+    const std::string missing = folder.file("no/such/folder.ini");
+    SettingsStore nowhere(missing, SettingsStore::Folder::AsGiven);
+    EXPECT_EQ(errorOf([&] { nowhere.saveAll(); }), "Unable to write to " + missing);
+    EXPECT_EQ(errorOf([&] { nowhere.writeWindowPlacement("frmMain", {}); }), "Unable to write to " + missing);
 }
 
 TEST_F(SettingsStoreTest, TheFileLiesInTheApplicationFolderByDefault)
 {
     test::ScopedEnvironment home("NIMBREL_HOME", folder.path().string());
-    store.inAppFolder = true;
-    store.fileName = "app.ini";
-    EXPECT_EQ(store.settingsFilePath(), folder.file("app.ini"));
-    store.saveAll();
+    SettingsStore inApp("app.ini");
+    EXPECT_EQ(inApp.settingsFilePath(), folder.file("app.ini"));
+    inApp.saveAll();
     EXPECT_TRUE(std::filesystem::exists(folder.file("app.ini")));
-    store.fileName.clear();
-    EXPECT_EQ(store.settingsFilePath(), "");
-    EXPECT_NO_THROW(store.saveAll());
+    SettingsStore noFile;
+    EXPECT_EQ(noFile.settingsFilePath(), "");
+    EXPECT_NO_THROW(noFile.saveAll());
 }
 
 struct RecordingWindow : WindowPlacementTarget {
