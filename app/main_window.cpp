@@ -39,7 +39,7 @@ FileDialogOptions styleFileDialog(const char* title, const std::string& folder)
 }  // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), guard_(dialogs), ini_(std::make_unique<SettingsStore>())
+    : QMainWindow(parent), guard_(dialogs), ini_(std::make_unique<SettingsStore>(mainWindowSettingsStore()))
 {
     setObjectName("frmMain");
     setWindowTitle(QString(kProgramNameAndVersion) + " " + "- web button images made easy");
@@ -49,7 +49,6 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     connectPages();
     resize(kStartSize);
 
-    configureMainWindowSettings(*ini_);
     ini_->onMessage = [&dialogs](const std::string& text) { dialogs.message(text); };
     // Each step runs on its own: an error is shown, and the window still finishes
     // creating itself instead of staying silent for the whole session.

@@ -8,7 +8,4 @@ namespace nimbrel {
 
 SettingsStore mainWindowSettingsStore();
 
-// Makes `store` the main window's store; a message handler it has is kept.
-void configureMainWindowSettings(SettingsStore& store);
-
 }  // namespace nimbrel

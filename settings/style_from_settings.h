@@ -14,8 +14,4 @@ ButtonStyle styleFromSettings(const SettingsValues& values);
 // controls take them.
 ButtonStyle firstStartStyle();
 
-// The ranges of the width and height boxes, for callers that want them as names.
-inline const int kMaxButtonWidth = mainWindowSetting("ButtonSizeWidth").maximum;
-inline const int kMaxButtonHeight = mainWindowSetting("ButtonSizeHeight").maximum;
-
 }  // namespace nimbrel

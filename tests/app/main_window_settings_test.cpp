@@ -13,6 +13,7 @@
 #include "app/widgets/preview_box.h"
 #include "app/widgets/radio_group.h"
 #include "core/button_style.h"
+#include "settings/style_from_settings.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {

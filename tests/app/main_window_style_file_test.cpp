@@ -8,6 +8,7 @@
 
 #include "app/widgets/color_panel_button.h"
 #include "settings/settings_store.h"
+#include "settings/style_from_settings.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {
