@@ -18,7 +18,7 @@ add_executable(nimbrel_bmp_to_png ${NIMBREL_DIST_DIR}/bmp_to_png.cpp)
 target_include_directories(nimbrel_bmp_to_png PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(nimbrel_bmp_to_png PRIVATE nimbrel_image Qt6::Gui)
 
-set(icon_dir ${CMAKE_BINARY_DIR}/dist)
+set(icon_dir ${PROJECT_BINARY_DIR}/dist)
 set(icon_png ${icon_dir}/nimbrel.png)
 # Its own application folder, so the build neither reads nor makes the user's settings.
 add_custom_command(
