@@ -37,17 +37,6 @@ protected:
     }
 };
 
-TEST_F(CaptionListFile, WritesCountThenPairsWithCrLf)
-{
-    writeCaptionList(path, {"Home", "About us"}, {"home", "about_us"});
-    EXPECT_EQ(test::readBytes(path),
-              "count=2\r\ncaption0=Home\r\nfilename0=home\r\ncaption1=About us\r\nfilename1=about_us\r\n");
-    writeCaptionList(path, {}, {});
-    EXPECT_EQ(test::readBytes(path), "count=0\r\n");
-    EXPECT_EQ(read(test::readBytes(path)), "");
-    EXPECT_THAT(captions, ElementsAre("kept"));
-}
-
 TEST_F(CaptionListFile, ValuesComeBackExactlyAndAreAppended)
 {
     Lists c, f;
