@@ -4,7 +4,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -29,16 +28,6 @@ std::string errorOf(const std::function<void()>& action)
         return e.what();
     }
     return "";
-}
-
-TEST(GifImage, StartsWithWeb216NearestLzwAndEightBits)
-{
-    GifImage gif;
-    EXPECT_EQ(gif.colorReduction(), ColorReduction::Web216);
-    EXPECT_EQ(gif.ditherMethod(), DitherMethod::Nearest);
-    EXPECT_EQ(gif.compression(), GifCompression::Lzw);
-    EXPECT_EQ(gif.reductionBits(), 8);
-    EXPECT_EQ(errorOf([&] { gif.saveToBytes(); }), "Unsupported GIF version");
 }
 
 TEST(GifImage, RefusesReductionBitsOutsideThreeToEight)
@@ -121,23 +110,6 @@ TEST(GifImage, RefusesSidesAbove65535WithoutWritingAnything)
     EXPECT_EQ(bytes[7], 0xFF);
     EXPECT_EQ(decodeWithGiflib(bytes).width, 65535);
     std::filesystem::remove_all(folder);
-}
-
-TEST(GifImage, OptimalWithSystemColorsIgnoresTheReductionBits)
-{
-    Bgr24Image image = gradientImage(40, 20);
-    GifImage gif;
-    gif.setColorReduction(ColorReduction::OptimalWithSystemColors);
-    gif.assign(image.view());
-    const auto eightBits = gif.saveToBytes();
-    gif.setReductionBits(3);
-    gif.assign(image.view());
-    EXPECT_EQ(gif.saveToBytes(), eightBits);
-
-    gif.setColorReduction(ColorReduction::Optimal);
-    gif.assign(image.view());
-    const DecodedGif decoded = decodeWithGiflib(gif.saveToBytes());
-    EXPECT_LT(*std::max_element(decoded.pixels.begin(), decoded.pixels.end()), 8);
 }
 
 struct NamedImage {
