@@ -1,6 +1,5 @@
 // The writer byte for byte, and writer -> reader round trips.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <random>
@@ -10,23 +9,12 @@
 #include "image/bmp_writer.h"
 #include "base/error.h"
 #include "base/file_io.h"
+#include "support/temp_folder.h"
 
 namespace nimbrel {
 namespace {
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nimbrel-bmp-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    std::string file(const char* name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+using test::TempFolder;
 
 Bgr24Image randomImage(int width, int height, unsigned seed)
 {

@@ -2,10 +2,7 @@
 // every reduction, dithering and compression through giflib.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,21 +11,14 @@
 #include "base/file_io.h"
 #include "image/gif_image.h"
 #include "support/gif_test_support.h"
+#include "support/temp_folder.h"
+#include "support/text_test_support.h"
 
 namespace nimbrel {
 namespace {
 
 using namespace gif_test;
-
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "";
-}
+using test::errorOf;
 
 TEST(GifImage, RefusesReductionBitsOutsideThreeToEight)
 {
@@ -92,13 +82,11 @@ TEST(GifImage, RefusesSidesAbove65535WithoutWritingAnything)
     GifImage gif;
     const std::string message = errorOf([&] { gif.assign(wide); });
     EXPECT_NE(message.find("65535"), std::string::npos) << message;
-    EXPECT_NE(errorOf([&] { gif.assign(tall); }), "");
+    EXPECT_NE(errorOf([&] { gif.assign(tall); }), "no error");
 
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("nimbrel_gif_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string name = (folder / "wide.gif").string();
-    EXPECT_NE(errorOf([&] { gif.saveToFile(name); }), "");
+    test::TempFolder folder;
+    const std::string name = folder.file("wide.gif");
+    EXPECT_NE(errorOf([&] { gif.saveToFile(name); }), "no error");
     EXPECT_FALSE(std::filesystem::exists(name));
 
     // A 65535-pixel-wide image is still written, with the exact width.
@@ -109,7 +97,6 @@ TEST(GifImage, RefusesSidesAbove65535WithoutWritingAnything)
     EXPECT_EQ(bytes[6], 0xFF);
     EXPECT_EQ(bytes[7], 0xFF);
     EXPECT_EQ(decodeWithGiflib(bytes).width, 65535);
-    std::filesystem::remove_all(folder);
 }
 
 struct NamedImage {
@@ -162,10 +149,8 @@ TEST(GifImage, EveryOptionRoundTripsThroughGiflib)
 
 TEST(GifImage, SaveToFileWritesTheStreamAndKeepsTheOldFileOnFailure)
 {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("nimbrel_gif_file_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string name = (folder / "button.gif").string();
+    test::TempFolder folder;
+    const std::string name = folder.file("button.gif");
     Bgr24Image image = textLikeImage(120, 32);
     GifImage gif;
     gif.assign(image.view());
@@ -175,7 +160,6 @@ TEST(GifImage, SaveToFileWritesTheStreamAndKeepsTheOldFileOnFailure)
     GifImage empty;
     EXPECT_EQ(errorOf([&] { empty.saveToFile(name); }), "Unsupported GIF version");
     EXPECT_EQ(readWholeFile(name), gif.saveToBytes());
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
