@@ -100,11 +100,9 @@ void save(const QWidget& window, const Setting& s, SettingsStore& store)
         case ControlKind::RadioGroup:
             store.setInteger(key, controlOf<RadioGroup>(window, s)->itemIndex());
             return;
-        case ControlKind::FontList: {
-            const QComboBox* list = controlOf<QComboBox>(window, s);
-            store.setText(key, list->currentIndex() < 0 ? std::string() : list->currentText().toStdString());
+        case ControlKind::FontList:
+            store.setText(key, selectedFontFace(*controlOf<QComboBox>(window, s)));
             return;
-        }
         case ControlKind::LineEdit:
             store.setText(key, controlOf<QLineEdit>(window, s)->text().toStdString());
             return;

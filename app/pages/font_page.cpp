@@ -116,7 +116,7 @@ void FontPage::apply(const ButtonStyle& s)
 
 void FontPage::readInto(ButtonStyle& s) const
 {
-    s.fontName = cbFont_->currentIndex() < 0 ? std::string() : cbFont_->currentText().toStdString();
+    s.fontName = selectedFontFace(*cbFont_);
     s.fontSize = edtFontSize_->value();
     s.fontStyle = cbFontStyle_->currentIndex();
     s.fontUnderline = chkUnderlined_->isChecked();

@@ -39,4 +39,9 @@ void selectFontFace(QComboBox& list, const std::string& face)
     list.setCurrentIndex(index);
 }
 
+std::string selectedFontFace(const QComboBox& list)
+{
+    return list.currentIndex() < 0 ? std::string() : list.currentText().toStdString();
+}
+
 }  // namespace nimbrel

@@ -14,5 +14,7 @@ QStringList installedFontFaces();
 // Selects `face` (letter case ignored), adding it in sorted place when missing; an
 // empty name leaves no selection.
 void selectFontFace(QComboBox& list, const std::string& face);
+// The selected face, or an empty name when none is selected.
+std::string selectedFontFace(const QComboBox& list);
 
 }  // namespace nimbrel

@@ -7,18 +7,13 @@
 // NIMBREL_GOLDEN_UPDATE=1; it rewrites data/expected.sha256 and data/*/expected-*.
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QByteArray>
-#include <chrono>
-#include <csignal>
+#include <QCryptographicHash>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "golden_process.h"
@@ -34,12 +29,6 @@ bool updating()
 {
     const char* value = std::getenv("NIMBREL_GOLDEN_UPDATE");
     return value && *value && std::string(value) != "0";
-}
-
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void writeBytes(const fs::path& path, const std::string& bytes)
@@ -61,7 +50,7 @@ std::map<std::string, std::string> hashTree(const fs::path& folder)
     std::map<std::string, std::string> hashes;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.is_regular_file())
-            hashes[fs::relative(entry.path(), folder).generic_string()] = sha256(readBytes(entry.path()));
+            hashes[fs::relative(entry.path(), folder).generic_string()] = sha256(fileText(entry.path()));
     return hashes;
 }
 
@@ -191,7 +180,7 @@ void checkWindowFiles(const fs::path& home, const fs::path& seed, const fs::path
     const fs::path record = seed.empty() ? kData / "first-start" : seed;
     std::string homeText = home.string() + "/";
     for (const char* name : {"Nimbrel.ini", "Nimbrel_captions.ini"}) {
-        std::string written = readBytes(home / name);
+        std::string written = fileText(home / name);
         for (std::size_t at; (at = written.find(homeText)) != std::string::npos;)
             written.replace(at, homeText.size(), "<HOME>/");
         const fs::path expectedFile = record / (std::string("expected-") + name);
@@ -200,7 +189,7 @@ void checkWindowFiles(const fs::path& home, const fs::path& seed, const fs::path
             writeBytes(expectedFile, written);
             continue;
         }
-        EXPECT_EQ(written, readBytes(expectedFile)) << name;
+        EXPECT_EQ(written, fileText(expectedFile)) << name;
     }
 }
 
