@@ -91,10 +91,8 @@ public:
     void selectEntry(int) override {}
     void draw() override
     {
-        renderButton(style_, caption_, previewFont_, button_);
-        // The font of the preview now holds the caption font the button was measured in.
-        report_.problem(clippedCaptionProblem(entry_, caption_, measureText(previewFont_, caption_).width,
-                                              button_.width()));
+        const TextExtent text = renderButton(style_, caption_, previewFont_, button_);
+        report_.problem(clippedCaptionProblem(entry_, caption_, text.width, button_.width()));
     }
     void save() override
     {
