@@ -140,9 +140,11 @@ struct BatchJob {
     void clearOutput() { fs::remove_all(work / "out"); }
 };
 
+// Arg: --jobs.
 void BM_BatchJob(benchmark::State& state)
 {
     BatchJob job;
+    job.options.jobs = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         job.clearOutput();
@@ -151,13 +153,14 @@ void BM_BatchJob(benchmark::State& state)
     }
     state.counters["buttons/s"] = benchmark::Counter(1000, benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_BatchJob)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BatchJob)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A new folder, then for each file: a new temporary file beside it, one write,
 // close, rename. The bytes are the job's own, read back once.
 void BM_WriteFloor(benchmark::State& state)
 {
     BatchJob job;
+    job.options.jobs = 1;
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
     for (const std::string& name : job.run()) files.emplace_back(name, readWholeFile(name));
     const std::string folder = job.options.outputDir.value();

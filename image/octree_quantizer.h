@@ -35,6 +35,7 @@ public:
     int leafCount() const { return leafCount_; }
 
 private:
+    void addPixels(int red, int green, int blue, std::int64_t count);
     std::int32_t newNode(int level);
     void freeNode(std::int32_t node);
     // Folds one node into a leaf; false when nothing is left to fold.
