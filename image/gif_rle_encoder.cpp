@@ -257,23 +257,25 @@ void RleEncoder::compress(const std::uint8_t* pixels, std::size_t count)
     // Dense images are mostly runs of one to four pixels, and such a run,
     // unless it repeats the colour of the runs in the table, goes out as one
     // code per pixel. So from the start of a run, the pixels up to the last run
-    // end among the next eight go out in one plain loop when none of those runs
-    // is longer than four or has the table's colour and no code-size step or
-    // clear falls among them; anything else goes run by run.
+    // end among the next eight, or up to the first run that is longer than four
+    // or repeats the table's colour, go out in one plain loop when no code-size
+    // step or clear falls among them; anything else goes run by run.
     while (runStart + 9 <= valid) {
         if (!clearPending_) {
             const std::uint64_t ends = boundaryMask(pixels + runStart + 1);  // lane k: an end at runStart + 1 + k
             if (ends != 0) {
                 const int lastEnd = 7 - (__builtin_clzll(ends) >> 3);
-                const int n = lastEnd + 1;
                 const std::uint64_t lanes = (std::uint64_t(1) << (8 * lastEnd)) - 1;  // lanes before the last end
-                const std::uint64_t same = ~ends & kHigh;
-                const bool longRun = (same & (same >> 8) & (same >> 16) & (same >> 24) & lanes) != 0;
-                const bool tableColour =
-                    tableMax_ >= 2 &&
-                    (~nonZeroBytes(load8(pixels + runStart) ^ (kOnes * static_cast<std::uint8_t>(tablePixel_))) &
-                     kHigh & ((lanes << 8) | 0xFF)) != 0;
-                if (!longRun && !tableColour && outCount + n < nextEvent) {
+                const std::uint64_t same = ~ends & kHigh;  // lane k: pixel k + 1 repeats pixel k
+                // Lane k starts a run of five or more, or a run of two or more
+                // of the table's colour; such a run starts at a run end.
+                std::uint64_t perRun = same & (same >> 8) & (same >> 16) & (same >> 24);
+                if (tableMax_ >= 2)
+                    perRun |= ~nonZeroBytes(load8(pixels + runStart) ^ (kOnes * static_cast<std::uint8_t>(tablePixel_))) &
+                              same;
+                perRun &= lanes;
+                const int n = perRun ? static_cast<int>(__builtin_ctzll(perRun) >> 3) : lastEnd + 1;
+                if (n > 0 && outCount + n < nextEvent) {
                     const int codeSize = codeSize_;
                     for (int k = 0; k < n; ++k) {
                         bucket |= static_cast<std::uint64_t>(pixels[runStart + k]) << bitCount;
