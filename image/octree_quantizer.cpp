@@ -34,9 +34,7 @@ void ColorQuantizer::freeNode(std::int32_t node)
     freeNodes_.push_back(node);
 }
 
-void ColorQuantizer::addColor(int red, int green, int blue) { addPixels(red, green, blue, 1); }
-
-void ColorQuantizer::addPixels(int red, int green, int blue, std::int64_t count)
+void ColorQuantizer::addColor(int red, int green, int blue)
 {
     const std::uint32_t color = static_cast<std::uint32_t>(red | (green << 8) | (blue << 16));
     CachedLeaf& cached = recent_[cacheSlot(color)];
@@ -58,10 +56,10 @@ void ColorQuantizer::addPixels(int red, int green, int blue, std::int64_t count)
         cached = {keyOf(color), node};
     }
     OctreeNode& leaf = nodes_[node];
-    leaf.pixelCount += count;
-    leaf.redSum += red * count;
-    leaf.greenSum += green * count;
-    leaf.blueSum += blue * count;
+    ++leaf.pixelCount;
+    leaf.redSum += red;
+    leaf.greenSum += green;
+    leaf.blueSum += blue;
 }
 
 bool ColorQuantizer::reduceTree()
@@ -93,30 +91,22 @@ bool ColorQuantizer::reduceTree()
 
 void ColorQuantizer::processImage(const Bgr24View& image)
 {
-    // A run of one colour reaches one leaf: its first pixel may grow and fold
-    // the tree, the rest go in together wherever that pixel's colour now ends.
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* p = image.row(y);
-        const std::uint8_t* const end = p + 3 * static_cast<std::ptrdiff_t>(image.width);
-        while (p < end) {
-            const std::uint8_t* q = p + 3;
-            while (q < end && q[0] == p[0] && q[1] == p[1] && q[2] == p[2]) q += 3;
-            const std::int64_t run = (q - p) / 3;
+        for (int x = 0; x < image.width; ++x, p += 3) {
             const std::uint32_t color = static_cast<std::uint32_t>(p[2] | (p[1] << 8) | (p[0] << 16));
             const CachedLeaf& cached = recent_[cacheSlot(color)];
             if (cached.key == keyOf(color)) {
                 OctreeNode& leaf = nodes_[cached.leaf];
-                leaf.pixelCount += run;
-                leaf.redSum += p[2] * run;
-                leaf.greenSum += p[1] * run;
-                leaf.blueSum += p[0] * run;
-            } else {
-                addPixels(p[2], p[1], p[0], 1);
-                while (leafCount_ > maxColors_ && reduceTree()) {
-                }
-                if (run > 1) addPixels(p[2], p[1], p[0], run - 1);
+                ++leaf.pixelCount;
+                leaf.redSum += p[2];
+                leaf.greenSum += p[1];
+                leaf.blueSum += p[0];
+                continue;
             }
-            p = q;
+            addColor(p[2], p[1], p[0]);
+            while (leafCount_ > maxColors_ && reduceTree()) {
+            }
         }
     }
 }

@@ -35,7 +35,6 @@ public:
     int leafCount() const { return leafCount_; }
 
 private:
-    void addPixels(int red, int green, int blue, std::int64_t count);
     std::int32_t newNode(int level);
     void freeNode(std::int32_t node);
     // Folds one node into a leaf; false when nothing is left to fold.
@@ -57,13 +56,13 @@ private:
         std::int32_t leaf = -1;
     };
     std::uint64_t keyOf(std::uint32_t color) const { return color | (folds_ << 24); }
-    static constexpr int kCacheBits = 10;
+    static constexpr int kCacheBits = 4;
     static int cacheSlot(std::uint32_t color)
     {
         return static_cast<int>((color * 2654435761u) >> (32 - kCacheBits));
     }
     std::uint64_t folds_ = 0;
-    std::vector<CachedLeaf> recent_ = std::vector<CachedLeaf>(1 << kCacheBits);
+    std::array<CachedLeaf, 1 << kCacheBits> recent_{};
 };
 
 }  // namespace nimbrel
