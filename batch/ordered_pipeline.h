@@ -32,7 +32,8 @@ template <class Result>
 void runInListOrder(std::size_t count, int jobs, const std::function<Result(std::size_t, int)>& make,
                     const std::function<void(std::size_t, Result&)>& take)
 {
-    if (jobs <= 1 || count <= 1) {
+    if (static_cast<std::size_t>(jobs) > count) jobs = static_cast<int>(count);  // no idle threads
+    if (jobs <= 1) {
         for (std::size_t i = 0; i < count; ++i) {
             Result r = make(i, 0);
             take(i, r);

@@ -75,6 +75,7 @@ private:
 struct BuiltEntry {
     std::string problem;
     EncodedButton files;
+    bool freshFolder = false;  // its files go straight into the folder this run made
 };
 
 // Draws and encodes the entries on `jobs` threads and writes them in list
@@ -102,7 +103,7 @@ public:
             [&](std::size_t i, BuiltEntry& entry) {
                 report_.problem(entry.problem);
                 if (writeFiles_)
-                    for (const std::string& file : writeEncodedButton(entry.files, freshFolder_))
+                    for (const std::string& file : writeEncodedButton(entry.files, entry.freshFolder))
                         report_.fileWritten(file);
                 report_.progress(static_cast<int>(i) + 1, static_cast<int>(count));
             });
@@ -124,6 +125,9 @@ private:
             SaveRequest request = request_;
             request.fileName = fileName;
             built.files = encodeButton(request, w.button.view());
+            // A name with a folder part may lead out of the new folder, to files that exist.
+            built.freshFolder =
+                freshFolder_ && (request.prefix + request.fileName + request.suffix).find('/') == std::string::npos;
         }
         return built;
     }
