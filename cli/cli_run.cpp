@@ -93,6 +93,13 @@ public:
     void run(const std::vector<std::string>& captions, const std::vector<std::string>& fileNames, int jobs)
     {
         const std::size_t count = captions.size();
+        // The font machinery fills its shared caches at the first text it
+        // shapes; that happens here, before any other thread runs.
+        if (jobs > 1 && count > 1) {
+            RasterFont font;
+            applyCaptionFont(style_, font);
+            measureText(font, captions.front());
+        }
         std::vector<Worker> workers(static_cast<std::size_t>(std::max(jobs, 1)));
         runInListOrder<BuiltEntry>(
             count, jobs,
