@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -134,20 +136,37 @@ QChar mnemonicOf(const QString& text)
 
 void assignMnemonics(QWidget* root, QString& taken)
 {
-    // Creation order is the order the user reads a tab in, near enough.
+    // Each target: how to read its text and how to set it.
+    struct Target {
+        QString text;
+        std::function<void(const QString&)> set;
+    };
+    std::vector<Target> targets;
     QList<QWidget*> labelled;
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             // One key per control: a second label of the same control only explains it.
             if (!label->buddy() || labelled.contains(label->buddy())) continue;
             labelled << label->buddy();
-            label->setText(withMnemonic(label->text(), taken));
+            targets.push_back({label->text(), [label](const QString& t) { label->setText(t); }});
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-            if (holdsRadioButtons(group)) group->setTitle(withMnemonic(group->title(), taken));
+            if (holdsRadioButtons(group))
+                targets.push_back({group->title(), [group](const QString& t) { group->setTitle(t); }});
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            if (qobject_cast<QRadioButton*>(button) || button->text().isEmpty()) continue;
-            button->setText(withMnemonic(button->text(), taken));
+            if (qobject_cast<QRadioButton*>(button) || candidatePositions(button->text()).empty()) continue;
+            targets.push_back({button->text(), [button](const QString& t) { button->setText(t); }});
         }
+    }
+    // Texts that mark their own key come first, then the ones with the fewest letters
+    // to choose from, so that "Delete" still finds a key beside longer texts.
+    const auto choices = [](const Target& t) {
+        return mnemonicOf(t.text).isNull() ? static_cast<int>(candidatePositions(t.text).size()) : -1;
+    };
+    std::stable_sort(targets.begin(), targets.end(),
+                     [&](const Target& a, const Target& b) { return choices(a) < choices(b); });
+    for (const Target& target : targets) {
+        const QString marked = withMnemonic(target.text, taken);
+        if (marked != target.text) target.set(marked);
     }
 }
 
