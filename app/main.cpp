@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Nimbrel");
     QApplication::setApplicationVersion(nimbrel::kVersion);
-    QApplication::setDesktopFileName("nimbrel");
+    QApplication::setDesktopFileName(NIMBREL_APP_ID);
     const nimbrel::WindowArguments arguments = nimbrel::parseWindowArguments(QApplication::arguments(), true);
     if (const auto status = answerArguments(arguments)) return *status;
     const bool signalsHandled = installTerminationHandlers();
