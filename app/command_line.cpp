@@ -16,6 +16,9 @@ QString windowVersionText()
 WindowArguments parseWindowArguments(const QStringList& arguments, bool qtOptionsRemoved)
 {
     QCommandLineParser parser;
+    // Qt's own options are single-dash words (-reverse, -platform): read as
+    // letters they could spell -v or -h.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription("Nimbrel makes the small button images of web pages.");
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
     const QCommandLineOption version(QStringList{"v", "version"}, "Show the version and exit.");

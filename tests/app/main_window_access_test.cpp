@@ -187,6 +187,7 @@ TEST_F(MainWindowAccess, StyleFileOnTheCommandLineOpensLikeTheMenuCommand)
     EXPECT_EQ(info.exitStatus, 0);
     EXPECT_EQ(info.output, windowVersionText());
     EXPECT_EQ(parseWindowArguments({"nimbrel", "--help"}, false).output.left(6), "Usage:");
+    EXPECT_FALSE(parseWindowArguments({"nimbrel", "-reverse"}, false).exitStatus) << "a Qt option, not -v";
     EXPECT_EQ(parseWindowArguments({"nimbrel", "--bogus"}, true).exitStatus, 2);
     const WindowArguments relative = parseWindowArguments({"nimbrel", "site.ini", "other.ini"}, true);
     EXPECT_FALSE(relative.exitStatus);
