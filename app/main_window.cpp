@@ -2,8 +2,10 @@
 // saving and the orderly shut-down of the main window.
 #include "app/main_window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
@@ -19,6 +21,7 @@
 #include "app/widgets/control_makers.h"
 #include "app/widgets/preview_box.h"
 #include "base/app_folder.h"
+#include "batch/button_html.h"
 #include "core/renderer.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
@@ -128,6 +131,7 @@ void MainWindow::connectPages()
     guard_.connect(captionsPage_, &CaptionsPage::redrawRequested, this, draw);
     guard_.connect(captionsPage_, &CaptionsPage::createNextRequested, this, [this] { createNextButton(); });
     guard_.connect(captionsPage_, &CaptionsPage::createAllRequested, this, [this] { createAllButtons(); });
+    guard_.connect(captionsPage_, &CaptionsPage::copyHtmlRequested, this, [this] { copyHtml(); });
     guard_.connect(viewPage_, &ViewPage::zoomChanged, this, [this] { applyZoom(); });
     guard_.connect(viewPage_, &ViewPage::backgroundChanged, this, [this] { applyBackground(); });
 }
@@ -194,7 +198,10 @@ void MainWindow::drawButton()
     ++drawingCount_;
     // A bitmap that does not load throws here: the partial image stays, and the
     // preview is not refreshed by this drawing.
-    renderButton(style, captionsPage_->caption(), previewFont_, button_);
+    drawnStyle_ = style;
+    drawnCaption_ = captionsPage_->caption();
+    drawnFont_ = previewFont_;
+    renderButton(style, drawnCaption_, previewFont_, button_);
     pb_->update();
 }
 
@@ -259,7 +266,49 @@ void MainWindow::saveStyle()
 void MainWindow::saveButtonImage()
 {
     DialogsSaveInteraction ui(guard_.dialogs());
-    saveButton(saveRequestFromControls(), button_.view(), ui);
+    const SaveResult result = saveButton(saveRequestFromControls(), button_.view(), ui, [this](int scale) {
+        return renderScaledButton(drawnStyle_, drawnCaption_, drawnFont_, scale);
+    });
+    if (batchWarnings_) {
+        batchWarnings_->insert(batchWarnings_->end(), result.warnings.begin(), result.warnings.end());
+    } else {
+        showSaveWarnings(result.warnings);
+    }
+}
+
+void MainWindow::showSaveWarnings(const std::vector<std::string>& warnings)
+{
+    constexpr std::size_t kShownAtMost = 8;
+    if (warnings.empty()) return;
+    std::string text;
+    for (std::size_t i = 0; i < warnings.size() && i < kShownAtMost; ++i) text += std::string(i ? "\n" : "") + warnings[i];
+    if (warnings.size() > kShownAtMost)
+        text += "\n... and " + std::to_string(warnings.size() - kShownAtMost) + " more files like these.";
+    guard_.dialogs().message(text);
+}
+
+void MainWindow::copyHtml()
+{
+    std::vector<std::string> captions = captionsPage_->captions(), fileNames = captionsPage_->fileNames();
+    if (const int selected = captionsPage_->selectedEntry(); selected >= 0 && selected < int(captions.size())) {
+        captions = {captions[selected]};
+        fileNames = {selected < int(fileNames.size()) ? fileNames[selected] : std::string()};
+    } else if (captions.empty()) {
+        SaveRequest current;
+        captionsPage_->readInto(current);
+        captions = {captionsPage_->caption()};
+        fileNames = {current.fileName};
+    }
+    const ButtonStyle style = currentStyle();
+    std::vector<HtmlButton> buttons;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        RasterFont font = previewFont_;
+        RasterBitmap button;
+        renderButton(style, captions[i], font, button);
+        buttons.push_back({captions[i], i < fileNames.size() ? fileNames[i] : std::string(), button.width(),
+                           button.height()});
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(imgTags(saveRequestFromControls(), buttons)));
 }
 
 void MainWindow::exitProgram()

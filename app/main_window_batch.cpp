@@ -80,7 +80,18 @@ void MainWindow::createAllButtons()
     WindowBatch batch(*this, *captionsPage_);
     if (static_cast<int>(captions.size()) > kBatchProgressThreshold)
         batch.showProgress(static_cast<int>(captions.size()));
-    nimbrel::createAllButtons({captions, fileNames}, batch);
+    // One notice for the whole batch, also when it ends early.
+    std::vector<std::string> warnings;
+    batchWarnings_ = &warnings;
+    try {
+        nimbrel::createAllButtons({captions, fileNames}, batch);
+    } catch (...) {
+        batchWarnings_ = nullptr;
+        guard_.run([&] { showSaveWarnings(warnings); });
+        throw;
+    }
+    batchWarnings_ = nullptr;
+    showSaveWarnings(warnings);
 }
 
 }  // namespace nimbrel

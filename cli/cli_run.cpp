@@ -6,6 +6,7 @@
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 #include "batch/batch_steps.h"
+#include "batch/button_html.h"
 #include "batch/caption_list_file.h"
 #include "batch/caption_to_file_name.h"
 #include "batch/save_button.h"
@@ -14,6 +15,7 @@
 #include "core/renderer.h"
 #include "settings/style_from_settings.h"
 #include "base/error.h"
+#include "base/file_io.h"
 #include "image/gif_options.h"
 
 namespace nimbrel::cli {
@@ -91,6 +93,7 @@ public:
     void selectEntry(int) override {}
     void draw() override
     {
+        drawnFont_ = previewFont_;
         renderButton(style_, caption_, previewFont_, button_);
         // The font of the preview now holds the caption font the button was measured in.
         report_.problem(clippedCaptionProblem(entry_, caption_, measureText(previewFont_, caption_).width,
@@ -99,11 +102,16 @@ public:
     void save() override
     {
         if (writeFiles_) {
-            for (const std::string& file : saveButton(request_, button_.view(), dialogs_).filesWritten)
-                report_.fileWritten(file);
+            const SaveResult result = saveButton(request_, button_.view(), dialogs_, [this](int scale) {
+                return renderScaledButton(style_, caption_, drawnFont_, scale);
+            });
+            for (const std::string& file : result.filesWritten) report_.fileWritten(file);
+            for (const std::string& warning : result.warnings) report_.warn(warning);
         }
+        html_.push_back({caption_, request_.fileName, button_.width(), button_.height()});
         ++entry_;
     }
+    const std::vector<HtmlButton>& htmlButtons() const { return html_; }
     bool keepGoing(int done, int total) override
     {
         report_.progress(done, total);
@@ -118,7 +126,9 @@ private:
     std::string caption_;
     int entry_ = 0;
     RasterFont previewFont_;
+    RasterFont drawnFont_;  // the preview font as the button was drawn from it
     RasterBitmap button_;
+    std::vector<HtmlButton> html_;
     NoDialogs dialogs_;
 };
 
@@ -138,6 +148,10 @@ SaveRequest saveRequestFor(const Options& o, const SettingsValues& values, const
     if (r.outputDir.empty()) r.outputDir = defaultFolderPath(appFolder(), kOutputFolderName);
     if (o.saveBmp) r.saveBmp = *o.saveBmp;
     if (o.saveGif) r.saveGif = *o.saveGif;
+    if (o.savePng) r.savePng = *o.savePng;
+    if (o.transparent) r.transparent = *o.transparent;
+    if (o.transparentColor) r.transparentColor = *o.transparentColor;
+    if (o.scales) r.scales = *o.scales;
     if (o.colorReduction) r.colorReduction = *o.colorReduction;
     if (o.dithering) r.dithering = *o.dithering;
     if (o.gifCompression) r.gifCompression = *o.gifCompression;
@@ -154,13 +168,19 @@ void reportPlanProblems(const ButtonStyle& style, const SaveRequest& request,
                        "\" is drawn instead");
     for (const std::string& line : missingBitmapProblems(style)) report.problem(line);
 
-    const std::string extension = request.saveBmp || !request.saveGif ? ".bmp" : ".gif";
+    ImageFormat format = ImageFormat::Bmp;
+    for (const ImageFormat f : kImageFormats)
+        if (savesFormat(request, f)) {
+            format = f;
+            break;
+        }
+    const std::string extension = extensionOf(format);
     std::vector<std::string> stems;
     SaveRequest named = request;
     for (const std::string& name : fileNames) {
         named.fileName = name;
-        const std::string bmp = saveFileNames(named).bmp;
-        stems.push_back(bmp.substr(0, bmp.size() - 4));
+        const std::string file = saveFileName(named, format);
+        stems.push_back(file.substr(0, file.size() - extension.size()));
     }
     for (const std::string& line : duplicateNameProblems(captions, stems, extension)) report.problem(line);
 }
@@ -194,12 +214,17 @@ int runBatch(const Options& o, Streams& streams)
         }
 
         const SaveRequest request = saveRequestFor(o, values, style);
-        if (!request.saveBmp && !request.saveGif) report.warn(kNoOutputTypeMessage);
+        if (!savesAnything(request)) report.warn(kNoOutputTypeMessage);
         reportPlanProblems(style, request, captions, fileNames, report);
-        if (!o.check && (request.saveBmp || request.saveGif)) makeOutputFolder(request.outputDir);
+        if (!o.check && savesAnything(request)) makeOutputFolder(request.outputDir);
 
-        BatchRun run(style, request, !o.check && (request.saveBmp || request.saveGif), report);
+        BatchRun run(style, request, !o.check && savesAnything(request), report);
         createAllButtons({captions, fileNames}, run);
+        if (o.htmlFile && !o.check) {
+            writeFileAtomically(*o.htmlFile, buttonSetPage(request, run.htmlButtons(),
+                                                           folderUrlFrom(*o.htmlFile, request.outputDir)));
+            report.fileWritten(*o.htmlFile);
+        }
     } catch (const Error& e) {
         report.error(e.what());
         return 1;

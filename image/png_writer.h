@@ -1,0 +1,32 @@
+#pragma once
+// The PNG files we write: exactly the pixels of the 24-bit image, lossless.
+// An image of at most 256 colours becomes an indexed PNG (a palette of the
+// colours it uses, at the smallest bit depth that holds them), any other an
+// 8-bit RGB PNG. With a transparent colour, pixels of exactly that colour are
+// fully transparent (a tRNS chunk).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "image/image.h"
+
+namespace nimbrel {
+
+// Chosen by measurement (bench/png_bench): a whole button set stays within
+// the batch speed targets, and the higher levels save only a few bytes more.
+inline constexpr int kPngCompressionLevel = 9;
+
+struct PngOptions {
+    std::optional<Color> transparentColor;
+    int compressionLevel = kPngCompressionLevel;  // zlib 0..9
+};
+
+// An empty image (width or height 0) gives no bytes at all, as the BMP writer
+// does: a PNG cannot hold an image without pixels.
+std::vector<std::uint8_t> encodePng(const Bgr24View& image, const PngOptions& options = {});
+
+// Creates or replaces the file through writeFileAtomically.
+void savePngFile(const std::string& fileName, const Bgr24View& image, const PngOptions& options = {});
+
+}  // namespace nimbrel
