@@ -23,8 +23,8 @@ struct RasterFont {
     bool italic = false;
     bool underline = false;
     bool antialiased = false;  // glyph edges smoothed (only the scratch of anti-aliased captions uses it)
-    int pixelScale = 1;        // the high-density copies: k times the pixel size of sizePt
     Color color = 0;
+    int pixelScale = 1;  // the high-density copies: k times the pixel size of sizePt
 
     QFont toQFont() const;
     bool operator==(const RasterFont& o) const;
