@@ -44,17 +44,24 @@ std::optional<Palette> paletteOf(const Bgr24View& image, std::optional<Color> tr
     }
     palette.indexes.resize(static_cast<std::size_t>(image.width) * image.height);
     std::uint8_t* out = palette.indexes.data();
+    // Buttons are mostly runs of one colour: the last colour met answers most pixels.
+    Color last = 0xFFFFFFFF;
+    std::uint8_t lastIndex = 0;
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* p = image.row(y);
         for (int x = 0; x < image.width; ++x, p += 3) {
             const Color c = colorAt(p);
-            auto found = indexOf.find(c);
-            if (found == indexOf.end()) {
-                if (palette.colors.size() == kMaxPaletteColors) return std::nullopt;
-                add(c);
-                found = indexOf.find(c);
+            if (c != last) {
+                auto found = indexOf.find(c);
+                if (found == indexOf.end()) {
+                    if (palette.colors.size() == kMaxPaletteColors) return std::nullopt;
+                    add(c);
+                    found = indexOf.find(c);
+                }
+                last = c;
+                lastIndex = found->second;
             }
-            *out++ = found->second;
+            *out++ = lastIndex;
         }
     }
     return palette;
@@ -69,24 +76,25 @@ int bitDepthFor(std::size_t colors)
 }
 
 // Rows of indexes packed as PNG wants them: the leftmost pixel in the high bits.
-std::vector<std::uint8_t> packIndexes(const Palette& palette, int width, int height, int depth)
+// Rows of indexes packed as PNG wants them: the leftmost pixel in the high bits.
+void packIndexes(const Palette& palette, PngLayout& layout)
 {
-    const std::size_t rowBytes = (static_cast<std::size_t>(width) * depth + 7) / 8;
-    std::vector<std::uint8_t> packed(rowBytes * height, 0);
-    const int perByte = 8 / depth;
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* in = palette.indexes.data() + static_cast<std::size_t>(y) * width;
-        std::uint8_t* out = packed.data() + rowBytes * y;
-        for (int x = 0; x < width; ++x)
+    const int depth = layout.bitDepth, perByte = 8 / depth;
+    layout.rowBytes = (static_cast<std::size_t>(layout.width) * depth + 7) / 8;
+    layout.rows.assign(layout.rowBytes * layout.height, 0);
+    for (int y = 0; y < layout.height; ++y) {
+        const std::uint8_t* in = palette.indexes.data() + static_cast<std::size_t>(y) * layout.width;
+        std::uint8_t* out = layout.rows.data() + layout.rowBytes * y;
+        for (int x = 0; x < layout.width; ++x)
             out[x / perByte] |= static_cast<std::uint8_t>(in[x] << (8 - depth * (x % perByte + 1)));
     }
-    return packed;
 }
 
-std::vector<std::uint8_t> rgbRows(const Bgr24View& image)
+void putRgbRows(const Bgr24View& image, PngLayout& layout)
 {
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(image.width) * image.height * 3);
-    std::uint8_t* out = rgb.data();
+    layout.rowBytes = static_cast<std::size_t>(image.width) * 3;
+    layout.rows.resize(layout.rowBytes * image.height);
+    std::uint8_t* out = layout.rows.data();
     for (int y = 0; y < image.height; ++y) {
         const std::uint8_t* p = image.row(y);
         for (int x = 0; x < image.width; ++x, p += 3, out += 3) {
@@ -95,7 +103,6 @@ std::vector<std::uint8_t> rgbRows(const Bgr24View& image)
             out[2] = p[0];
         }
     }
-    return rgb;
 }
 
 bool usesColor(const Bgr24View& image, Color c)
@@ -104,6 +111,18 @@ bool usesColor(const Bgr24View& image, Color c)
         for (int x = 0; x < image.width; ++x)
             if (colorAt(image.row(y) + x * 3) == c) return true;
     return false;
+}
+
+Rgb rgbOf(Color c) { return {redOf(c), greenOf(c), blueOf(c)}; }
+
+// A window no larger than the data (with its filter bytes) compresses the same
+// and spares zlib from setting up, and clearing, its full 32 KB window per button.
+int windowBitsFor(const PngLayout& layout)
+{
+    const std::size_t data = (layout.rowBytes + 1) * static_cast<std::size_t>(layout.height);
+    int bits = 9;  // the smallest window zlib's deflate takes
+    while (bits < 15 && (std::size_t{1} << bits) < data) ++bits;
+    return bits;
 }
 
 struct ContextFree {
@@ -118,51 +137,59 @@ void check(int status)
 
 }  // namespace
 
-std::vector<std::uint8_t> encodePng(const Bgr24View& image, const PngOptions& options)
+PngLayout pngLayoutOf(const Bgr24View& image, std::optional<Color> transparentColor)
 {
-    if (image.empty()) return {};
     checkImageSize(image.width, image.height);
+    PngLayout layout;
+    layout.width = image.width;
+    layout.height = image.height;
+    if (const std::optional<Palette> palette = paletteOf(image, transparentColor)) {
+        layout.indexed = true;
+        layout.bitDepth = bitDepthFor(palette->colors.size());
+        for (const Color c : palette->colors) layout.palette.push_back(rgbOf(c));
+        if (transparentColor && palette->colors.front() == *transparentColor)
+            layout.transparent = rgbOf(*transparentColor);
+        packIndexes(*palette, layout);
+    } else {
+        layout.bitDepth = 8;
+        if (transparentColor && usesColor(image, *transparentColor)) layout.transparent = rgbOf(*transparentColor);
+        putRgbRows(image, layout);
+    }
+    return layout;
+}
+
+std::vector<std::uint8_t> encodePngLayout(const PngLayout& layout, int compressionLevel)
+{
     const std::unique_ptr<spng_ctx, ContextFree> ctx(spng_ctx_new(SPNG_CTX_ENCODER));
     if (!ctx) throw Error("Not enough memory to encode the PNG image");
     check(spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1));
-    check(spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, options.compressionLevel));
+    check(spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, compressionLevel));
+    check(spng_set_option(ctx.get(), SPNG_IMG_WINDOW_BITS, windowBitsFor(layout)));
 
     spng_ihdr ihdr{};
-    ihdr.width = static_cast<std::uint32_t>(image.width);
-    ihdr.height = static_cast<std::uint32_t>(image.height);
+    ihdr.width = static_cast<std::uint32_t>(layout.width);
+    ihdr.height = static_cast<std::uint32_t>(layout.height);
+    ihdr.bit_depth = static_cast<std::uint8_t>(layout.bitDepth);
+    ihdr.color_type = layout.indexed ? SPNG_COLOR_TYPE_INDEXED : SPNG_COLOR_TYPE_TRUECOLOR;
+    check(spng_set_ihdr(ctx.get(), &ihdr));
     spng_trns trns{};
-    std::vector<std::uint8_t> rows;
-    if (const std::optional<Palette> palette = paletteOf(image, options.transparentColor)) {
-        ihdr.bit_depth = static_cast<std::uint8_t>(bitDepthFor(palette->colors.size()));
-        ihdr.color_type = SPNG_COLOR_TYPE_INDEXED;
-        check(spng_set_ihdr(ctx.get(), &ihdr));
+    if (layout.indexed) {
         spng_plte plte{};
-        plte.n_entries = static_cast<std::uint32_t>(palette->colors.size());
-        for (std::size_t i = 0; i < palette->colors.size(); ++i)
-            plte.entries[i] = {redOf(palette->colors[i]), greenOf(palette->colors[i]),
-                               blueOf(palette->colors[i]), 0};
+        plte.n_entries = static_cast<std::uint32_t>(layout.palette.size());
+        for (std::size_t i = 0; i < layout.palette.size(); ++i)
+            plte.entries[i] = {layout.palette[i].r, layout.palette[i].g, layout.palette[i].b, 0};
         check(spng_set_plte(ctx.get(), &plte));
-        if (options.transparentColor && palette->colors.front() == *options.transparentColor) {
-            trns.n_type3_entries = 1;
-            trns.type3_alpha[0] = 0;
-            check(spng_set_trns(ctx.get(), &trns));
-        }
-        // Filters only help images of whole bytes per channel; indexed rows compress best as they are.
+        trns.n_type3_entries = 1;  // entry 0 fully transparent
+        // Filters only help whole bytes per channel; indexed rows compress best as they are.
         check(spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, SPNG_DISABLE_FILTERING));
-        rows = packIndexes(*palette, image.width, image.height, ihdr.bit_depth);
-    } else {
-        ihdr.bit_depth = 8;
-        ihdr.color_type = SPNG_COLOR_TYPE_TRUECOLOR;
-        check(spng_set_ihdr(ctx.get(), &ihdr));
-        if (options.transparentColor && usesColor(image, *options.transparentColor)) {
-            trns.red = redOf(*options.transparentColor);
-            trns.green = greenOf(*options.transparentColor);
-            trns.blue = blueOf(*options.transparentColor);
-            check(spng_set_trns(ctx.get(), &trns));
-        }
-        rows = rgbRows(image);
+    } else if (layout.transparent) {
+        trns.red = layout.transparent->r;
+        trns.green = layout.transparent->g;
+        trns.blue = layout.transparent->b;
     }
-    check(spng_encode_image(ctx.get(), rows.data(), rows.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE));
+    if (layout.transparent) check(spng_set_trns(ctx.get(), &trns));
+    check(spng_encode_image(ctx.get(), layout.rows.data(), layout.rows.size(), SPNG_FMT_PNG,
+                            SPNG_ENCODE_FINALIZE));
 
     std::size_t size = 0;
     int status = 0;
@@ -173,6 +200,11 @@ std::vector<std::uint8_t> encodePng(const Bgr24View& image, const PngOptions& op
     return std::vector<std::uint8_t>(bytes, bytes + size);
 }
 
+std::vector<std::uint8_t> encodePng(const Bgr24View& image, const PngOptions& options)
+{
+    if (image.empty()) return {};
+    return encodePngLayout(pngLayoutOf(image, options.transparentColor), options.compressionLevel);
+}
 void savePngFile(const std::string& fileName, const Bgr24View& image, const PngOptions& options)
 {
     writeFileAtomically(fileName, encodePng(image, options));

@@ -22,6 +22,23 @@ struct PngOptions {
     int compressionLevel = kPngCompressionLevel;  // zlib 0..9
 };
 
+// What goes into the PNG before compression: the header values, palette,
+// transparency and the rows as PNG lays them out (packed indexes or R, G, B).
+struct PngLayout {
+    int width = 0;
+    int height = 0;
+    int bitDepth = 8;
+    bool indexed = false;
+    std::vector<Rgb> palette;            // indexed only
+    std::optional<Rgb> transparent;      // RGB: the colour; indexed: palette entry 0
+    std::vector<std::uint8_t> rows;      // height rows of rowBytes, no filter bytes
+    std::size_t rowBytes = 0;
+};
+PngLayout pngLayoutOf(const Bgr24View& image, std::optional<Color> transparentColor);
+
+// The layout compressed into a PNG stream by libspng.
+std::vector<std::uint8_t> encodePngLayout(const PngLayout& layout, int compressionLevel);
+
 // An empty image (width or height 0) gives no bytes at all, as the BMP writer
 // does: a PNG cannot hold an image without pixels.
 std::vector<std::uint8_t> encodePng(const Bgr24View& image, const PngOptions& options = {});
