@@ -67,9 +67,6 @@ TEST(PngWriter, TransparentColorClearsExactlyItsPixels)
                 }
             }
     }
-    // A colour the image does not use changes nothing.
-    const Bgr24Image image = imageWithColors(3);
-    EXPECT_EQ(encodePng(image.view(), {makeColor(1, 2, 3)}), encodePng(image.view()));
 }
 
 }  // namespace
