@@ -1,5 +1,5 @@
 // PNG output: libspng against libpng compressing the same prepared rows
-// (palette, bit depth and filters alike) at several zlib levels, and every
+// (palette, bit depth, filters and zlib settings alike) at several levels, and every
 // output type over one 24-button set, with the bytes of the whole set.
 #include <benchmark/benchmark.h>
 
@@ -54,6 +54,8 @@ std::vector<std::uint8_t> encodeWithLibpng(const PngLayout& layout, int level)
     }
     png_set_write_fn(png, &bytes, appendToVector, nullptr);
     png_set_compression_level(png, level);
+    png_set_compression_window_bits(png, pngWindowBitsFor(layout));
+    png_set_compression_mem_level(png, pngMemoryLevelFor(layout));
     png_set_IHDR(png, info, layout.width, layout.height, layout.bitDepth,
                  layout.indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);

@@ -2,6 +2,7 @@
 
 #include <spng.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <unordered_map>
@@ -115,16 +116,6 @@ bool usesColor(const Bgr24View& image, Color c)
 
 Rgb rgbOf(Color c) { return {redOf(c), greenOf(c), blueOf(c)}; }
 
-// A window no larger than the data (with its filter bytes) compresses the same
-// and spares zlib from setting up, and clearing, its full 32 KB window per button.
-int windowBitsFor(const PngLayout& layout)
-{
-    const std::size_t data = (layout.rowBytes + 1) * static_cast<std::size_t>(layout.height);
-    int bits = 9;  // the smallest window zlib's deflate takes
-    while (bits < 15 && (std::size_t{1} << bits) < data) ++bits;
-    return bits;
-}
-
 struct ContextFree {
     void operator()(spng_ctx* ctx) const { spng_ctx_free(ctx); }
 };
@@ -136,6 +127,19 @@ void check(int status)
 }
 
 }  // namespace
+
+int pngWindowBitsFor(const PngLayout& layout)
+{
+    const std::size_t data = (layout.rowBytes + 1) * static_cast<std::size_t>(layout.height);
+    int bits = 9;  // the smallest window zlib's deflate takes
+    while (bits < 15 && (std::size_t{1} << bits) < data) ++bits;
+    return bits;
+}
+
+int pngMemoryLevelFor(const PngLayout& layout)
+{
+    return std::clamp(pngWindowBitsFor(layout) - 7, 1, 8);
+}
 
 PngLayout pngLayoutOf(const Bgr24View& image, std::optional<Color> transparentColor)
 {
@@ -164,7 +168,8 @@ std::vector<std::uint8_t> encodePngLayout(const PngLayout& layout, int compressi
     if (!ctx) throw Error("Not enough memory to encode the PNG image");
     check(spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1));
     check(spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, compressionLevel));
-    check(spng_set_option(ctx.get(), SPNG_IMG_WINDOW_BITS, windowBitsFor(layout)));
+    check(spng_set_option(ctx.get(), SPNG_IMG_WINDOW_BITS, pngWindowBitsFor(layout)));
+    check(spng_set_option(ctx.get(), SPNG_IMG_MEM_LEVEL, pngMemoryLevelFor(layout)));
 
     spng_ihdr ihdr{};
     ihdr.width = static_cast<std::uint32_t>(layout.width);

@@ -36,6 +36,12 @@ struct PngLayout {
 };
 PngLayout pngLayoutOf(const Bgr24View& image, std::optional<Color> transparentColor);
 
+// zlib's window and memory level for the layout: no larger than its data, which
+// compresses a button the same and spares zlib from setting up (and the system
+// from handing out and clearing) a few hundred kilobytes for every file.
+int pngWindowBitsFor(const PngLayout& layout);
+int pngMemoryLevelFor(const PngLayout& layout);
+
 // The layout compressed into a PNG stream by libspng.
 std::vector<std::uint8_t> encodePngLayout(const PngLayout& layout, int compressionLevel);
 
