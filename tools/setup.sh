@@ -11,6 +11,7 @@ packages=(
   libspng-dev
   chromium
   fonts-liberation2
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -41,7 +41,6 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     folderRow->addWidget(chkSaveGIF_);
     folderRow->addWidget(chkSavePNG_);
     grid->addLayout(folderRow, 0, 0, 1, 3);
-    grid->addWidget(buildExtrasRow(), 2, 0, 1, 3);
 
     rgGIFCompression_ =
         new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, Qt::Horizontal);
@@ -53,7 +52,10 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     first->addWidget(rgGIFCompression_);
     first->addWidget(rgReductionBits_);
     first->addStretch(1);
-    grid->addLayout(first, 1, 0);
+    // The first column is the tallest: the transparency and 2x/3x row goes
+    // under the two lists beside it, in the room it leaves there.
+    grid->addLayout(first, 1, 0, 2, 1);
+    grid->addWidget(buildExtrasRow(), 2, 1, 1, 2);
 
     rgColorReduction_ = new RadioGroup(
         "rgColorReduction", " Color Reduction ",
@@ -82,6 +84,7 @@ QWidget* OutputPage::buildExtrasRow()
     chkTransparent_ = makeCheck("chkTransparent", "Transparent color:");
     chkTransparent_->setToolTip("Pixels of exactly this color become transparent in GIF and PNG files");
     pnlTransparentColor_ = new ColorPanelButton("pnlTransparentColor", "Transparent color");
+    pnlTransparentColor_->setToolTip("Choose the transparent color");
     chkSave2x_ = makeCheck("chkSave2x", "2x");
     chkSave3x_ = makeCheck("chkSave3x", "3x");
     for (QCheckBox* check : {chkSave2x_, chkSave3x_})
