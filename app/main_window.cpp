@@ -2,6 +2,7 @@
 // saving and the orderly shut-down of the main window.
 #include "app/main_window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
@@ -28,6 +30,7 @@
 #include "app/widgets/control_makers.h"
 #include "app/widgets/preview_box.h"
 #include "base/app_folder.h"
+#include "batch/button_html.h"
 #include "core/renderer.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
@@ -163,6 +166,7 @@ void MainWindow::connectPages()
     guard_.connect(captionsPage_, &CaptionsPage::redrawRequested, this, draw);
     guard_.connect(captionsPage_, &CaptionsPage::createNextRequested, this, [this] { createNextButton(); });
     guard_.connect(captionsPage_, &CaptionsPage::createAllRequested, this, [this] { createAllButtons(); });
+    guard_.connect(captionsPage_, &CaptionsPage::copyHtmlRequested, this, [this] { copyHtml(); });
     guard_.connect(viewPage_, &ViewPage::zoomChanged, this, [this] { applyZoom(); });
     guard_.connect(viewPage_, &ViewPage::backgroundChanged, this, [this] { applyBackground(); });
 }
@@ -229,7 +233,10 @@ void MainWindow::drawButton()
     ++drawingCount_;
     // A bitmap that does not load throws here: the partial image stays, and the
     // preview is not refreshed by this drawing.
-    renderButton(style, captionsPage_->caption(), previewFont_, button_);
+    drawnStyle_ = style;
+    drawnCaption_ = captionsPage_->caption();
+    drawnFont_ = previewFont_;
+    renderButton(style, drawnCaption_, previewFont_, button_);
     pb_->update();
 }
 
@@ -305,7 +312,9 @@ SaveResult MainWindow::saveButtonImage()
     DialogsSaveInteraction ui(guard_.dialogs());
     SaveResult result;
     try {
-        result = saveButton(saveRequestFromControls(), button_.view(), ui);
+        result = saveButton(saveRequestFromControls(), button_.view(), ui, [this](int scale) {
+            return renderScaledButton(drawnStyle_, drawnCaption_, drawnFont_, scale);
+        });
     } catch (const std::exception& e) {
         showStatus(std::string("Not saved: ") + e.what());
         throw;
@@ -318,6 +327,11 @@ SaveResult MainWindow::saveButtonImage()
         case SaveOutcome::FolderNotCreated:
             showStatus("Nothing saved: the output folder does not exist");
             break;
+    }
+    if (batchWarnings_) {
+        batchWarnings_->insert(batchWarnings_->end(), result.warnings.begin(), result.warnings.end());
+    } else {
+        showSaveWarnings(result.warnings);
     }
     return result;
 }
@@ -337,6 +351,44 @@ void MainWindow::openOutputFolder()
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(folder)).absoluteFilePath()));
+}
+
+void MainWindow::showSaveWarnings(const std::vector<std::string>& warnings)
+{
+    constexpr std::size_t kShownAtMost = 8;
+    if (warnings.empty()) return;
+    std::string text;
+    for (std::size_t i = 0; i < warnings.size() && i < kShownAtMost; ++i)
+        text += std::string(i ? "\n" : "") + warnings[i];
+    if (warnings.size() > kShownAtMost)
+        text += "\n... and " + std::to_string(warnings.size() - kShownAtMost) + " more files like these.";
+    guard_.dialogs().message(text);
+}
+
+void MainWindow::copyHtml()
+{
+    std::vector<std::string> captions = captionsPage_->captions(), fileNames = captionsPage_->fileNames();
+    if (const int selected = captionsPage_->selectedEntry(); selected >= 0 && selected < int(captions.size())) {
+        captions = {captions[selected]};
+        fileNames = {selected < int(fileNames.size()) ? fileNames[selected] : std::string()};
+    } else if (captions.empty()) {
+        SaveRequest current;
+        captionsPage_->readInto(current);
+        captions = {captionsPage_->caption()};
+        fileNames = {current.fileName};
+    }
+    const ButtonStyle style = currentStyle();
+    std::vector<HtmlButton> buttons;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        RasterFont font = previewFont_;
+        RasterBitmap button;
+        renderButton(style, captions[i], font, button);
+        buttons.push_back({captions[i], i < fileNames.size() ? fileNames[i] : std::string(), button.width(),
+                           button.height()});
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(imgTags(saveRequestFromControls(), buttons)));
+    showStatus("Copied the HTML of " + std::to_string(buttons.size()) +
+               (buttons.size() == 1 ? " button" : " buttons") + " to the clipboard");
 }
 
 void MainWindow::exitProgram()

@@ -57,6 +57,9 @@ public:
     void saveStyle();
     // Also tells on the status line what was written, and where.
     SaveResult saveButtonImage();
+    // The <img> tags of the selected entry, or of every entry when none is
+    // selected (the edits' caption when the list is empty), to the clipboard.
+    void copyHtml();
     void createNextButton();
     void createAllButtons();
     void readCaptionsFromFile();
@@ -84,6 +87,7 @@ private:
     void captionChanged();    // derives the file name when asked to, then draws
     void applyZoom();
     void applyBackground();
+    void showSaveWarnings(const std::vector<std::string>& warnings);
     // Settings, caption list and placement (main_window_settings.cpp).
     void loadSettings();
     void saveSettings();
@@ -96,6 +100,12 @@ private:
     std::unique_ptr<SettingsStore> ini_;
     RasterBitmap button_;
     RasterFont previewFont_;  // the font state of the preview surface the caption is measured on
+    // What the button bitmap was drawn from, so the high-density copies show the same button.
+    ButtonStyle drawnStyle_;
+    std::string drawnCaption_;
+    RasterFont drawnFont_;
+    // While "Create All Buttons" runs, the save warnings wait here to be shown once.
+    std::vector<std::string>* batchWarnings_ = nullptr;
     PreviewBox* pb_ = nullptr;
     QTabWidget* pc_ = nullptr;
     ButtonPage* buttonPage_ = nullptr;

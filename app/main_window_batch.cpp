@@ -93,17 +93,24 @@ void MainWindow::createAllButtons()
     WindowBatch batch(*this, *captionsPage_);
     const int total = static_cast<int>(captions.size());
     if (total > kBatchProgressThreshold) batch.showProgress(total);
+    // One notice of the save warnings for the whole batch, also when it ends early.
+    std::vector<std::string> warnings;
+    batchWarnings_ = &warnings;
     int run = 0;
     try {
         run = nimbrel::createAllButtons({captions, fileNames}, batch);
     } catch (const std::exception& e) {
+        batchWarnings_ = nullptr;
         showStatus(batchStoppedMessage(batch.made(), total, e.what()));
+        guard_.run([&] { showSaveWarnings(warnings); });
         throw;
     }
+    batchWarnings_ = nullptr;
     if (run < total)
         showStatus(batchStoppedMessage(batch.made(), total, "cancelled"));
     else if (batch.made() > 0)
         showStatus(batchDoneMessage(batch.made(), batch.folder()));
+    showSaveWarnings(warnings);
 }
 
 }  // namespace nimbrel

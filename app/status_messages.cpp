@@ -15,7 +15,7 @@ std::string withoutTrailingSlash(std::string folder)
 
 std::string savedFilesMessage(const std::vector<std::string>& files)
 {
-    if (files.empty()) return "Nothing saved: neither BMP nor GIF is chosen";
+    if (files.empty()) return "Nothing saved: no file type is chosen";
     std::string names;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (i > 0) names += i + 1 == files.size() ? " and " : ", ";

@@ -8,6 +8,7 @@
 #include "base/file_io.h"
 #include "image/gif_image.h"
 #include "image/gif_options.h"
+#include "image/png_writer.h"
 
 namespace nimbrel {
 namespace {
@@ -39,6 +40,19 @@ void applyGifOptions(const SaveRequest& request, GifImage& gif)
     if (const int i = radioGroupIndex(request.gifCompression, kGifCompressionItems); i >= 0)
         gif.setCompression(static_cast<GifCompression>(i));
     gif.setReductionBits(radioGroupIndex(request.reductionBits, kReductionBitsItems) + kMinReductionBits);
+    if (request.transparent) gif.setTransparentColor(request.transparentColor);
+}
+
+std::string fileStem(const SaveRequest& request)
+{
+    std::string base = request.outputDir;
+    if (base.empty() || base.back() != '/') base += '/';
+    return base + request.prefix + request.fileName + request.suffix;
+}
+
+std::string scaleTag(int scale)
+{
+    return scale == 1 ? std::string() : "@" + std::to_string(scale) + "x";
 }
 
 }  // namespace
@@ -59,15 +73,72 @@ std::string folderNotCreatedMessage(const std::string& dir)
     return "Cannot create folder \"" + dir + "\". Nimbrel will not save the image";
 }
 
-SaveFileNames saveFileNames(const SaveRequest& request)
+const char* extensionOf(ImageFormat format)
 {
-    std::string base = request.outputDir;
-    if (base.empty() || base.back() != '/') base += '/';
-    const std::string stem = base + request.prefix + request.fileName + request.suffix;
-    return {stem + ".bmp", stem + ".gif"};
+    switch (format) {
+        case ImageFormat::Bmp: return ".bmp";
+        case ImageFormat::Gif: return ".gif";
+        case ImageFormat::Png: return ".png";
+    }
+    return "";
 }
 
-SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui)
+bool savesFormat(const SaveRequest& request, ImageFormat format)
+{
+    switch (format) {
+        case ImageFormat::Bmp: return request.saveBmp;
+        case ImageFormat::Gif: return request.saveGif;
+        case ImageFormat::Png: return request.savePng;
+    }
+    return false;
+}
+
+bool savesAnything(const SaveRequest& request)
+{
+    return request.saveBmp || request.saveGif || request.savePng;
+}
+
+SaveFileNames saveFileNames(const SaveRequest& request)
+{
+    const std::string stem = fileStem(request);
+    return {stem + ".bmp", stem + ".gif", stem + ".png"};
+}
+
+std::string saveFileLeafName(const SaveRequest& request, ImageFormat format, int scale)
+{
+    return request.prefix + request.fileName + request.suffix + scaleTag(scale) + extensionOf(format);
+}
+
+std::string saveFileName(const SaveRequest& request, ImageFormat format, int scale)
+{
+    return fileStem(request) + scaleTag(scale) + extensionOf(format);
+}
+
+EncodedImage encodeButtonImage(const SaveRequest& request, ImageFormat format, const Bgr24View& image)
+{
+    EncodedImage encoded;
+    switch (format) {
+        case ImageFormat::Bmp: encoded.bytes = encodeBmp(image); break;
+        case ImageFormat::Gif: {
+            GifImage gif;
+            applyGifOptions(request, gif);
+            gif.assign(image);
+            encoded.bytes = gif.saveToBytes();
+            encoded.warning = gif.transparencyWarning();
+            break;
+        }
+        case ImageFormat::Png: {
+            PngOptions options;
+            if (request.transparent) options.transparentColor = request.transparentColor;
+            encoded.bytes = encodePng(image, options);
+            break;
+        }
+    }
+    return encoded;
+}
+
+SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui,
+                      const ScaledButtonDrawer& drawScaled)
 {
     SaveResult result;
     const std::string& dir = request.outputDir;
@@ -84,21 +155,31 @@ SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveI
         }
     }
 
-    result.filesWritten = writeEncodedButton(encodeButton(request, button), false);
+    const EncodedButton encoded = encodeButton(request, button, drawScaled);
+    result.filesWritten = writeEncodedButton(encoded, false);
+    for (const EncodedFile& file : encoded.files)
+        if (!file.warning.empty()) result.warnings.push_back(file.name + ": " + file.warning);
     return result;
 }
 
-EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button)
+EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button, const ScaledButtonDrawer& drawScaled)
 {
     EncodedButton encoded;
-    const SaveFileNames names = saveFileNames(request);
+    if (!savesAnything(request)) return encoded;
     try {
-        if (request.saveBmp) encoded.files.push_back({names.bmp, encodeBmp(button)});
-        if (request.saveGif) {
-            GifImage gif;
-            applyGifOptions(request, gif);
-            gif.assign(button);
-            encoded.files.push_back({names.gif, gif.saveToBytes()});
+        for (const int scale : request.scales) {
+            Bgr24Image scaled;
+            if (scale != 1) {
+                if (!drawScaled) throw Error("Cannot draw the button at " + std::to_string(scale) + " times its size");
+                scaled = drawScaled(scale);
+            }
+            const Bgr24View image = scale == 1 ? button : scaled.view();
+            for (const ImageFormat format : kImageFormats) {
+                if (!savesFormat(request, format)) continue;
+                EncodedImage file = encodeButtonImage(request, format, image);
+                encoded.files.push_back({saveFileName(request, format, scale), std::move(file.bytes),
+                                         std::move(file.warning)});
+            }
         }
     } catch (...) {
         encoded.failure = std::current_exception();
@@ -121,9 +202,9 @@ std::vector<std::string> writeEncodedButton(const EncodedButton& button, bool fr
     return written;
 }
 
-bool checkOutputTypes(bool saveBmp, bool saveGif, SaveInteraction& ui)
+bool checkOutputTypes(const SaveRequest& request, SaveInteraction& ui)
 {
-    if (saveBmp || saveGif) return true;
+    if (savesAnything(request)) return true;
     ui.showMessage(kNoOutputTypeMessage);
     return false;
 }

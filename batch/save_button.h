@@ -1,12 +1,16 @@
 #pragma once
 // Saving the drawn button: makes sure the output folder exists (asking first),
-// then writes folder + prefix + file name + suffix + ".bmp" and/or ".gif".
+// then writes folder + prefix + file name + suffix + ".bmp", ".gif" and/or
+// ".png", and the same names with "@2x" or "@3x" before the extension for the
+// high-density copies.
 // The window, batch creation and the command-line program all save through
 // saveButton; none of it knows about widgets.
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "image/color.h"
 #include "image/image.h"
 
 namespace nimbrel {
@@ -22,6 +26,10 @@ struct SaveRequest {
     std::string suffix;
     bool saveBmp = true;
     bool saveGif = true;
+    bool savePng = false;
+    bool transparent = false;             // pixels of transparentColor become transparent (GIF, PNG)
+    Color transparentColor = 0x00FF00FF;
+    std::vector<int> scales{1};           // which of 1, 2 and 3 times the size to write, rising
     int gifCompression = 0;  // 0 "LZW", 1 "RLE"
     int colorReduction = 5;  // 0..6, see ColorReduction
     int dithering = 0;       // 0..6, see DitherMethod
@@ -59,22 +67,48 @@ enum class SaveOutcome {
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::Saved;
     std::vector<std::string> filesWritten;  // in the order written
+    std::vector<std::string> warnings;      // "<file>: <what was given up>", for files that were written
 };
+
+// The file types, in the order their files are written for each scale.
+enum class ImageFormat { Bmp, Gif, Png };
+inline constexpr ImageFormat kImageFormats[] = {ImageFormat::Bmp, ImageFormat::Gif, ImageFormat::Png};
+const char* extensionOf(ImageFormat format);  // ".bmp", ".gif", ".png"
+bool savesFormat(const SaveRequest& request, ImageFormat format);
+bool savesAnything(const SaveRequest& request);
 
 struct SaveFileNames {
     std::string bmp;
     std::string gif;
+    std::string png;
 };
 
 // base + prefix + file name + suffix + extension, where base is the folder with
 // a "/" added unless it already ends in one. Nothing in the parts is checked.
 SaveFileNames saveFileNames(const SaveRequest& request);
+// prefix + file name + suffix, then "@2x" or "@3x" for those scales, then the extension.
+std::string saveFileLeafName(const SaveRequest& request, ImageFormat format, int scale = 1);
+std::string saveFileName(const SaveRequest& request, ImageFormat format, int scale = 1);
 
-// Saves the button as the request says. Failures of writing or converting throw
-// nimbrel::Error with the user's text and end the save at that file: a BMP
-// already written stays, a GIF that fails to convert leaves no file. An empty
-// output folder fails with "Unable to create directory" once the user agrees.
-SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui);
+// One file's bytes as the request asks for them, made in memory; `warning`
+// says what could not be kept (a GIF transparency that did not survive).
+struct EncodedImage {
+    std::vector<std::uint8_t> bytes;
+    std::string warning;
+};
+EncodedImage encodeButtonImage(const SaveRequest& request, ImageFormat format, const Bgr24View& image);
+
+// The button drawn afresh at `scale` times its size (2 or 3) by the caller's
+// renderer, which the layers below the renderer cannot call themselves.
+using ScaledButtonDrawer = std::function<Bgr24Image(int scale)>;
+
+// Saves the button as the request says: for each scale, every chosen type.
+// Failures of writing or converting throw nimbrel::Error with the user's text
+// and end the save at that file: files already written stay, a GIF that fails
+// to convert leaves no file. An empty output folder fails with "Unable to
+// create directory" once the user agrees. Scales above 1 need `drawScaled`.
+SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui,
+                      const ScaledButtonDrawer& drawScaled = {});
 
 // The files of one save made in memory, in the order saveButton writes them.
 // A conversion that fails ends the list: `failure` holds its error, and the
@@ -82,12 +116,14 @@ SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveI
 struct EncodedFile {
     std::string name;
     std::vector<std::uint8_t> bytes;
+    std::string warning;  // what could not be kept, see EncodedImage
 };
 struct EncodedButton {
     std::vector<EncodedFile> files;
     std::exception_ptr failure;
 };
-EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button);
+EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button,
+                           const ScaledButtonDrawer& drawScaled = {});
 
 // Writes the files in order (each atomically; in a folder this run has just
 // made, without looking for an old file first), then throws the failure, if
@@ -101,8 +137,8 @@ std::string folderNotCreatedMessage(const std::string& dir);
 
 inline constexpr const char* kNoOutputTypeMessage = "You should choose at least one file type for saving!";
 
-// The check run whenever either output box changes: warns through `ui` when
-// neither file type is chosen. Returns true when at least one is.
-bool checkOutputTypes(bool saveBmp, bool saveGif, SaveInteraction& ui);
+// The check run whenever an output box changes: warns through `ui` when no
+// file type is chosen. Returns true when at least one is.
+bool checkOutputTypes(const SaveRequest& request, SaveInteraction& ui);
 
 }  // namespace nimbrel

@@ -19,6 +19,75 @@ std::optional<int> wholeNumberIn(const std::string& text, int low, int high)
     return value;
 }
 
+// "a,b,c" -> {"a", "b", "c"}; an empty item stays, for the caller to refuse.
+std::vector<std::string> commaList(const std::string& text)
+{
+    std::vector<std::string> items(1);
+    for (const char c : text) {
+        if (c == ',') {
+            items.emplace_back();
+        } else {
+            items.back() += c;
+        }
+    }
+    return items;
+}
+
+bool setFormats(Options& o, const std::string& value)
+{
+    bool bmp = false, gif = false, png = false;
+    for (const std::string& item : commaList(value)) {
+        if (item == "bmp" || item == "both") bmp = true;
+        if (item == "gif" || item == "both") gif = true;
+        if (item == "png") png = true;
+        if (item != "bmp" && item != "gif" && item != "png" && item != "both") return false;
+    }
+    o.saveBmp = bmp;
+    o.saveGif = gif;
+    o.savePng = png;
+    return true;
+}
+
+bool setScales(Options& o, const std::string& value)
+{
+    bool wanted[4] = {};
+    for (const std::string& item : commaList(value)) {
+        if (item != "1" && item != "2" && item != "3") return false;
+        wanted[item[0] - '0'] = true;
+    }
+    o.scales.emplace();
+    for (int k = 1; k <= 3; ++k)
+        if (wanted[k]) o.scales->push_back(k);
+    return true;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool setTransparent(Options& o, const std::string& value)
+{
+    if (value == "none") {
+        o.transparent = false;
+        return true;
+    }
+    const std::string digits = !value.empty() && value[0] == '#' ? value.substr(1) : value;
+    if (digits.size() != 6) return false;
+    int channels[3] = {};
+    for (int i = 0; i < 6; ++i) {
+        const int d = hexDigit(digits[i]);
+        if (d < 0) return false;
+        channels[i / 2] = channels[i / 2] * 16 + d;
+    }
+    o.transparent = true;
+    o.transparentColor = makeColor(channels[0], channels[1], channels[2]);
+    return true;
+}
+
 using ValueSetter = std::function<bool(Options&, const std::string&)>;
 
 ValueSetter numberSetter(std::optional<int> Options::*field, int low, int high)
@@ -75,14 +144,10 @@ const std::map<std::string, ValueOption>& valueOptions()
         {"--style", {textSetter(&Options::styleFile), "a style file"}},
         {"--captions", {textSetter(&Options::captionFile), "a caption list file, or - for standard input"}},
         {"--out", {textSetter(&Options::outputDir), "a folder"}},
-        {"--format",
-         {[](Options& o, const std::string& v) {
-              if (v != "bmp" && v != "gif" && v != "both") return false;
-              o.saveBmp = v != "gif";
-              o.saveGif = v != "bmp";
-              return true;
-          },
-          "bmp, gif or both"}},
+        {"--format", {setFormats, "a comma list of bmp, gif and png, or both (bmp,gif)"}},
+        {"--transparent", {setTransparent, "a color as RRGGBB (six hexadecimal digits) or none"}},
+        {"--scale", {setScales, "a comma list of 1, 2 and 3"}},
+        {"--html", {textSetter(&Options::htmlFile), "an HTML file to write"}},
         {"--reduction", {choiceSetter(&Options::colorReduction, kReductionNames), choicesText(kReductionNames)}},
         {"--dither", {choiceSetter(&Options::dithering, kDitherNames), choicesText(kDitherNames)}},
         {"--compression",
@@ -162,15 +227,24 @@ ParseResult parseOptions(const std::vector<std::string>& args)
 std::string helpText()
 {
     return R"(Usage: nimbrel-batch [options] [CAPTION ...]
-Draws a set of buttons in one style and saves them as BMP and/or GIF files,
-exactly as "Create All Buttons" of the Nimbrel window does.
+Draws a set of buttons in one style and saves them as BMP, GIF and/or PNG
+files, exactly as "Create All Buttons" of the Nimbrel window does.
 
   --style FILE        style file to draw with; default: the style held in the settings file
   --captions FILE     caption list file; each pair is drawn and saved in order;
                       - reads the list from standard input
   --out DIR           output folder (made with its parents when missing);
                       default: the output folder of the settings
-  --format bmp|gif|both          default: the settings' Save BMP / Save GIF
+  --format LIST       file types, a comma list of bmp, gif and png (both: bmp,gif);
+                      default: the settings' Save BMP / Save GIF / Save PNG
+  --transparent RRGGBB|none
+                      pixels of exactly this color become transparent in PNG and
+                      GIF files; default: the settings' transparent color choice
+  --scale LIST        sizes to write, a comma list of 1, 2 and 3: 2 and 3 add
+                      name@2x and name@3x at two and three times the size;
+                      default: 1 and the settings' 2x / 3x choices
+  --html FILE         also write FILE, a page showing the set, whose <img> tags
+                      (with size, alt text and srcset) can be copied into a site
   --reduction NAME    colour reduction, by name or number: windows20 (0) Windows
                       20 colours, windows256 (1) Windows 256 colours, bw (2)
                       black and white, grey (3) greyscale, web216 (4) web 216
@@ -192,8 +266,8 @@ exactly as "Create All Buttons" of the Nimbrel window does.
 
 CAPTION arguments are drawn after the list's pairs, each saved under a file
 name made from it (the settings' space and lower-case options apply).
-Files are named folder/prefix + file name + suffix + .bmp/.gif; every file
-written is listed on standard output.
+Files are named folder/prefix + file name + suffix (+ @2x/@3x) + .bmp/.gif/.png;
+every file written is listed on standard output.
 
 Exit status: 0 all written, 1 a failure or a problem found by --check,
 2 bad usage.

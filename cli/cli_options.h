@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/version.h"
+#include "image/color.h"
 
 namespace nimbrel::cli {
 
@@ -14,6 +15,11 @@ struct Options {
     std::optional<std::string> outputDir;
     std::optional<bool> saveBmp;  // set together by --format
     std::optional<bool> saveGif;
+    std::optional<bool> savePng;
+    std::optional<bool> transparent;  // --transparent RRGGBB sets it with the colour, "none" clears it
+    std::optional<Color> transparentColor;
+    std::optional<std::vector<int>> scales;  // 1, 2, 3 in rising order
+    std::optional<std::string> htmlFile;
     std::optional<int> colorReduction;
     std::optional<int> dithering;
     std::optional<int> gifCompression;

@@ -12,6 +12,7 @@
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 #include "batch/batch_steps.h"
+#include "batch/button_html.h"
 #include "batch/caption_list_file.h"
 #include "batch/ordered_pipeline.h"
 #include "batch/caption_to_file_name.h"
@@ -21,6 +22,7 @@
 #include "core/renderer.h"
 #include "settings/style_from_settings.h"
 #include "base/error.h"
+#include "base/file_io.h"
 #include "image/gif_options.h"
 
 namespace nimbrel::cli {
@@ -81,6 +83,7 @@ struct BuiltEntry {
     std::string problem;
     EncodedButton files;
     bool freshFolder = false;  // its files go straight into the folder this run made
+    HtmlButton html;
 };
 
 // Draws and encodes the entries on `jobs` threads and writes them in list
@@ -94,6 +97,8 @@ public:
         : style_(style), request_(request), writeFiles_(writeFiles), freshFolder_(freshFolder), report_(report)
     {
     }
+
+    const std::vector<HtmlButton>& htmlButtons() const { return html_; }
 
     void run(const std::vector<std::string>& captions, const std::vector<std::string>& fileNames, int jobs)
     {
@@ -114,9 +119,13 @@ public:
             },
             [&](std::size_t i, BuiltEntry& entry) {
                 report_.problem(entry.problem);
-                if (writeFiles_)
+                if (writeFiles_) {
                     for (const std::string& file : writeEncodedButton(entry.files, entry.freshFolder))
                         report_.fileWritten(file);
+                    for (const EncodedFile& file : entry.files.files)
+                        if (!file.warning.empty()) report_.warn(file.name + ": " + file.warning);
+                }
+                html_.push_back(std::move(entry.html));
                 report_.progress(static_cast<int>(i) + 1, static_cast<int>(count));
             });
     }
@@ -131,12 +140,16 @@ private:
     BuiltEntry build(Worker& w, int entry, const std::string& caption, const std::string& fileName) const
     {
         BuiltEntry built;
+        const RasterFont drawnFont = w.previewFont;  // the scaled copies start from the same font
         const TextExtent text = renderButton(style_, caption, w.previewFont, w.button);
+        built.html = {caption, fileName, w.button.width(), w.button.height()};
         built.problem = clippedCaptionProblem(entry, caption, text.width, w.button.width());
         if (writeFiles_) {
             SaveRequest request = request_;
             request.fileName = fileName;
-            built.files = encodeButton(request, w.button.view());
+            built.files = encodeButton(request, w.button.view(), [&](int scale) {
+                return renderScaledButton(style_, caption, drawnFont, scale);
+            });
             // A name with a folder part may lead out of the new folder, to files that exist.
             built.freshFolder =
                 freshFolder_ && (request.prefix + request.fileName + request.suffix).find('/') == std::string::npos;
@@ -149,6 +162,7 @@ private:
     bool writeFiles_;
     bool freshFolder_;
     Reporter& report_;
+    std::vector<HtmlButton> html_;
 };
 
 // Runs one read of an input file; a value that does not read is reported as
@@ -196,6 +210,10 @@ SaveRequest saveRequestFor(const Options& o, const SettingsValues& values, const
     if (r.outputDir.empty()) r.outputDir = appFolders().output;
     if (o.saveBmp) r.saveBmp = *o.saveBmp;
     if (o.saveGif) r.saveGif = *o.saveGif;
+    if (o.savePng) r.savePng = *o.savePng;
+    if (o.transparent) r.transparent = *o.transparent;
+    if (o.transparentColor) r.transparentColor = *o.transparentColor;
+    if (o.scales) r.scales = *o.scales;
     if (o.colorReduction) r.colorReduction = *o.colorReduction;
     if (o.dithering) r.dithering = *o.dithering;
     if (o.gifCompression) r.gifCompression = *o.gifCompression;
@@ -212,13 +230,19 @@ void reportPlanProblems(const ButtonStyle& style, const SaveRequest& request,
                        "\" is drawn instead");
     for (const std::string& line : missingBitmapProblems(style)) report.problem(line);
 
-    const std::string extension = request.saveBmp || !request.saveGif ? ".bmp" : ".gif";
+    ImageFormat format = ImageFormat::Bmp;
+    for (const ImageFormat f : kImageFormats)
+        if (savesFormat(request, f)) {
+            format = f;
+            break;
+        }
+    const std::string extension = extensionOf(format);
     std::vector<std::string> stems;
     SaveRequest named = request;
     for (const std::string& name : fileNames) {
         named.fileName = name;
-        const std::string bmp = saveFileNames(named).bmp;
-        stems.push_back(bmp.substr(0, bmp.size() - 4));
+        const std::string file = saveFileName(named, format);
+        stems.push_back(file.substr(0, file.size() - extension.size()));
     }
     for (const std::string& line : duplicateNameProblems(captions, stems, extension)) report.problem(line);
 }
@@ -254,13 +278,18 @@ int runBatch(const Options& o, Streams& streams)
         }
 
         const SaveRequest request = saveRequestFor(o, values, style);
-        if (!request.saveBmp && !request.saveGif) report.warn(kNoOutputTypeMessage);
+        if (!savesAnything(request)) report.warn(kNoOutputTypeMessage);
         reportPlanProblems(style, request, captions, fileNames, report);
-        const bool writeFiles = !o.check && (request.saveBmp || request.saveGif);
+        const bool writeFiles = !o.check && savesAnything(request);
         const bool freshFolder = writeFiles && makeOutputFolder(request.outputDir);
 
         BatchRun run(style, request, writeFiles, freshFolder, report);
         run.run(captions, fileNames, o.jobs.value_or(processorCount()));
+        if (o.htmlFile && !o.check) {
+            writeFileAtomically(*o.htmlFile, buttonSetPage(request, run.htmlButtons(),
+                                                           folderUrlFrom(*o.htmlFile, request.outputDir)));
+            report.fileWritten(*o.htmlFile);
+        }
     } catch (const Error& e) {
         report.error(e.what());
         return 1;

@@ -42,7 +42,11 @@ QFont RasterFont::toQFont() const
 {
     QFont f;
     if (!face.empty()) f.setFamily(toQString(face));
-    f.setPixelSize(pointsToPixels(sizePt));
+    const long long pixels = static_cast<long long>(pointsToPixels(sizePt)) * pixelScale;
+    if (pixels > kMaxImageSide)
+        throw Error("Font size " + std::to_string(sizePt) + " pt is too large to draw at " +
+                    std::to_string(pixelScale) + " times the size");
+    f.setPixelSize(static_cast<int>(pixels));
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);
@@ -56,7 +60,8 @@ QFont RasterFont::toQFont() const
 bool RasterFont::operator==(const RasterFont& o) const
 {
     return face == o.face && sizePt == o.sizePt && bold == o.bold && italic == o.italic &&
-           underline == o.underline && antialiased == o.antialiased && color == o.color;
+           underline == o.underline && antialiased == o.antialiased && color == o.color &&
+           pixelScale == o.pixelScale;
 }
 
 // --- RasterBitmap ----------------------------------------------------------

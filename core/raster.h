@@ -24,6 +24,7 @@ struct RasterFont {
     bool underline = false;
     bool antialiased = false;  // glyph edges smoothed (only the scratch of anti-aliased captions uses it)
     Color color = 0;
+    int pixelScale = 1;  // the high-density copies: k times the pixel size of sizePt
 
     QFont toQFont() const;
     bool operator==(const RasterFont& o) const;

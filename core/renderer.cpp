@@ -1,6 +1,7 @@
 #include "core/renderer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "core/anti_alias.h"
@@ -54,22 +55,46 @@ void drawImportedBitmaps(const ButtonStyle& style, RasterBitmap& button)
     }
 }
 
-int captionX(const ButtonStyle& style, int W, int tw)
+// Every length of the 1x geometry is multiplied by the scale k; the caption,
+// measured at its k-times size, is placed in the k-times button by the 1x rule.
+// Worked out in 64 bits: a hand-edited offset times k must not wrap. A place
+// that far outside the button draws nothing, wherever exactly it is.
+int onCanvas(long long position)
+{
+    constexpr long long kFarOutside = 1LL << 30;
+    return static_cast<int>(std::clamp(position, -kFarOutside, kFarOutside));
+}
+
+long long captionX(const ButtonStyle& style, long long W, long long tw, long long k)
 {
     switch (style.textAlign) {
-        case TextAlign::Centered: return style.minorX + (W - tw) / 2;
-        case TextAlign::Left: return style.minorX + kAlignMargin;
-        case TextAlign::Right: return style.minorX + W - kAlignMargin - tw;
+        case TextAlign::Centered: return k * style.minorX + (k * W - tw) / 2;
+        case TextAlign::Left: return k * (style.minorX + kAlignMargin);
+        case TextAlign::Right: return k * (style.minorX + W - kAlignMargin) - tw;
         default: return 0;
     }
 }
 
+// Pixel repetition: each pixel becomes a k x k block.
+void enlarge(RasterBitmap& bitmap, int k)
+{
+    const int W = bitmap.width(), H = bitmap.height();
+    RasterBitmap large(W * k, H * k);
+    for (int y = 0; y < H * k; ++y) {
+        const uchar* in = bitmap.image().constScanLine(y / k);
+        uchar* out = large.image().scanLine(y);
+        for (int x = 0; x < W * k; ++x, out += 3) std::memcpy(out, in + (x / k) * 3, 3);
+    }
+    bitmap = std::move(large);
+}
+
 void drawCaption(const ButtonStyle& style, const std::string& caption, const RasterFont& measuringFont,
-                 TextExtent measured, int x, int y, RasterBitmap& button)
+                 TextExtent measured, int x, int y, int k, RasterBitmap& button)
 {
     // A new bitmap's surface starts from the platform's default font.
     RasterFont font;
     applyCaptionFont(style, font);
+    font.pixelScale = k;
     if (style.fontAntiAlias == 0) {
         RasterSurface surface(button);
         surface.font = font;
@@ -86,12 +111,14 @@ void drawCaption(const ButtonStyle& style, const std::string& caption, const Ras
 
 // Bottom, right, left, top: the later borders own the corners they share.
 // Thicknesses are clipped to the button, so huge values cost nothing.
-void drawBorders(const ButtonStyle& style, RasterBitmap& button)
+void drawBorders(const ButtonStyle& style, int k, RasterBitmap& button)
 {
     RasterSurface surface(button);
-    const int W = button.width(), H = button.height();
-    const int bottom = std::clamp(style.borderBottom, 0, H), right = std::clamp(style.borderRight, 0, W);
-    const int left = std::clamp(style.borderLeft, 0, W), top = std::clamp(style.borderTop, 0, H);
+    int W = button.width() / k, H = button.height() / k;
+    const int bottom = k * std::clamp(style.borderBottom, 0, H), right = k * std::clamp(style.borderRight, 0, W);
+    const int left = k * std::clamp(style.borderLeft, 0, W), top = k * std::clamp(style.borderTop, 0, H);
+    W *= k;
+    H *= k;
     surface.fillRect(0, H - bottom, W, bottom, style.colorBorderBottom);
     surface.fillRect(W - right, 0, right, H, style.colorBorderRight);
     surface.fillRect(0, 0, left, H, style.colorBorderLeft);
@@ -121,25 +148,45 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font)
 }
 
 TextExtent renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
-                        RasterBitmap& button)
+                        RasterBitmap& button, int scale)
 {
+    const int k = std::max(1, scale);
     button = RasterBitmap();
     applyCaptionFont(style, measuringFont);
     const TextExtent text = measureText(measuringFont, caption);
     const long long wantedW = buttonExtent(style.fixedWidth, style.width, text.width);
     const long long wantedH = buttonExtent(style.fixedHeight, style.height, text.height);
-    checkImageSize(wantedW, wantedH);
+    checkImageSize(wantedW * k, wantedH * k);
     const int W = static_cast<int>(wantedW), H = static_cast<int>(wantedH);
 
     button.setSize(W, H);
     RasterSurface(button).fillRect(0, 0, W, H, style.colorBack);
     drawImportedBitmaps(style, button);
+    // The caption's cell at the scale drawn, measured on a font like the measuring one.
+    RasterFont cellFont = measuringFont;
+    cellFont.pixelScale = k;
+    TextExtent scaledText = text;
+    if (k > 1) {
+        enlarge(button, k);
+        scaledText = measureText(cellFont, caption);
+    }
 
-    const int x = captionX(style, W, text.width);
-    const int y = style.minorY + (H - text.height) / 2;
-    drawCaption(style, caption, measuringFont, text, x, y, button);
-    drawBorders(style, button);
+    const int x = onCanvas(captionX(style, W, scaledText.width, k));
+    const int y = onCanvas(1LL * k * style.minorY + (1LL * k * H - scaledText.height) / 2);
+    drawCaption(style, caption, cellFont, scaledText, x, y, k, button);
+    drawBorders(style, k, button);
     return text;
+}
+
+Bgr24Image renderScaledButton(const ButtonStyle& style, const std::string& caption, RasterFont measuringFont,
+                              int scale)
+{
+    RasterBitmap button;
+    renderButton(style, caption, measuringFont, button, scale);
+    Bgr24Image pixels(button.width(), button.height());
+    for (int y = 0; y < pixels.height(); ++y)
+        std::memcpy(pixels.row(y), button.image().constScanLine(y), static_cast<std::size_t>(pixels.width()) * 3);
+    return pixels;
 }
 
 }  // namespace nimbrel

@@ -17,8 +17,18 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
 // with the caption font first, as a surface would be. An imported bitmap that
 // exists but does not load throws nimbrel::Error after the background and the
 // bitmaps before it have been drawn: `button` then holds that partial image.
-// Returns the caption's cell as measured on the measuring surface.
+//
+// At a scale k above 1 the button is exactly k times the 1x button in each
+// direction: sizes, borders, offsets and bitmap places are those of 1x times k,
+// imported bitmaps are enlarged by pixel repetition, and the caption is drawn
+// afresh with the font at k times its pixel size, placed by the same rule.
+// Returns the caption's cell at 1x as measured on the measuring surface.
 TextExtent renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
-                        RasterBitmap& button);
+                        RasterBitmap& button, int scale = 1);
+
+// The button at `scale` times its size as plain pixels, for saving the
+// high-density copies; `measuringFont` is left as it was.
+Bgr24Image renderScaledButton(const ButtonStyle& style, const std::string& caption, RasterFont measuringFont,
+                              int scale);
 
 }  // namespace nimbrel

@@ -27,6 +27,24 @@ void putColorTable(ByteSink& sink, const GifColorMap& map)
     sink.write(bytes.data(), bytes.size());
 }
 
+std::string hexColor(Color c)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text = "#";
+    for (const std::uint8_t channel : {redOf(c), greenOf(c), blueOf(c)}) {
+        text += digits[channel >> 4];
+        text += digits[channel & 15];
+    }
+    return text;
+}
+
+void putGraphicControl(ByteSink& sink, std::uint8_t transparentIndex)
+{
+    // Transparent flag only: no delay, no disposal, no user input.
+    const std::uint8_t block[8] = {0x21, 0xF9, 4, 0x01, 0, 0, transparentIndex, 0};
+    sink.write(block, sizeof block);
+}
+
 }  // namespace
 
 void GifColorMap::add(Rgb color)
@@ -64,6 +82,7 @@ void GifImage::assign(const Bgr24View& bitmap)
         throw Error("The image is " + std::to_string(bitmap.width) + " x " + std::to_string(bitmap.height) +
                     " pixels; a GIF image can be at most 65535 pixels wide and high");
     clear();
+    transparencyWarning_.clear();
     GifSubImage image;
     if (!bitmap.empty()) {
         IndexedImage indexed = reduceColors(bitmap, colorReduction_, ditherMethod_, reductionBits_);
@@ -71,10 +90,42 @@ void GifImage::assign(const Bgr24View& bitmap)
         image.height = static_cast<std::uint16_t>(bitmap.height);
         for (const Rgb& c : indexed.colorTable) image.localMap.add(c);
         image.pixels = std::move(indexed.pixels);
+        if (transparentColor_) applyTransparency(bitmap, image);
         header_.width = std::max<std::uint16_t>(header_.width, image.left + image.width);
         header_.height = std::max<std::uint16_t>(header_.height, image.top + image.height);
     }
     images_.push_back(std::move(image));
+}
+
+// The colour is transparent only if its pixels and no others share one index
+// that holds exactly that colour: a dither that moved some of them, or a
+// palette that merged the colour with its neighbours, would otherwise punch
+// holes where the picture has none, or leave key-coloured specks.
+void GifImage::applyTransparency(const Bgr24View& bitmap, GifSubImage& image)
+{
+    const Color key = *transparentColor_;
+    auto isKey = [&](int x, int y) {
+        const std::uint8_t* p = bitmap.row(y) + x * 3;
+        return makeColor(p[2], p[1], p[0]) == key;
+    };
+    auto indexAt = [&](int x, int y) { return image.pixels[static_cast<std::size_t>(y) * bitmap.width + x]; };
+
+    std::optional<std::uint8_t> keyIndex;
+    for (int y = 0; y < bitmap.height && !keyIndex; ++y)
+        for (int x = 0; x < bitmap.width && !keyIndex; ++x)
+            if (isKey(x, y)) keyIndex = indexAt(x, y);
+    if (!keyIndex) return;  // nothing of that colour: nothing to make transparent
+
+    bool exact = image.localMap.entries()[*keyIndex] == Rgb{redOf(key), greenOf(key), blueOf(key)};
+    for (int y = 0; y < bitmap.height && exact; ++y)
+        for (int x = 0; x < bitmap.width && exact; ++x) exact = isKey(x, y) == (indexAt(x, y) == *keyIndex);
+    if (exact) {
+        image.transparentIndex = *keyIndex;
+    } else {
+        transparencyWarning_ = "The transparent color " + hexColor(key) +
+                               " does not survive the GIF color reduction exactly; the GIF is saved "
+                               "without transparency.";
+    }
 }
 
 void GifImage::computeHeaderFlags()
@@ -96,8 +147,9 @@ void GifImage::computeHeaderFlags()
 void GifImage::saveToStream(ByteSink& sink)
 {
     if (images_.empty()) throw Error("Unsupported GIF version");
-    const bool needs89a =
-        std::any_of(images_.begin(), images_.end(), [](const GifSubImage& i) { return i.localMap.sorted; });
+    const bool needs89a = std::any_of(images_.begin(), images_.end(), [](const GifSubImage& i) {
+        return i.localMap.sorted || i.transparentIndex.has_value();
+    });
     computeHeaderFlags();
 
     sink.write(reinterpret_cast<const std::uint8_t*>(needs89a ? "GIF89a" : "GIF87a"), 6);
@@ -115,6 +167,7 @@ void GifImage::saveToStream(ByteSink& sink)
             image.packedFlags &= 0x58;
         }
         if (image.empty()) continue;
+        if (image.transparentIndex) putGraphicControl(sink, *image.transparentIndex);
         sink.put(0x2C);
         putWord(sink, image.left);
         putWord(sink, image.top);

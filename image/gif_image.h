@@ -2,6 +2,7 @@
 // The GIF image object: holds the output options, turns an assigned 24-bit
 // image into one indexed GIF image, and writes it as a GIF87a stream.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ struct GifSubImage {
     std::uint8_t packedFlags = 0;
     GifColorMap localMap;
     std::vector<std::uint8_t> pixels;  // width * height indexes, rows from the top
+    // Written as a Graphic Control Extension before the image (which makes the file GIF89a).
+    std::optional<std::uint8_t> transparentIndex;
 
     bool empty() const { return pixels.empty() || width == 0 || height == 0; }
 };
@@ -60,6 +63,13 @@ public:
     void setCompression(GifCompression method) { compression_ = method; }
     // Fails with "Invalid Bits Per Pixel value" outside 3 to 8; the old value stays.
     void setReductionBits(int bits);
+    // Pixels of exactly this colour become transparent, when the colour
+    // survives the reduction exactly; none (the start value) writes the file
+    // as it always was.
+    void setTransparentColor(std::optional<Color> color) { transparentColor_ = color; }
+    // Why the last assign could not make the transparent colour transparent;
+    // empty when it could, or when there was nothing to do.
+    const std::string& transparencyWarning() const { return transparencyWarning_; }
 
     // Replaces all content by one image made from the bitmap (reduced and
     // dithered here, so conversion errors arise before any file is touched).
@@ -79,11 +89,14 @@ public:
 private:
     void clear();
     void computeHeaderFlags();
+    void applyTransparency(const Bgr24View& bitmap, GifSubImage& image);
 
     ColorReduction colorReduction_ = ColorReduction::Web216;
     DitherMethod ditherMethod_ = DitherMethod::Nearest;
     GifCompression compression_ = GifCompression::Lzw;
     int reductionBits_ = 8;
+    std::optional<Color> transparentColor_;
+    std::string transparencyWarning_;
     GifHeader header_;
     std::vector<GifSubImage> images_;
 };

@@ -11,6 +11,12 @@ SaveRequest saveRequestFromSettings(const SettingsValues& v)
     r.outputDir = controlText(v, "OutputDir");
     r.saveBmp = v.boolean("chkSaveBMP");
     r.saveGif = v.boolean("chkSaveGIF");
+    r.savePng = v.boolean("chkSavePNG");
+    r.transparent = v.boolean("chkTransparent");
+    r.transparentColor = static_cast<Color>(controlNumber(v, "TransparentColor"));
+    r.scales = {1};
+    if (v.boolean("chkSave2x")) r.scales.push_back(2);
+    if (v.boolean("chkSave3x")) r.scales.push_back(3);
     r.gifCompression = index("rgGIFCompression");
     r.dithering = index("rgDithering");
     r.colorReduction = index("rgColorReduction");

@@ -64,6 +64,11 @@ std::vector<Setting> makeTable()
         check("chkBMPEnabled2", "0"),
         check("chkBMPEnabled3", "0"),
         check("chkBMPEnabled4", "0"),
+        // Off at first start, and for older files without them: the files of before stay the same.
+        check("chkSavePNG", "0"),
+        check("chkTransparent", "0"),
+        check("chkSave2x", "0"),
+        check("chkSave3x", "0"),
 
         spin("ButtonSizeWidth", "16", "spnWidth", 0, 360),
         spin("ButtonSizeHeight", "32", "spnHeight", 0, 200),
@@ -94,6 +99,7 @@ std::vector<Setting> makeTable()
         list("BMPAlign3", "2", "cmbBMPAlign3", kBitmapAlignItems),
         list("BMPAlign4", "3", "cmbBMPAlign4", kBitmapAlignItems),
         list("cmbAntiAlias", "0", "cmbAntiAlias", kAntiAliasItems),
+        panel("TransparentColor", "$00FF00FF", "pnlTransparentColor"),
 
         {"FontName", T::String, "Arial", "cbFont", K::FontList},
         edit("BMPFilename1", "edtBMPFilename1"),

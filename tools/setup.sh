@@ -7,7 +7,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libgif-dev
+  libgif-dev libpng-dev
+  libspng-dev
+  chromium
   fonts-liberation2
   desktop-file-utils appstream
 )

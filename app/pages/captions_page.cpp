@@ -108,6 +108,9 @@ CaptionsPage::CaptionsPage(Guard guard, QWidget* parent) : QWidget(parent), guar
     batch->addWidget(btnStep_);
     batch->addWidget(btnAll_);
     batch->addStretch(1);
+    btnCopyHtml_ = makeButton("btnCopyHtml", "Copy HTML");
+    btnCopyHtml_->setToolTip("Copies the <img> tags of the selected entry, or of all entries, to the clipboard");
+    batch->addWidget(btnCopyHtml_);
     grid->addLayout(batch, 5, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
@@ -125,6 +128,7 @@ void CaptionsPage::connectSignals()
     guard_.connect(btnClear_, &QPushButton::clicked, this, [this] { clearLists(); });
     guard_.connect(btnStep_, &QPushButton::clicked, this, [this] { emit createNextRequested(); });
     guard_.connect(btnAll_, &QPushButton::clicked, this, [this] { emit createAllRequested(); });
+    guard_.connect(btnCopyHtml_, &QPushButton::clicked, this, [this] { emit copyHtmlRequested(); });
     // A click or a keyboard move changes the selection; a click on the entry that
     // is already selected loads it again (as it does after the edits changed).
     for (QListWidget* list : {lbCaption_, lbFilename_}) {

@@ -50,6 +50,7 @@ signals:
     void redrawRequested();
     void createNextRequested();
     void createAllRequested();
+    void copyHtmlRequested();
 
 private:
     void connectSignals();
@@ -78,6 +79,7 @@ private:
     QListWidget* lbFilename_ = nullptr;
     QPushButton* btnStep_ = nullptr;
     QPushButton* btnAll_ = nullptr;
+    QPushButton* btnCopyHtml_ = nullptr;
     bool listsSyncing_ = false;  // the program is moving the lists' selections: Select waits
 };
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/settings_binding.h"
+#include "app/widgets/color_panel_button.h"
 #include "app/widgets/control_makers.h"
 #include "app/widgets/radio_group.h"
 
@@ -31,12 +32,14 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     folderRow->addWidget(btnOutputDir_);
     chkSaveBMP_ = makeCheck("chkSaveBMP", "Save BMP");
     chkSaveGIF_ = makeCheck("chkSaveGIF", "Save GIF");
-    // Checked from the start, so settings that clear both show the warning.
-    chkSaveBMP_->setChecked(true);
-    chkSaveGIF_->setChecked(true);
+    chkSavePNG_ = makeCheck("chkSavePNG", "Save PNG");
+    // Checked from the start, so settings that clear all three show the warning,
+    // once, when the last of them is cleared.
+    for (QCheckBox* check : {chkSaveBMP_, chkSaveGIF_, chkSavePNG_}) check->setChecked(true);
     folderRow->addSpacing(8);
     folderRow->addWidget(chkSaveBMP_);
     folderRow->addWidget(chkSaveGIF_);
+    folderRow->addWidget(chkSavePNG_);
     grid->addLayout(folderRow, 0, 0, 1, 3);
 
     rgGIFCompression_ =
@@ -49,7 +52,10 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     first->addWidget(rgGIFCompression_);
     first->addWidget(rgReductionBits_);
     first->addStretch(1);
-    grid->addLayout(first, 1, 0);
+    // The first column is the tallest: the transparency and 2x/3x row goes
+    // under the two lists beside it, in the room it leaves there.
+    grid->addLayout(first, 1, 0, 2, 1);
+    grid->addWidget(buildExtrasRow(), 2, 1, 1, 2);
 
     rgColorReduction_ = new RadioGroup(
         "rgColorReduction", " Color Reduction ",
@@ -64,9 +70,33 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     grid->addWidget(rgDithering_, 1, 2);
     grid->setRowStretch(1, 1);
 
-    for (QCheckBox* check : {chkSaveBMP_, chkSaveGIF_})
+    for (QCheckBox* check : {chkSaveBMP_, chkSaveGIF_, chkSavePNG_})
         guard_.connect(check, &QCheckBox::toggled, this, [this] { checkOutputTypes(); });
     guard_.connect(btnOutputDir_, &QPushButton::clicked, this, [this] { browseOutputFolder(); });
+    guard_.connect(pnlTransparentColor_, &ColorPanelButton::clicked, this, [this] { chooseTransparentColor(); });
+}
+
+QWidget* OutputPage::buildExtrasRow()
+{
+    auto* panel = new QWidget;
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    chkTransparent_ = makeCheck("chkTransparent", "Transparent color:");
+    chkTransparent_->setToolTip("Pixels of exactly this color become transparent in GIF and PNG files");
+    pnlTransparentColor_ = new ColorPanelButton("pnlTransparentColor", "Transparent color");
+    pnlTransparentColor_->setToolTip("Choose the transparent color");
+    chkSave2x_ = makeCheck("chkSave2x", "2x");
+    chkSave3x_ = makeCheck("chkSave3x", "3x");
+    for (QCheckBox* check : {chkSave2x_, chkSave3x_})
+        check->setToolTip("Also writes name@" + check->text() + " for screens of high pixel density");
+    row->addWidget(chkTransparent_);
+    row->addWidget(pnlTransparentColor_);
+    row->addSpacing(24);
+    row->addWidget(makeLabel("Also save at 2x and 3x:", chkSave2x_));
+    row->addWidget(chkSave2x_);
+    row->addWidget(chkSave3x_);
+    row->addStretch(1);
+    return panel;
 }
 
 void OutputPage::readInto(SaveRequest& request) const
@@ -74,6 +104,12 @@ void OutputPage::readInto(SaveRequest& request) const
     request.outputDir = edtOutputDir_->text().toStdString();
     request.saveBmp = chkSaveBMP_->isChecked();
     request.saveGif = chkSaveGIF_->isChecked();
+    request.savePng = chkSavePNG_->isChecked();
+    request.transparent = chkTransparent_->isChecked();
+    request.transparentColor = pnlTransparentColor_->color();
+    request.scales = {1};
+    if (chkSave2x_->isChecked()) request.scales.push_back(2);
+    if (chkSave3x_->isChecked()) request.scales.push_back(3);
     request.gifCompression = rgGIFCompression_->itemIndex();
     request.colorReduction = rgColorReduction_->itemIndex();
     request.dithering = rgDithering_->itemIndex();
@@ -88,7 +124,15 @@ void OutputPage::setOutputFolder(const std::string& folder)
 void OutputPage::checkOutputTypes()
 {
     DialogsSaveInteraction ui(guard_.dialogs());
-    nimbrel::checkOutputTypes(chkSaveBMP_->isChecked(), chkSaveGIF_->isChecked(), ui);
+    SaveRequest request;
+    readInto(request);
+    nimbrel::checkOutputTypes(request, ui);
+}
+
+void OutputPage::chooseTransparentColor()
+{
+    const auto chosen = guard_.dialogs().chooseColor(pnlTransparentColor_->color());
+    if (chosen) pnlTransparentColor_->setColor(*chosen);
 }
 
 void OutputPage::browseOutputFolder()

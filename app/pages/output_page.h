@@ -1,6 +1,7 @@
 #pragma once
-// The "Output Options" tab: output folder, the two file types and the GIF
-// options. Warns through the dialogs when neither file type is chosen.
+// The "Output Options" tab: output folder, the file types, transparency, the
+// high-density copies and the GIF options. Warns through the dialogs when no
+// file type is chosen.
 #include <QWidget>
 #include <string>
 
@@ -13,6 +14,7 @@ class QPushButton;
 
 namespace nimbrel {
 
+class ColorPanelButton;
 class RadioGroup;
 
 class OutputPage : public QWidget {
@@ -20,19 +22,26 @@ class OutputPage : public QWidget {
 public:
     explicit OutputPage(Guard guard, QWidget* parent = nullptr);
 
-    // The folder, the file types and the GIF options.
+    // The folder, the file types, transparency, scales and the GIF options.
     void readInto(SaveRequest& request) const;
     void setOutputFolder(const std::string& folder);
 
 private:
     void checkOutputTypes();  // warns when neither output type is chosen
     void browseOutputFolder();
+    void chooseTransparentColor();
+    QWidget* buildExtrasRow();
 
     Guard guard_;
     QLineEdit* edtOutputDir_ = nullptr;
     QPushButton* btnOutputDir_ = nullptr;
     QCheckBox* chkSaveBMP_ = nullptr;
     QCheckBox* chkSaveGIF_ = nullptr;
+    QCheckBox* chkSavePNG_ = nullptr;
+    QCheckBox* chkTransparent_ = nullptr;
+    ColorPanelButton* pnlTransparentColor_ = nullptr;
+    QCheckBox* chkSave2x_ = nullptr;
+    QCheckBox* chkSave3x_ = nullptr;
     RadioGroup* rgGIFCompression_ = nullptr;
     RadioGroup* rgReductionBits_ = nullptr;
     RadioGroup* rgColorReduction_ = nullptr;

@@ -113,6 +113,10 @@ std::vector<std::vector<std::string>> batchCommands(const fs::path& out)
          "Straße", "Home", "Products & Services"},
         {"--no-settings", "--out", dir("first-start"), "--format", "both", "-q", "Home", "Über uns",
          "Products & Services", "Contact"},
+        {"--no-settings", "--style", data("every-feature.ini"), "--out", dir("png-scales"), "--format",
+         "bmp,gif,png", "--scale", "1,2,3", "--transparent", "0080C0", "--compression", "lzw", "-q", "Home",
+         "Über uns"},
+        {"--no-settings", "--out", dir("first-start-png"), "--format", "png", "-q", "Home", "Products & Services"},
     };
     const char* compressions[] = {"lzw", "rle"};
     for (int reduction = 0; reduction <= 6; ++reduction)

@@ -164,3 +164,53 @@ TEST(GifImage, SaveToFileWritesTheStreamAndKeepsTheOldFileOnFailure)
 
 }  // namespace
 }  // namespace nimbrel
+
+namespace nimbrel {
+namespace {
+
+using namespace gif_test;
+
+// Two web colours side by side: both survive the Web 216 palette exactly.
+Bgr24Image keyedImage()
+{
+    Bgr24Image image = flatImage(6, 4, makeColor(0, 102, 204));
+    for (int y = 0; y < 4; ++y) image.setPixel(y, y, makeColor(255, 0, 255));
+    return image;
+}
+
+TEST(GifTransparency, NamesTheKeyIndexOnlyWhenTheColorSurvivesExactly)
+{
+    const Bgr24Image image = keyedImage();
+    GifImage plain;
+    plain.assign(image.view());
+    GifImage keyed;
+    keyed.setTransparentColor(makeColor(255, 0, 255));
+    keyed.assign(image.view());
+    EXPECT_EQ(keyed.transparencyWarning(), "");
+    const auto bytes = keyed.saveToBytes();
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), "GIF89a");
+    const DecodedGif decoded = decodeWithGiflib(bytes);
+    ASSERT_GE(decoded.transparentIndex, 0);
+    EXPECT_EQ(decoded.colors.at(decoded.transparentIndex), (Rgb{255, 0, 255}));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(decoded.pixels[y * 6 + x] == decoded.transparentIndex, x == y) << x << "," << y;
+    EXPECT_EQ(decodeWithGiflib(plain.saveToBytes()).pixels, decoded.pixels);
+
+    // A colour not in the image: the file of old, byte for byte.
+    GifImage absent;
+    absent.setTransparentColor(makeColor(1, 2, 3));
+    absent.assign(image.view());
+    EXPECT_EQ(absent.saveToBytes(), plain.saveToBytes());
+
+    // Black and white cannot hold the key colour: no transparency, and a warning.
+    GifImage lost;
+    lost.setColorReduction(ColorReduction::BlackAndWhite);
+    lost.setTransparentColor(makeColor(255, 0, 255));
+    lost.assign(image.view());
+    EXPECT_NE(lost.transparencyWarning().find("#FF00FF"), std::string::npos);
+    EXPECT_EQ(decodeWithGiflib(lost.saveToBytes()).transparentIndex, -1);
+}
+
+}  // namespace
+}  // namespace nimbrel

@@ -22,6 +22,7 @@ struct DecodedGif {
     int height = 0;
     std::vector<std::uint8_t> pixels;
     std::vector<Rgb> colors;
+    int transparentIndex = -1;  // from a Graphic Control Extension, -1 without one
 };
 
 struct MemoryReader {
@@ -64,6 +65,8 @@ inline DecodedGif decodeWithGiflib(const std::vector<std::uint8_t>& bytes)
             for (int i = 0; i < map->ColorCount; ++i)
                 out.colors.push_back({map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue});
         }
+        GraphicsControlBlock control;
+        if (DGifSavedExtensionToGCB(gif, 0, &control) == GIF_OK) out.transparentIndex = control.TransparentColor;
     }
     DGifCloseFile(gif, &error);
     return out;
