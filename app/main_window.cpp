@@ -7,8 +7,10 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/about_dialog.h"
 #include "app/pages/button_page.h"
@@ -84,11 +86,19 @@ void MainWindow::buildLayout()
     captionsPage_ = new CaptionsPage(guard_);
     outputPage_ = new OutputPage(guard_);
     viewPage_ = new ViewPage(guard_);
-    pc_->addTab(buttonPage_, "Button Settings");
-    pc_->addTab(fontPage_, "Text Font");
-    pc_->addTab(captionsPage_, "Captions && Filenames");
-    pc_->addTab(outputPage_, "Output Options");
-    pc_->addTab(viewPage_, "View Settings");
+    const std::pair<QWidget*, QString> tabs[] = {{buttonPage_, "Button Settings"},
+                                                 {fontPage_, "Text Font"},
+                                                 {captionsPage_, "Captions && Filenames"},
+                                                 {outputPage_, "Output Options"},
+                                                 {viewPage_, "View Settings"}};
+    for (const auto& [page, title] : tabs) {
+        const int index = pc_->addTab(page, title);
+        // Assistive technology gets each tab and its page named as the title reads on
+        // screen, not with the doubled ampersand dropped.
+        const QString shown = QString(title).replace("&&", "&");
+        pc_->tabBar()->setAccessibleTabName(index, shown);
+        page->setAccessibleName(shown);
+    }
     column->addWidget(pc_);
     column->addWidget(buildBottomRow());
     setCentralWidget(central);

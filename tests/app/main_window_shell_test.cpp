@@ -2,7 +2,9 @@
 // program ending on a termination signal.
 #include <spawn.h>
 #include <sys/wait.h>
+#include <QAccessible>
 #include <QAction>
+#include <QTabBar>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
@@ -103,6 +105,19 @@ TEST_F(MainWindowShell, MenusCarryTheirAccessKeysAndShortcuts)
     control<QAction>(w, "cmQuickHelp")->trigger();  // does nothing
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(control<QAction>(w, "About1")->text(), "&About");
+}
+
+// The tab and its page, as a screen reader names them.
+TEST_F(MainWindowShell, TabsAreAnnouncedAsTheyAreTitled)
+{
+    MainWindow& w = start();
+    QTabWidget* pc = control<QTabWidget>(w, "pc");
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(pc->tabBar());
+    ASSERT_NE(tabs, nullptr);
+    QWidget* page = control<QWidget>(w, "tabCaptions");
+    EXPECT_EQ(tabs->child(pc->indexOf(page))->text(QAccessible::Name), "Captions & Filenames");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(page)->text(QAccessible::Name), "Captions & Filenames");
+    EXPECT_EQ(control<QWidget>(w, "tabOutput")->accessibleName(), "Output Options");
 }
 
 // The controls outside the settings table (those in it: ControlsCarryTheSettingsTableLimits).
