@@ -1,7 +1,6 @@
 #include "app/pages/output_page.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +16,11 @@ namespace nimbrel {
 OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(guard)
 {
     setObjectName("tabOutput");
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 6, 6, 6);
+    // The two long GIF groups side by side and the short ones below them keep the
+    // window at its start width; the file types share the folder's row.
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->setSpacing(4);
 
     edtOutputDir_ = makeSettingEdit("OutputDir", "Output folder");
     btnOutputDir_ = makeButton("btnOutputDir", "...");
@@ -37,19 +39,7 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     folderRow->addSpacing(8);
     folderRow->addWidget(chkSaveBMP_);
     folderRow->addWidget(chkSaveGIF_);
-    grid->addLayout(folderRow, 0, 0, 1, 3);
-
-    rgGIFCompression_ =
-        new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, Qt::Horizontal);
-    rgReductionBits_ =
-        new RadioGroup("rgReductionBits", " Reduction Bits ",
-                       {"3-bits (8-colors)", "4-bits (16-colors)", "5-bits (32-colors)", "6-bits (64-colors)",
-                        "7-bits (128 colors)", "8-bits (256 colors) [*]"});
-    auto* first = new QVBoxLayout;
-    first->addWidget(rgGIFCompression_);
-    first->addWidget(rgReductionBits_);
-    first->addStretch(1);
-    grid->addLayout(first, 1, 0);
+    page->addLayout(folderRow);
 
     rgColorReduction_ = new RadioGroup(
         "rgColorReduction", " Color Reduction ",
@@ -60,9 +50,23 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
         {"Nearest color w/o Error Correction [*]", "Floyd Steinberg Error Diffusion",
          "Stucki Error Diffusion", "Sierra Error Diffusion", "Jarvis, Judice && Ninke Error Diffusion",
          "Stevenson && Arche Error Diffusion", "Burkes Error Diffusion"});
-    grid->addWidget(rgColorReduction_, 1, 1);
-    grid->addWidget(rgDithering_, 1, 2);
-    grid->setRowStretch(1, 1);
+    auto* longGroups = new QHBoxLayout;
+    longGroups->addWidget(rgColorReduction_, 1);
+    longGroups->addWidget(rgDithering_, 1);
+    page->addLayout(longGroups);
+
+    rgReductionBits_ =
+        new RadioGroup("rgReductionBits", " Reduction Bits ",
+                       {"3-bits (8-colors)", "4-bits (16-colors)", "5-bits (32-colors)", "6-bits (64-colors)",
+                        "7-bits (128 colors)", "8-bits (256 colors) [*]"},
+                       2);
+    rgGIFCompression_ = new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, 2);
+    auto* shortGroups = new QHBoxLayout;
+    shortGroups->addWidget(rgReductionBits_);
+    shortGroups->addWidget(rgGIFCompression_, 0, Qt::AlignTop);
+    shortGroups->addStretch(1);
+    page->addLayout(shortGroups);
+    page->addStretch(1);
 
     for (QCheckBox* check : {chkSaveBMP_, chkSaveGIF_})
         guard_.connect(check, &QCheckBox::toggled, this, [this] { checkOutputTypes(); });

@@ -61,6 +61,7 @@ using MainWindowPreview = WindowTest;
 TEST_F(MainWindowPreview, ShowsTheDrawnButtonAtTheZoomOfTheSlider)
 {
     MainWindow& w = startShown();
+    w.resize(640, 560);  // room for the doubled button
     control<QSlider>(w, "tbZoom")->setValue(2);
     const QImage image = control<PreviewBox>(w, "pb")->grabPreview();
     const RasterBitmap& button = w.buttonBitmap();
