@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QTabBar>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QTimer>
 #include <chrono>
@@ -85,6 +87,25 @@ TEST(QtDialogsColour, CancelledPickerGivesNothingAndTheDialogsOutliveTheirParent
         EXPECT_EQ(dialogs.chooseColor(0x00C08000), std::nullopt);
         dialogs.setParent(nullptr);
     }
+}
+
+// Only No declines; the question closed any other way counts as consent.
+TEST(QtDialogsQuestion, OnlyTheNoButtonDeclines)
+{
+    ensureApplication();
+    auto answerAfter = [](auto close) {
+        const auto box = makeYesNoQuestion(nullptr, "Information", "Folder \"/x\" does not exist! Create?");
+        box->show();
+        close(*box);
+        return answeredYes(*box);
+    };
+    EXPECT_FALSE(answerAfter([](QMessageBox& box) { box.button(QMessageBox::No)->click(); }));
+    EXPECT_TRUE(answerAfter([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }));
+    EXPECT_TRUE(answerAfter([](QMessageBox& box) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&box, &escape);
+    }));
+    EXPECT_TRUE(answerAfter([](QMessageBox& box) { box.close(); }));
 }
 
 using MainWindowShell = WindowTest;
