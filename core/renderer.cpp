@@ -1,10 +1,13 @@
 #include "core/renderer.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
 #include <filesystem>
 
 #include "core/anti_alias.h"
 #include "image/image_limits.h"
+#include "image/system_colors.h"
 
 namespace nimbrel {
 namespace {
@@ -94,6 +97,16 @@ void drawBorders(const ButtonStyle& style, RasterBitmap& button)
     surface.fillRect(0, 0, W, top, style.colorBorderTop);
 }
 
+// System colours are drawn as the colour panels show them; the style itself keeps
+// the stored values.
+ButtonStyle withDrawnColors(ButtonStyle style)
+{
+    for (Color* c : {&style.colorBack, &style.colorBorderLeft, &style.colorBorderRight, &style.colorBorderTop,
+                     &style.colorBorderBottom, &style.fontColor})
+        *c = resolveSystemColor<QGuiApplication>(*c);
+    return style;
+}
+
 long long buttonExtent(bool fixed, std::int32_t value, int textExtent)
 {
     const long long extent = fixed ? value : 2LL * value + textExtent;
@@ -116,9 +129,10 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font)
     font.color = style.fontColor;
 }
 
-void renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
+void renderButton(const ButtonStyle& storedStyle, const std::string& caption, RasterFont& measuringFont,
                   RasterBitmap& button)
 {
+    const ButtonStyle style = withDrawnColors(storedStyle);
     button = RasterBitmap();
     applyCaptionFont(style, measuringFont);
     const TextExtent text = measureText(measuringFont, caption);

@@ -73,5 +73,20 @@ TEST_F(MainWindowPreview, ShowsTheDrawnButtonAtTheZoomOfTheSlider)
               toQColor(control<ColorPanelButton>(w, "pnlBackground")->color()));
 }
 
+// Stored system colours: the preview background and the button show them as
+// the panels do, and the stored values stay.
+TEST_F(MainWindowPreview, SystemColoursShowAsThePanelsShowThem)
+{
+    writeText(homeFile("Nimbrel.ini"), "[Integers]\nButtonColor=-16777201\npnlBackground=-16777211\n");
+    MainWindow& w = startShown();
+    auto* background = control<ColorPanelButton>(w, "pnlBackground");
+    auto* face = control<ColorPanelButton>(w, "pnl0");
+    const QImage image = control<PreviewBox>(w, "pb")->grabPreview();
+    EXPECT_EQ(image.pixelColor(1, 1), toQColor(background->shownColor()));
+    EXPECT_EQ(w.buttonBitmap().pixel(2, 2), face->shownColor());
+    EXPECT_EQ(face->color(), 0xFF00000Fu);
+    EXPECT_EQ(background->color(), 0xFF000005u);
+}
+
 }  // namespace
 }  // namespace nimbrel::test
