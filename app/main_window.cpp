@@ -24,6 +24,7 @@
 #include "core/renderer.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
+#include "settings/style_from_settings.h"
 
 namespace nimbrel {
 
@@ -247,7 +248,8 @@ void MainWindow::openStyle()
     // The controls would each redraw on their own; one drawing at the end shows the same.
     quiet_ = true;
     try {
-        applyStyle(style);
+        // Limited as nimbrel-batch limits the same file, so both draw the same buttons.
+        applyStyle(styleAsShown(style));
     } catch (...) {
         quiet_ = false;
         throw;

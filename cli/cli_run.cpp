@@ -122,11 +122,12 @@ private:
     NoDialogs dialogs_;
 };
 
+// As "Open button style..." puts it into the window's controls.
 ButtonStyle loadStyle(const std::string& fileName)
 {
     ButtonStyle style;
     style.loadFromFile(fileName);
-    return style;
+    return styleAsShown(style);
 }
 
 SaveRequest saveRequestFor(const Options& o, const SettingsValues& values, const ButtonStyle& style)

@@ -188,10 +188,24 @@ TEST_F(MainWindowShell, ControlsCarryTheSettingsTableLimits)
             case ControlKind::FontList:
                 EXPECT_GT(control<QComboBox>(w, name)->count(), 0) << what;
                 break;
-            case ControlKind::LineEdit:
-                EXPECT_EQ(control<QLineEdit>(w, name)->maxLength(), s.maxLength > 0 ? s.maxLength : 32767)
-                    << what;
+            case ControlKind::LineEdit: {
+                // The program's text is taken whole; the user types no further than the limit.
+                auto* edit = control<QLineEdit>(w, name);
+                const int limit = s.maxLength > 0 ? s.maxLength : 60;
+                edit->setText("");
+                edit->insert(QString(limit, 'a'));
+                edit->insert("b");
+                EXPECT_EQ(edit->text().size(), s.maxLength > 0 ? limit : limit + 1) << what;
+                edit->setText(QString(limit + 10, 'c'));
+                EXPECT_EQ(edit->text().size(), limit + 10) << what;
+                edit->insert("d");
+                EXPECT_EQ(edit->text().size(), s.maxLength > 0 ? limit + 10 : limit + 11) << what;
+                edit->backspace();
+                edit->selectAll();
+                edit->insert("short");
+                EXPECT_EQ(edit->text(), "short") << what << ": a longer text may still be shortened";
                 break;
+            }
         }
     }
 }
