@@ -205,9 +205,10 @@ TEST_F(MainWindowSession, ErrorsWhileCreatingAreShownAndTheWindowStillDraws)
     writeText(homeFile("Nimbrel.ini"), "[Booleans]\nchkFixedWidth=yes\n[Integers]\nButtonSizeHeight=12abc\n");
     writeText(homeFile("Nimbrel_captions.ini"), "count=abc\r\ncaption0=Keep me\r\n");
     MainWindow& w = start();
-    ASSERT_EQ(dialogs.messages.size(), 2u);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[0], "'yes' is not a valid boolean value");
-    EXPECT_EQ(dialogs.messages[1], "'abc' is not a valid integer value");
+    EXPECT_EQ(dialogs.messages[1].rfind("Error reading Integer value", 0), 0u);
+    EXPECT_EQ(dialogs.messages[2], "'abc' is not a valid integer value");
     EXPECT_FALSE(w.loading());
     w.show();
     EXPECT_EQ(w.drawingCount(), 2);
@@ -216,6 +217,33 @@ TEST_F(MainWindowSession, ErrorsWhileCreatingAreShownAndTheWindowStillDraws)
     window->close();
     EXPECT_NE(readText(homeFile("Nimbrel_captions.ini.unreadable")).find("Keep me"), std::string::npos);
     EXPECT_EQ(readText(homeFile("Nimbrel_captions.ini")), "count=0\r\n");
+}
+
+// One value that does not read costs only itself: the user's other settings load
+// and are saved, and the line keeps its text until its control is changed.
+TEST_F(MainWindowSession, UnreadableValueIsReportedOnceAndTheRestLoads)
+{
+    const std::string folder = homeFolder() + "mine";
+    writeText(homeFile("Nimbrel.ini"), "[Booleans]\nchkSaveBMP=yes\nchkFixedWidth=1\n[Integers]\n"
+                                       "ButtonSizeWidth=77\n[Strings]\nFontName=Liberation Serif\nOutputDir=" +
+                                           folder + "\n");
+    MainWindow& w = start();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"'yes' is not a valid boolean value"});
+    EXPECT_TRUE(control<QCheckBox>(w, "chkSaveBMP")->isChecked()) << "its first-start value";
+    EXPECT_EQ(control<QSpinBox>(w, "spnWidth")->value(), 77);
+    EXPECT_TRUE(control<QCheckBox>(w, "chkFixedWidth")->isChecked());
+    EXPECT_EQ(w.currentStyle().fontName, "Liberation Serif");
+    EXPECT_EQ(control<QLineEdit>(w, "edtOutputDir")->text().toStdString(), folder);
+    window->close();
+    const std::string saved = readText(homeFile("Nimbrel.ini"));
+    for (const std::string& line : std::vector<std::string>{"chkSaveBMP=yes\n", "ButtonSizeWidth=77\n", "FontName=Liberation Serif\n",
+                                   "OutputDir=" + folder + "\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
+
+    control<QCheckBox>(restart(), "chkSaveBMP")->setChecked(false);
+    EXPECT_EQ(dialogs.messages.size(), 2u) << "shown again while the line stays unreadable";
+    window->close();
+    EXPECT_NE(readText(homeFile("Nimbrel.ini")).find("chkSaveBMP=0\n"), std::string::npos);
 }
 
 TEST_F(MainWindowSession, ExitAndCloseBoxRunTheSameShutDownOnce)

@@ -98,12 +98,13 @@ TEST_F(CliTest, OutputFolderIsMadeWithItsParentsAndNamesFollowTheFolderText)
 TEST_F(CliTest, SettingsGiveStyleOptionsAndFolderUnlessIgnored)
 {
     writeSettings(
-        "[Booleans]\nchkSaveGIF=0\nchkLowercase=0\n"
+        "[Booleans]\nchkSaveGIF=0\nchkLowercase=0\nchkUnderlined=yes\n"
         "[Integers]\nButtonColor=255\nButtonSizeWidth=500\nrgGIFCompression=0\n"
         "[Strings]\nOutputDir=" +
         work.file("fromsettings") + "\nedtPrefix=p_\n");
     ProcessResult r = program.run({"My Page"});
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "nimbrel-batch: warning: 'yes' is not a valid boolean value\n") << "and the rest is read";
     EXPECT_EQ(r.out, work.file("fromsettings") + "/p_My_Page.bmp\n");
     ButtonStyle expected = firstStartStyle();
     expected.colorBack = 255;
