@@ -20,7 +20,8 @@ public:
         : QValidator(edit), edit_(edit), max_(maxCharacters), before_(characterCount(edit->text()))
     {
         // Runs after each change has been judged, so validate() still sees the length before it.
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = characterCount(text); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { before_ = characterCount(text); });
     }
 
     State validate(QString& input, int&) const override

@@ -6,10 +6,12 @@
 #include <QListWidget>
 #include <QSlider>
 #include <QSpinBox>
+#include <QScreen>
 #include <QTabWidget>
 #include <filesystem>
 
 #include "app/widgets/color_panel_button.h"
+#include "app/window_bounds.h"
 #include "app/widgets/preview_box.h"
 #include "app/widgets/radio_group.h"
 #include "core/button_style.h"
@@ -109,7 +111,7 @@ TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
     control<QLineEdit>(w, "edtOutputDir")->setText("/somewhere/else");
     control<QSlider>(w, "tbZoom")->setValue(4);
     control<ColorPanelButton>(w, "pnlBackground")->setColor(0x00ABCDEF);
-    w.setGeometry(40, 50, 900, 620);
+    w.setGeometry(40, 50, 700, 500);  // within the test screen (800 x 600)
 
     MainWindow& again = restart();
     EXPECT_EQ(again.currentStyle(), style);
@@ -131,19 +133,41 @@ TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
     EXPECT_EQ(control<PreviewBox>(again, "pb")->zoom(), 4);
     EXPECT_EQ(control<ColorPanelButton>(again, "pnlBackground")->color(), 0x00ABCDEFu);
     EXPECT_EQ(control<PreviewBox>(again, "pb")->background(), 0x00ABCDEFu);
-    EXPECT_EQ(again.geometry().size(), QSize(900, 620));
+    EXPECT_EQ(again.geometry().size(), QSize(700, 500));
     EXPECT_EQ(again.geometry().topLeft(), QPoint(40, 50));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindowSession, MaximizedWindowComesBackMaximizedOverItsNormalBounds)
 {
-    startShown().setGeometry(30, 30, 920, 670);
+    startShown().setGeometry(30, 30, 720, 520);
     window->showMaximized();
     restart().show();
     EXPECT_TRUE(window->isMaximized());
     window->showNormal();
-    EXPECT_EQ(window->geometry(), QRect(30, 30, 920, 670));
+    EXPECT_EQ(window->geometry(), QRect(30, 30, 720, 520));
+}
+
+TEST(WindowBounds, APlacementThatFitsStandsAndOneThatDoesNotIsBroughtIn)
+{
+    const QRect screen(0, 0, 1024, 768);
+    const QMargins frame(2, 24, 2, 2);
+    EXPECT_EQ(fitWindowBounds({40, 50, 900, 620}, screen, frame), QRect(40, 50, 900, 620));
+    EXPECT_EQ(fitWindowBounds({-32767, 32767, 32767, 448}, screen, frame), QRect(2, 766 - 448, 1020, 448));
+    EXPECT_EQ(fitWindowBounds({900, 0, 590, 448}, screen, frame), QRect(1022 - 590, 24, 590, 448))
+        << "the title bar comes onto the screen";
+    EXPECT_EQ(fitWindowBounds({INT32_MAX, INT32_MIN, INT32_MAX, -5}, screen, frame).topLeft(), QPoint(2, 24));
+}
+
+// A stored placement out of reach comes back where the user can see and move it.
+TEST_F(MainWindowSession, StoredPlacementOffTheScreenIsBroughtBack)
+{
+    writeText(homeFile("Nimbrel.ini"), "[frmMain]\nLeft=-32767\nTop=32767\nWidth=32767\nWinState=0\n");
+    MainWindow& w = startShown();
+    const QRect available = w.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(w.geometry())) << available.width() << "x" << available.height();
+    EXPECT_LE(w.geometry().width(), available.width());
+    EXPECT_EQ(w.geometry().height(), 448);
 }
 
 TEST_F(MainWindowSession, OutOfRangeValuesClampAndAreSavedClamped)
