@@ -36,6 +36,8 @@ public:
     void setNormalBounds(const WindowPlacement& p) override
     {
         const QRect current = window_.geometry();
+        // Nothing stored: the window system places the window, as at a first start.
+        if (!p.left && !p.top && !p.width && !p.height) return;
         const StoredBounds stored{p.left.value_or(current.left()), p.top.value_or(current.top()),
                                   p.width.value_or(current.width()), p.height.value_or(current.height())};
         window_.setGeometry(fitWindowBounds(stored, availableArea(stored), frameMargins()));

@@ -44,16 +44,36 @@ Color systemColorIn(const Palette& palette, std::uint32_t index)
     // text, button highlight, dark shadow, light, tooltip text and background,
     // (unused), hot light, caption gradients, menu highlight, menu bar.
     static constexpr Entry kTable[] = {
-        {A, Palette::Button},     {A, Palette::Dark},       {A, Palette::Highlight},
-        {A, Palette::Mid},        {A, Palette::Window},     {A, Palette::Base},
-        {A, Palette::Shadow},     {A, Palette::WindowText}, {A, Palette::Text},
-        {A, Palette::HighlightedText}, {A, Palette::Window}, {A, Palette::Window},
-        {A, Palette::Mid},        {A, Palette::Highlight},  {A, Palette::HighlightedText},
-        {A, Palette::Button},     {A, Palette::Dark},       {D, Palette::Text},
-        {A, Palette::ButtonText}, {D, Palette::WindowText}, {A, Palette::Light},
-        {A, Palette::Shadow},     {A, Palette::Midlight},   {A, Palette::ToolTipText},
-        {A, Palette::ToolTipBase}, {A, Palette::NoRole},    {A, Palette::Link},
-        {A, Palette::Highlight},  {A, Palette::Mid},        {A, Palette::Highlight},
+        {A, Palette::Button},
+        {A, Palette::Dark},
+        {A, Palette::Highlight},
+        {A, Palette::Mid},
+        {A, Palette::Window},
+        {A, Palette::Base},
+        {A, Palette::Shadow},
+        {A, Palette::WindowText},
+        {A, Palette::Text},
+        {A, Palette::HighlightedText},
+        {A, Palette::Window},
+        {A, Palette::Window},
+        {A, Palette::Mid},
+        {A, Palette::Highlight},
+        {A, Palette::HighlightedText},
+        {A, Palette::Button},
+        {A, Palette::Dark},
+        {D, Palette::Text},
+        {A, Palette::ButtonText},
+        {D, Palette::WindowText},
+        {A, Palette::Light},
+        {A, Palette::Shadow},
+        {A, Palette::Midlight},
+        {A, Palette::ToolTipText},
+        {A, Palette::ToolTipBase},
+        {A, Palette::NoRole},
+        {A, Palette::Link},
+        {A, Palette::Highlight},
+        {A, Palette::Mid},
+        {A, Palette::Highlight},
         {A, Palette::Window},
     };
     if (index >= std::size(kTable) || kTable[index].role == Palette::NoRole) return 0;
@@ -67,7 +87,8 @@ Color systemColorIn(const Palette& palette, std::uint32_t index)
 template <class Application>
 Color resolveSystemColor(Color value)
 {
-    return resolveColor(value, [](std::uint32_t index) { return systemColorIn(Application::palette(), index); });
+    return resolveColor(value,
+                        [](std::uint32_t index) { return systemColorIn(Application::palette(), index); });
 }
 
 }  // namespace nimbrel

@@ -66,12 +66,13 @@ void forEachStyleSetting(ButtonStyle& s, Visit visit)
 ButtonStyle styleAsShown(const ButtonStyle& style)
 {
     ButtonStyle s = style;
-    forEachStyleSetting(s, Overload{
-                               [](const std::string& key, std::int32_t& value) {
-                                   value = static_cast<std::int32_t>(controlNumber(mainWindowSetting(key), value));
-                               },
-                               [](const std::string&, auto&) {},  // check boxes, panels and texts keep theirs
-                           });
+    forEachStyleSetting(
+        s, Overload{
+               [](const std::string& key, std::int32_t& value) {
+                   value = static_cast<std::int32_t>(controlNumber(mainWindowSetting(key), value));
+               },
+               [](const std::string&, auto&) {},  // check boxes, panels and texts keep theirs
+           });
     for (int i = 1; i <= kStyleBitmapCount; ++i) s.setBitmapFileName(i, unquoteFileName(s.bitmapFileName(i)));
     return s;
 }
