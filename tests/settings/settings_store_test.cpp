@@ -72,27 +72,6 @@ TEST_F(SettingsStoreTest, StoredBooleansLoadAsOneOrZero)
     EXPECT_FALSE(store.boolean("CHKB"));
     store.saveAll();
     EXPECT_THAT(test::readBytes(path), HasSubstr("[Booleans]\nchkA=0\nchkB=0\n"));
-
-}
-
-// A boolean that does not read costs only itself: reported once, its default
-// used, everything else loaded, and its text kept in the file until it changes.
-TEST_F(SettingsStoreTest, AnUnreadableBooleanIsSkippedAndKeptAsItStood)
-{
-    loadFrom("[Booleans]\nchkA=yes\nchkB=0\n[Integers]\nWidth=99\n[Strings]\nDir=/mine\n");
-    EXPECT_THAT(messages, ElementsAre("'yes' is not a valid boolean value"));
-    EXPECT_FALSE(store.boolean("chkA"));
-    EXPECT_FALSE(store.boolean("chkB"));
-    EXPECT_EQ(store.integer("Width"), 99);
-    EXPECT_EQ(store.text("Dir"), "/mine");
-    store.setBoolean("chkA", false);  // the owner writes back what its control shows
-    store.saveAll();
-    EXPECT_THAT(test::readBytes(path), HasSubstr("[Booleans]\nchkA=yes\nchkB=0\n"));
-
-    store.setBoolean("chkA", true);
-    store.saveAll();
-    EXPECT_THAT(test::readBytes(path), HasSubstr("[Booleans]\nchkA=1\n"));
-    EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(SettingsStoreTest, ABadIntegerIsReportedAndKeepsItsDefault)

@@ -49,25 +49,5 @@ TEST(StyleFromSettings, ValuesAreTakenAsTheControlsTakeThem)
     EXPECT_EQ(s.prefix, std::string(50, 'p')) << "the 40-character limit is for typing only";
 }
 
-// A style file goes into the controls the same way: nimbrel-batch draws what the
-// window draws after opening it.
-TEST(StyleFromSettings, AnOpenedStyleIsTakenAsTheControlsTakeIt)
-{
-    ButtonStyle file = firstStartStyle();
-    file.width = 500;
-    file.height = 201;
-    file.textAlign = 3;
-    file.fontSize = 2000;  // no range
-    file.colorBack = 0xFF00000F;
-    file.setBitmapFileName(1, "\"/art/a.bmp\"");
-    file.prefix = std::string(50, 'p');
-    ButtonStyle shown = file;
-    shown.width = 360;
-    shown.height = 200;
-    shown.textAlign = -1;
-    shown.setBitmapFileName(1, "/art/a.bmp");
-    EXPECT_EQ(styleAsShown(file), shown);
-}
-
 }  // namespace
 }  // namespace nimbrel
