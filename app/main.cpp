@@ -4,9 +4,14 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
+#include "base/version.h"
+
+#include "app/command_line.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
 
@@ -32,12 +37,29 @@ bool installTerminationHandlers()
     return sigaction(SIGTERM, &action, nullptr) == 0 && sigaction(SIGINT, &action, nullptr) == 0;
 }
 
+// Prints what the arguments asked for; returns the exit status when the program ends here.
+std::optional<int> answerArguments(const nimbrel::WindowArguments& arguments)
+{
+    const QByteArray text = arguments.output.toLocal8Bit();
+    std::fputs(text.constData(), arguments.toStandardError ? stderr : stdout);
+    return arguments.exitStatus;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
+    // Help and version need no display: answered before Qt looks for one.
+    if (const auto status = answerArguments(nimbrel::parseWindowArguments(rawArguments, false))) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Nimbrel");
+    QApplication::setApplicationVersion(nimbrel::kVersion);
+    QApplication::setDesktopFileName(NIMBREL_APP_ID);
+    const nimbrel::WindowArguments arguments = nimbrel::parseWindowArguments(QApplication::arguments(), true);
+    if (const auto status = answerArguments(arguments)) return *status;
     const bool signalsHandled = installTerminationHandlers();
 
     nimbrel::QtDialogs dialogs;
@@ -65,6 +87,10 @@ int main(int argc, char* argv[])
     }
 
     window.show();
+    if (!arguments.styleFile.isEmpty()) {
+        // Once the window is on screen, so an error about the file appears over it.
+        QTimer::singleShot(0, &window, [&window, &arguments] { window.openStyleFile(arguments.styleFile.toStdString()); });
+    }
     const int result = QApplication::exec();
     window.shutDown();
     return result;
