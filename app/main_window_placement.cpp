@@ -38,8 +38,11 @@ public:
         const QRect current = window_.geometry();
         // Nothing stored: the window system places the window, as at a first start.
         if (!p.left && !p.top && !p.width && !p.height) return;
+        // The window never becomes smaller than its controls need, so that is the size to fit.
+        const QSize least = window_.minimumSizeHint().expandedTo(window_.minimumSize());
         const StoredBounds stored{p.left.value_or(current.left()), p.top.value_or(current.top()),
-                                  p.width.value_or(current.width()), p.height.value_or(current.height())};
+                                  std::max<std::int64_t>(p.width.value_or(current.width()), least.width()),
+                                  std::max<std::int64_t>(p.height.value_or(current.height()), least.height())};
         window_.setGeometry(fitWindowBounds(stored, availableArea(stored), frameMargins()));
     }
 

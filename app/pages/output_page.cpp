@@ -19,8 +19,8 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     // The two long GIF groups side by side and the short ones below them keep the
     // window at its start width; the file types share the folder's row.
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(6, 6, 6, 6);
-    page->setSpacing(4);
+    page->setContentsMargins(6, 2, 6, 2);
+    page->setSpacing(2);
 
     edtOutputDir_ = makeSettingEdit("OutputDir", "Output folder");
     btnOutputDir_ = makeButton("btnOutputDir", "...");
