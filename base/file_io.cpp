@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -52,6 +54,63 @@ bool writeAll(int fd, const char* p, std::size_t size)
     return true;
 }
 
+// The process never changes its umask, so it is read once (reading it means
+// setting it twice).
+mode_t processUmask()
+{
+    static const mode_t mask = [] {
+        const mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }();
+    return mask;
+}
+
+// A new, empty ".nimbrel-XXXXXX" file beside the target, made with the target's
+// permission bits so that the umask alone usually gives the final mode and no
+// chmod is needed. Returns the descriptor (-1 and errno on failure).
+int createTemporaryBeside(const std::string& fileName, mode_t mode, std::string& tempName)
+{
+    static std::atomic<std::uint64_t> counter{0};
+    static const char digits[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const std::string folder = folderOf(fileName);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::uint64_t v = (static_cast<std::uint64_t>(::getpid()) << 32) ^ ++counter ^
+                          static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        v *= 0x9E3779B97F4A7C15ULL;
+        tempName = folder + ".nimbrel-";
+        for (int i = 0; i < 6; ++i, v /= 62) tempName += digits[v % 62];
+        const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0777);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+void writeThroughTemporary(const std::string& fileName, const void* data, std::size_t size, mode_t mode)
+{
+    std::string tempName;
+    const int fd = createTemporaryBeside(fileName, mode, tempName);
+    if (fd < 0) failCreate(fileName, errno);
+
+    const bool modeIsRight = ((mode & 0777) & ~processUmask()) == mode;
+    bool ok = (modeIsRight || ::fchmod(fd, mode) == 0) && writeAll(fd, static_cast<const char*>(data), size);
+    int err = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::rename(tempName.c_str(), fileName.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(tempName.c_str());
+        failCreate(fileName, err);
+    }
+}
+
+mode_t newFileMode() { return static_cast<mode_t>(0666 & ~processUmask()); }
+
 }  // namespace
 
 std::vector<std::uint8_t> readWholeFile(const std::string& fileName)
@@ -75,29 +134,12 @@ void writeFileAtomically(const std::string& fileName, const void* data, std::siz
     // Replacing a read-only file would bypass its protection through the rename.
     if (exists && ::access(fileName.c_str(), W_OK) != 0) failCreate(fileName, errno);
 
-    std::string tempName = folderOf(fileName) + ".nimbrel-XXXXXX";
-    const int fd = ::mkstemp(tempName.data());
-    if (fd < 0) failCreate(fileName, errno);
+    writeThroughTemporary(fileName, data, size, exists ? (target.st_mode & 07777) : newFileMode());
+}
 
-    const mode_t mode = exists ? (target.st_mode & 07777) : [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0666 & ~mask);
-    }();
-    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, static_cast<const char*>(data), size);
-    int err = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && ::rename(tempName.c_str(), fileName.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(tempName.c_str());
-        failCreate(fileName, err);
-    }
+void writeNewFileAtomically(const std::string& fileName, const void* data, std::size_t size)
+{
+    writeThroughTemporary(fileName, data, size, newFileMode());
 }
 
 void setWriteFailureAfterBytesForTesting(long long bytes) { g_failAfterBytes = bytes; }

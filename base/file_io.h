@@ -26,6 +26,14 @@ inline void writeFileAtomically(const std::string& fileName, const std::string& 
     writeFileAtomically(fileName, text.data(), text.size());
 }
 
+// The same for a target that cannot exist yet (its folder was made by this
+// run): the target is not looked at first, and a new file's mode is given.
+void writeNewFileAtomically(const std::string& fileName, const void* data, std::size_t size);
+inline void writeNewFileAtomically(const std::string& fileName, const std::vector<std::uint8_t>& bytes)
+{
+    writeNewFileAtomically(fileName, bytes.data(), bytes.size());
+}
+
 // Test hook: when set, writeFileAtomically fails after writing this many bytes
 // of the temporary file, as a full disk would. -1 (the default) disables it.
 void setWriteFailureAfterBytesForTesting(long long bytes);

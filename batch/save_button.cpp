@@ -5,6 +5,7 @@
 
 #include "image/bmp_writer.h"
 #include "base/error.h"
+#include "base/file_io.h"
 #include "image/gif_image.h"
 #include "image/gif_options.h"
 
@@ -83,19 +84,41 @@ SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveI
         }
     }
 
-    const SaveFileNames names = saveFileNames(request);
-    if (request.saveBmp) {
-        saveBmpFile(names.bmp, button);
-        result.filesWritten.push_back(names.bmp);
-    }
-    if (request.saveGif) {
-        GifImage gif;
-        applyGifOptions(request, gif);
-        gif.assign(button);
-        gif.saveToFile(names.gif);
-        result.filesWritten.push_back(names.gif);
-    }
+    result.filesWritten = writeEncodedButton(encodeButton(request, button), false);
     return result;
+}
+
+EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button)
+{
+    EncodedButton encoded;
+    const SaveFileNames names = saveFileNames(request);
+    try {
+        if (request.saveBmp) encoded.files.push_back({names.bmp, encodeBmp(button)});
+        if (request.saveGif) {
+            GifImage gif;
+            applyGifOptions(request, gif);
+            gif.assign(button);
+            encoded.files.push_back({names.gif, gif.saveToBytes()});
+        }
+    } catch (...) {
+        encoded.failure = std::current_exception();
+    }
+    return encoded;
+}
+
+std::vector<std::string> writeEncodedButton(const EncodedButton& button, bool freshFolder)
+{
+    std::vector<std::string> written;
+    for (const EncodedFile& file : button.files) {
+        if (freshFolder) {
+            writeNewFileAtomically(file.name, file.bytes);
+        } else {
+            writeFileAtomically(file.name, file.bytes);
+        }
+        written.push_back(file.name);
+    }
+    if (button.failure) std::rethrow_exception(button.failure);
+    return written;
 }
 
 bool checkOutputTypes(bool saveBmp, bool saveGif, SaveInteraction& ui)

@@ -3,6 +3,7 @@
 // then writes folder + prefix + file name + suffix + ".bmp" and/or ".gif".
 // The window, batch creation and the command-line program all save through
 // saveButton; none of it knows about widgets.
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,24 @@ SaveFileNames saveFileNames(const SaveRequest& request);
 // already written stays, a GIF that fails to convert leaves no file. An empty
 // output folder fails with "Unable to create directory" once the user agrees.
 SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui);
+
+// The files of one save made in memory, in the order saveButton writes them.
+// A conversion that fails ends the list: `failure` holds its error, and the
+// files before it are still written, as saveButton does.
+struct EncodedFile {
+    std::string name;
+    std::vector<std::uint8_t> bytes;
+};
+struct EncodedButton {
+    std::vector<EncodedFile> files;
+    std::exception_ptr failure;
+};
+EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button);
+
+// Writes the files in order (each atomically; in a folder this run has just
+// made, without looking for an old file first), then throws the failure, if
+// any. Returns the names written.
+std::vector<std::string> writeEncodedButton(const EncodedButton& button, bool freshFolder);
 
 // The question asked for a missing output folder, and the notice when it
 // cannot be made.

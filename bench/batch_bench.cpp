@@ -1,15 +1,25 @@
 // "Create All Buttons": a set of 100 navigation buttons drawn and saved as BMP
 // and GIF (optimal palette, Floyd-Steinberg, LZW). Reports buttons per second.
+// BM_BatchJob is nimbrel-batch's own run over 1,000 captions; BM_WriteFloor
+// writes the same files' bytes the same way (temporary file, rename) and
+// nothing else, the floor no job can go below.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "bench/qt_bench_main.h"
 
 #include <QGuiApplication>
+#include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "batch/batch_steps.h"
 #include "batch/caption_to_file_name.h"
+#include "batch/caption_list_file.h"
 #include "batch/save_button.h"
+#include "base/file_io.h"
+#include "cli/cli_run.h"
 #include "core/renderer.h"
 #include "settings/style_from_settings.h"
 #include "image/gif_options.h"
@@ -70,6 +80,106 @@ void BM_CreateAllButtons(benchmark::State& state)
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_CreateAllButtons)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+namespace fs = std::filesystem;
+
+// NIMBREL_BENCH_DIR names the folder to work in (a RAM disk such as /dev/shm,
+// say); the system's temporary folder otherwise.
+fs::path benchFolder(const char* name)
+{
+    const char* dir = std::getenv("NIMBREL_BENCH_DIR");
+    return (dir && *dir ? fs::path(dir) : fs::temp_directory_path()) / name;
+}
+
+// The job of the speed targets: 1,000 captions on 120 x 32 buttons, anti-aliasing
+// 2, BMP and GIF (optimal palette, Floyd-Steinberg, LZW), into a new folder.
+struct BatchJob {
+    fs::path work = benchFolder("nimbrel-batch-job-bench");
+    cli::Options options;
+
+    BatchJob()
+    {
+        fs::remove_all(work);
+        fs::create_directories(work);
+        ButtonStyle style = firstStartStyle();
+        style.fixedWidth = style.fixedHeight = true;
+        style.width = 120;
+        style.height = 32;
+        style.fontAntiAlias = 2;
+        style.saveToFile((work / "style.ini").string());
+        std::vector<std::string> captions, names;
+        for (int i = 0; i < 1000; ++i) {
+            captions.push_back("Page " + std::to_string(i + 1));
+            names.push_back("page" + std::to_string(i + 1));
+        }
+        writeCaptionList((work / "captions.txt").string(), captions, names);
+        options.noSettings = true;
+        options.quiet = true;
+        options.styleFile = (work / "style.ini").string();
+        options.captionFile = (work / "captions.txt").string();
+        options.outputDir = (work / "out").string();
+        options.saveBmp = options.saveGif = true;
+        options.colorReduction = static_cast<int>(ColorReduction::Optimal);
+        options.dithering = static_cast<int>(DitherMethod::FloydSteinberg);
+        options.gifCompression = static_cast<int>(GifCompression::Lzw);
+        options.reductionBits = 8;
+    }
+    ~BatchJob() { fs::remove_all(work); }
+
+    // Runs the job into an empty output folder; the files it listed.
+    std::vector<std::string> run()
+    {
+        std::ostringstream out, err;
+        cli::Streams streams{out, err};
+        if (cli::runBatch(options, streams) != 0) throw std::runtime_error(err.str());
+        std::vector<std::string> files;
+        std::istringstream listing(out.str());
+        for (std::string line; std::getline(listing, line);) files.push_back(line);
+        return files;
+    }
+    void clearOutput() { fs::remove_all(work / "out"); }
+};
+
+// Arg: --jobs.
+void BM_BatchJob(benchmark::State& state)
+{
+    BatchJob job;
+    job.options.jobs = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        job.clearOutput();
+        state.ResumeTiming();
+        job.run();
+    }
+    state.counters["buttons/s"] = benchmark::Counter(1000, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_BatchJob)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A new folder, then for each file: a new temporary file beside it, one write,
+// close, rename. The bytes are the job's own, read back once.
+void BM_WriteFloor(benchmark::State& state)
+{
+    BatchJob job;
+    job.options.jobs = 1;
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
+    for (const std::string& name : job.run()) files.emplace_back(name, readWholeFile(name));
+    const std::string folder = job.options.outputDir.value();
+    for (auto _ : state) {
+        state.PauseTiming();
+        job.clearOutput();
+        state.ResumeTiming();
+        fs::create_directories(folder);
+        for (const auto& [name, bytes] : files) {
+            const std::string temp = name + ".tmp";
+            const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+                ::close(fd) != 0 || ::rename(temp.c_str(), name.c_str()) != 0)
+                state.SkipWithError("write failed");
+        }
+    }
+    state.counters["files"] = static_cast<double>(files.size());
+}
+BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

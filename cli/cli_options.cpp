@@ -93,6 +93,7 @@ const std::map<std::string, ValueOption>& valueOptions()
           },
           "lzw or rle"}},
         {"--bits", {numberSetter(&Options::reductionBits, 3, 8), "3 to 8"}},
+        {"--jobs", {numberSetter(&Options::jobs, 1, 256), "1 to 256"}},
     };
     return options;
 }
@@ -183,6 +184,8 @@ exactly as "Create All Buttons" of the Nimbrel window does.
                       the GIF options default to the settings
   --no-settings       ignore the settings file: use the first-start values of every setting
   --check             draw everything, write nothing, report problems
+  --jobs N            buttons drawn and encoded at once (1 to 256); default: one
+                      per processor. Files are written and listed in list order.
   -q, --quiet         no progress line and no warnings
   -h, --help          show this help
   --version           show the version

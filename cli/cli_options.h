@@ -18,6 +18,7 @@ struct Options {
     std::optional<int> dithering;
     std::optional<int> gifCompression;
     std::optional<int> reductionBits;  // the bits themselves, 3..8
+    std::optional<int> jobs;           // threads that draw and encode; none: one per processor
     bool noSettings = false;
     bool check = false;
     bool quiet = false;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "cli/cli_checks.h"
@@ -12,6 +13,7 @@
 #include "settings/settings_store.h"
 #include "batch/batch_steps.h"
 #include "batch/caption_list_file.h"
+#include "batch/ordered_pipeline.h"
 #include "batch/caption_to_file_name.h"
 #include "batch/save_button.h"
 #include "settings/save_request_from_settings.h"
@@ -73,58 +75,81 @@ private:
     bool progressShown_ = false;
 };
 
-// Nobody to ask: the folder was wanted (--out makes it), and a notice that
-// would stop the window's save ends the run instead.
-class NoDialogs : public SaveInteraction {
-public:
-    bool askYesNo(const std::string&) override { return true; }
-    void showMessage(const std::string& text) override { throw Error(text); }
+// One entry drawn and, when files are written, encoded: what its turn in
+// list order reports and writes.
+struct BuiltEntry {
+    std::string problem;
+    EncodedButton files;
+    bool freshFolder = false;  // its files go straight into the folder this run made
 };
 
-class BatchRun : public BatchHost {
+// Draws and encodes the entries on `jobs` threads and writes them in list
+// order on this one. Text is drawn on the worker threads too: Qt paints text
+// onto a QImage from any thread, and each thread has its own fonts and
+// bitmaps here.
+class BatchRun {
 public:
-    BatchRun(const ButtonStyle& style, const SaveRequest& request, bool writeFiles, Reporter& report)
-        : style_(style), request_(request), writeFiles_(writeFiles), report_(report)
+    BatchRun(const ButtonStyle& style, const SaveRequest& request, bool writeFiles, bool freshFolder,
+             Reporter& report)
+        : style_(style), request_(request), writeFiles_(writeFiles), freshFolder_(freshFolder), report_(report)
     {
     }
 
-    void loadEntry(const std::string& caption, const std::string& fileName) override
+    void run(const std::vector<std::string>& captions, const std::vector<std::string>& fileNames, int jobs)
     {
-        caption_ = caption;
-        request_.fileName = fileName;
-    }
-    void selectEntry(int) override {}
-    void draw() override
-    {
-        renderButton(style_, caption_, previewFont_, button_);
-        // The font of the preview now holds the caption font the button was measured in.
-        report_.problem(clippedCaptionProblem(entry_, caption_, measureText(previewFont_, caption_).width,
-                                              button_.width()));
-    }
-    void save() override
-    {
-        if (writeFiles_) {
-            for (const std::string& file : saveButton(request_, button_.view(), dialogs_).filesWritten)
-                report_.fileWritten(file);
+        const std::size_t count = captions.size();
+        // The font machinery fills its shared caches at the first text it
+        // shapes; that happens here, before any other thread runs (main() makes
+        // the palette that system colours come from).
+        if (jobs > 1 && count > 1) {
+            RasterFont font;
+            applyCaptionFont(style_, font);
+            measureText(font, captions.front());
         }
-        ++entry_;
-    }
-    bool keepGoing(int done, int total) override
-    {
-        report_.progress(done, total);
-        return true;
+        std::vector<Worker> workers(static_cast<std::size_t>(std::max(jobs, 1)));
+        runInListOrder<BuiltEntry>(
+            count, jobs,
+            [&](std::size_t i, int worker) {
+                return build(workers[static_cast<std::size_t>(worker)], static_cast<int>(i), captions[i],
+                             i < fileNames.size() ? fileNames[i] : std::string());
+            },
+            [&](std::size_t i, BuiltEntry& entry) {
+                report_.problem(entry.problem);
+                if (writeFiles_)
+                    for (const std::string& file : writeEncodedButton(entry.files, entry.freshFolder))
+                        report_.fileWritten(file);
+                report_.progress(static_cast<int>(i) + 1, static_cast<int>(count));
+            });
     }
 
 private:
+    // What one thread keeps from entry to entry, as the window keeps its preview.
+    struct Worker {
+        RasterFont previewFont;
+        RasterBitmap button;
+    };
+
+    BuiltEntry build(Worker& w, int entry, const std::string& caption, const std::string& fileName) const
+    {
+        BuiltEntry built;
+        const TextExtent text = renderButton(style_, caption, w.previewFont, w.button);
+        built.problem = clippedCaptionProblem(entry, caption, text.width, w.button.width());
+        if (writeFiles_) {
+            SaveRequest request = request_;
+            request.fileName = fileName;
+            built.files = encodeButton(request, w.button.view());
+            // A name with a folder part may lead out of the new folder, to files that exist.
+            built.freshFolder =
+                freshFolder_ && (request.prefix + request.fileName + request.suffix).find('/') == std::string::npos;
+        }
+        return built;
+    }
+
     const ButtonStyle& style_;
-    SaveRequest request_;
+    const SaveRequest& request_;
     bool writeFiles_;
+    bool freshFolder_;
     Reporter& report_;
-    std::string caption_;
-    int entry_ = 0;
-    RasterFont previewFont_;
-    RasterBitmap button_;
-    NoDialogs dialogs_;
 };
 
 // Runs one read of an input file; a value that does not read is reported as
@@ -200,11 +225,13 @@ void reportPlanProblems(const ButtonStyle& style, const SaveRequest& request,
     for (const std::string& line : duplicateNameProblems(captions, stems, extension)) report.problem(line);
 }
 
-void makeOutputFolder(const std::string& dir)
+// Returns true when the folder is new (made now).
+bool makeOutputFolder(const std::string& dir)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::u8path(dir), ec)) return;
+    if (std::filesystem::is_directory(std::filesystem::u8path(dir), ec)) return false;
     if (!createFolderQuietly(dir)) throw Error(folderNotCreatedMessage(dir));
+    return true;
 }
 
 }  // namespace
@@ -231,10 +258,11 @@ int runBatch(const Options& o, Streams& streams)
         const SaveRequest request = saveRequestFor(o, values, style);
         if (!request.saveBmp && !request.saveGif) report.warn(kNoOutputTypeMessage);
         reportPlanProblems(style, request, captions, fileNames, report);
-        if (!o.check && (request.saveBmp || request.saveGif)) makeOutputFolder(request.outputDir);
+        const bool writeFiles = !o.check && (request.saveBmp || request.saveGif);
+        const bool freshFolder = writeFiles && makeOutputFolder(request.outputDir);
 
-        BatchRun run(style, request, !o.check && (request.saveBmp || request.saveGif), report);
-        createAllButtons({captions, fileNames}, run);
+        BatchRun run(style, request, writeFiles, freshFolder, report);
+        run.run(captions, fileNames, o.jobs.value_or(processorCount()));
     } catch (const Error& e) {
         report.error(e.what());
         return 1;

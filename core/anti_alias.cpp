@@ -1,6 +1,8 @@
 #include "core/anti_alias.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace nimbrel {
 namespace {
@@ -9,6 +11,36 @@ std::uint8_t blendChannel(int caption, int blend, double coverage)
 {
     // Halves go to the even neighbour (the default rounding mode).
     return static_cast<std::uint8_t>(std::nearbyint(blend + (caption - blend) * coverage));
+}
+
+// The ink of one row of target pixels: for cells first to last - 1 of factor x
+// factor scratch pixels starting at scratch row `top`, the sum of their red
+// bytes, scratch pixels outside the scratch counting as white (255). Each
+// scratch row is fetched once.
+void sumCellRow(const QImage& scratch, int top, int factor, int first, int last, std::vector<int>& sums)
+{
+    std::fill(sums.begin() + first, sums.begin() + last, 0);
+    const int sw = scratch.width(), sh = scratch.height();
+    const int inside = std::clamp(sw / factor, first, last);  // cells wholly inside the scratch's width
+    for (int b = 0; b < factor; ++b) {
+        const int sy = top + b;
+        if (sy >= sh) {
+            for (int c = first; c < last; ++c) sums[c] += 255 * factor;
+            continue;
+        }
+        const uchar* red = scratch.constScanLine(sy) + 2;
+        for (int c = first; c < inside; ++c) {
+            const uchar* p = red + 3 * c * factor;
+            int s = 0;
+            for (int a = 0; a < factor; ++a) s += p[3 * a];
+            sums[c] += s;
+        }
+        for (int c = inside; c < last; ++c)
+            for (int a = 0; a < factor; ++a) {
+                const int sx = c * factor + a;
+                sums[c] += sx < sw ? red[3 * sx] : 255;
+            }
+    }
 }
 
 }  // namespace
@@ -23,7 +55,12 @@ Color blendTowards(Color captionColor, Color blendColor, double coverage)
 void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
                         int x, int y, const std::string& text, int factor)
 {
-    const TextExtent cell = measureText(font, text);
+    antiAliasedTextOut(target, font, captionColor, blendColor, x, y, text, factor, measureText(font, text));
+}
+
+void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
+                        int x, int y, const std::string& text, int factor, TextExtent cell)
+{
     int tw = cell.width;
     int th = cell.height;
 
@@ -39,27 +76,31 @@ void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color capt
     while (scaled.width > tw * factor) ++tw;
     while (scaled.height > th * factor) ++th;
 
-    surface.brush = 0x00FFFFFF;
-    surface.transparentText = false;
+    // The scratch is new and white, so the white cell behind the text needs no fill.
+    surface.transparentText = true;
     surface.textOut(0, 0, text);
     if (tw <= 0) return;
 
-    const double full = static_cast<double>(factor) * factor * 255.0;
-    const int sw = scratch.width(), sh = scratch.height();
-    for (int c = 0; c < tw; ++c) {
-        for (int r = 0; r < th; ++r) {
-            double sum = 0.0;
-            for (int a = 0; a < factor; ++a) {
-                const int sx = c * factor + a;
-                for (int b = 0; b < factor; ++b) {
-                    const int sy = r * factor + b;
-                    // Only the red byte is read; outside the scratch counts as white.
-                    sum += (sx < sw && sy < sh) ? scratch.image().constScanLine(sy)[sx * 3 + 2] : 255;
-                }
-            }
-            const double coverage = 1.0 - sum / full;
-            if (coverage == 0.0) continue;
-            target.setPixel(x + c, y + r, blendTowards(captionColor, blendColor, coverage));
+    // Only the cells that land on the target are summed and written.
+    const long long W = target.width(), H = target.height();
+    const int c0 = static_cast<int>(std::clamp(-static_cast<long long>(x), 0LL, static_cast<long long>(tw)));
+    const int c1 = static_cast<int>(std::clamp(W - x, static_cast<long long>(c0), static_cast<long long>(tw)));
+    const int r0 = static_cast<int>(std::clamp(-static_cast<long long>(y), 0LL, static_cast<long long>(th)));
+    const int r1 = static_cast<int>(std::clamp(H - y, static_cast<long long>(r0), static_cast<long long>(th)));
+    if (c0 >= c1) return;
+
+    const int full = factor * factor * 255;
+    std::vector<int> sums(static_cast<std::size_t>(tw));
+    for (int r = r0; r < r1; ++r) {
+        sumCellRow(scratch.image(), r * factor, factor, c0, c1, sums);
+        uchar* out = target.image().scanLine(y + r) + 3 * (static_cast<long long>(x) + c0);
+        for (int c = c0; c < c1; ++c, out += 3) {
+            if (sums[c] == full) continue;  // no ink
+            const double coverage = 1.0 - static_cast<double>(sums[c]) / static_cast<double>(full);
+            const Color mixed = blendTowards(captionColor, blendColor, coverage);
+            out[0] = blueOf(mixed);
+            out[1] = greenOf(mixed);
+            out[2] = redOf(mixed);
         }
     }
 }

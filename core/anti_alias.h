@@ -15,5 +15,8 @@ Color blendTowards(Color captionColor, Color blendColor, double coverage);
 // caption's cells with some ink change; positions outside the target are ignored.
 void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
                         int x, int y, const std::string& text, int factor);
+// The same with the caption's cell in `font` already measured.
+void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color captionColor, Color blendColor,
+                        int x, int y, const std::string& text, int factor, TextExtent cell);
 
 }  // namespace nimbrel

@@ -67,7 +67,8 @@ int captionX(const ButtonStyle& style, int W, int tw)
     }
 }
 
-void drawCaption(const ButtonStyle& style, const std::string& caption, int x, int y, RasterBitmap& button)
+void drawCaption(const ButtonStyle& style, const std::string& caption, const RasterFont& measuringFont,
+                 TextExtent measured, int x, int y, RasterBitmap& button)
 {
     // A new bitmap's surface starts from the platform's default font.
     RasterFont font;
@@ -78,8 +79,11 @@ void drawCaption(const ButtonStyle& style, const std::string& caption, int x, in
         surface.transparentText = true;
         surface.textOut(x, y, caption);
     } else if (style.fontAntiAlias >= 1 && style.fontAntiAlias <= 3) {
+        // The caption's cell is measured again only when the measuring surface
+        // kept a face or style that a new surface would not have.
+        const TextExtent cell = font == measuringFont ? measured : measureText(font, caption);
         antiAliasedTextOut(button, font, style.fontColor, style.colorBack, x, y, caption,
-                           style.fontAntiAlias + 1);
+                           style.fontAntiAlias + 1, cell);
     }
 }
 
@@ -129,8 +133,8 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font)
     font.color = style.fontColor;
 }
 
-void renderButton(const ButtonStyle& storedStyle, const std::string& caption, RasterFont& measuringFont,
-                  RasterBitmap& button)
+TextExtent renderButton(const ButtonStyle& storedStyle, const std::string& caption, RasterFont& measuringFont,
+                        RasterBitmap& button)
 {
     const ButtonStyle style = withDrawnColors(storedStyle);
     button = RasterBitmap();
@@ -147,8 +151,9 @@ void renderButton(const ButtonStyle& storedStyle, const std::string& caption, Ra
 
     const int x = captionX(style, W, text.width);
     const int y = style.minorY + (H - text.height) / 2;
-    drawCaption(style, caption, x, y, button);
+    drawCaption(style, caption, measuringFont, text, x, y, button);
     drawBorders(style, button);
+    return text;
 }
 
 }  // namespace nimbrel

@@ -18,7 +18,8 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
 // with the caption font first, as a surface would be. An imported bitmap that
 // exists but does not load throws nimbrel::Error after the background and the
 // bitmaps before it have been drawn: `button` then holds that partial image.
-void renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
-                  RasterBitmap& button);
+// Returns the caption's cell as measured on the measuring surface.
+TextExtent renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
+                        RasterBitmap& button);
 
 }  // namespace nimbrel

@@ -40,32 +40,4 @@ int FastColorLookup::search(int red, int green, int blue) const
     return best;
 }
 
-LookupResult FastColorLookup::lookup(int red, int green, int blue)
-{
-    const int cell = cellOf(red, green, blue);
-    if (!filled(cell)) fill(cell, search(red, green, blue));
-    const int index = cells_[cell];
-    return {index, packed_[index]};
-}
-
-LookupResult WebColorLookup::lookup(int red, int green, int blue)
-{
-    const int r = (red + 3) / 51;
-    const int g = (green + 3) / 51;
-    const int b = (blue + 3) / 51;
-    return {36 * r + 6 * g + b, makeColor(51 * r, 51 * g, 51 * b)};
-}
-
-LookupResult GrayScaleLookup::lookup(int red, int green, int blue)
-{
-    const int y = (77 * red + 150 * green + 29 * blue) / 256;
-    return {y, makeColor(y, y, y)};
-}
-
-LookupResult MonochromeLookup::lookup(int red, int green, int blue)
-{
-    if (77 * red + 150 * green + 29 * blue > 32512) return {1, makeColor(255, 255, 255)};
-    return {0, makeColor(0, 0, 0)};
-}
-
 }  // namespace nimbrel

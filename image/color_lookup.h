@@ -32,14 +32,23 @@ private:
     int colorCount_;
 };
 
+// The lookups below are final and define lookup() here, so the conversion loop,
+// which is instantiated for each of them, calls them directly and inline.
+
 // Nearest palette colour by the sum of absolute channel differences, cached
 // per 15-bit colour cell. The cache is deliberately coarse: the first colour
 // searched in a cell decides the index for every later colour of that cell, so
 // results depend on the order in which pixels are looked up.
-class FastColorLookup : public ColorLookup {
+class FastColorLookup final : public ColorLookup {
 public:
     explicit FastColorLookup(const Palette& palette);
-    LookupResult lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override
+    {
+        const int cell = cellOf(red, green, blue);
+        if (!filled(cell)) fill(cell, search(red, green, blue));
+        const int index = cells_[cell];
+        return {index, packed_[index]};
+    }
 
     static int cellOf(int red, int green, int blue)
     {
@@ -69,24 +78,38 @@ private:
 };
 
 // The 6 x 6 x 6 cube; each channel level is (value + 3) div 51.
-class WebColorLookup : public ColorLookup {
+class WebColorLookup final : public ColorLookup {
 public:
     WebColorLookup() : ColorLookup(216) {}
-    LookupResult lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override
+    {
+        const int r = (red + 3) / 51;
+        const int g = (green + 3) / 51;
+        const int b = (blue + 3) / 51;
+        return {36 * r + 6 * g + b, makeColor(51 * r, 51 * g, 51 * b)};
+    }
 };
 
 // 256 greys by the weighted luminance (77 R + 150 G + 29 B) div 256.
-class GrayScaleLookup : public ColorLookup {
+class GrayScaleLookup final : public ColorLookup {
 public:
     GrayScaleLookup() : ColorLookup(256) {}
-    LookupResult lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override
+    {
+        const int y = (77 * red + 150 * green + 29 * blue) / 256;
+        return {y, makeColor(y, y, y)};
+    }
 };
 
 // Black or white: white when the weighted luminance is above 127 x 256.
-class MonochromeLookup : public ColorLookup {
+class MonochromeLookup final : public ColorLookup {
 public:
     MonochromeLookup() : ColorLookup(2) {}
-    LookupResult lookup(int red, int green, int blue) override;
+    LookupResult lookup(int red, int green, int blue) override
+    {
+        if (77 * red + 150 * green + 29 * blue > 32512) return {1, makeColor(255, 255, 255)};
+        return {0, makeColor(0, 0, 0)};
+    }
 };
 
 }  // namespace nimbrel

@@ -56,45 +56,84 @@ Palette buildPalette(const Bgr24View& source, ColorReduction reduction, int redu
     return {};
 }
 
-std::unique_ptr<ColorLookup> makeColorLookup(ColorReduction reduction, const Palette& palette)
-{
-    switch (reduction) {
-        case ColorReduction::BlackAndWhite:
-            return std::make_unique<MonochromeLookup>();
-        case ColorReduction::Grayscale:
-            return std::make_unique<GrayScaleLookup>();
-        case ColorReduction::Web216:
-            return std::make_unique<WebColorLookup>();
-        default:
-            return std::make_unique<FastColorLookup>(palette);
-    }
-}
-
 std::unique_ptr<DitherEngine> makeDitherEngine(DitherMethod method, int width, ColorLookup& lookup)
 {
     switch (method) {
         case DitherMethod::Nearest:
-            return std::make_unique<DitherEngine>(width, lookup);
+            return std::make_unique<DitherEngineOf<NearestDitherer<ColorLookup>>>(width, lookup);
         case DitherMethod::FloydSteinberg:
-            return std::make_unique<FloydSteinbergDitherer>(width, lookup);
+            return std::make_unique<DitherEngineOf<FloydSteinbergDitherer<ColorLookup>>>(width, lookup);
         default:
-            return std::make_unique<ErrorDiffusionDitherer>(width, lookup, diffusionKernel(method));
+            return std::make_unique<DitherEngineOf<ErrorDiffusionDitherer<ColorLookup>>>(width, lookup,
+                                                                                         diffusionKernel(method));
     }
 }
 
 void convertPixels(const Bgr24View& source, DitherEngine& engine, IndexedImage& out)
 {
+    walkPixels(source, engine, out);
+}
+
+namespace {
+
+// Every pixel straight through the lookup, in the serpentine order of the
+// engines (the fast lookup's answers depend on the order of its questions).
+// A pixel like the one before it takes the same index without asking again,
+// which leaves the lookup as it was. With exactOnly, stops and returns false
+// at the first pixel whose palette colour is not its own colour: up to there,
+// every engine would have made the same calls with no error to spread, so the
+// lookup is still in the state the engine expects.
+template <class Lookup>
+bool mapDirectly(const Bgr24View& source, Lookup& lookup, IndexedImage& out, bool exactOnly)
+{
     const int width = source.width;
+    Color lastColor = 0xFFFFFFFF;  // no pixel colour has a top byte
+    std::uint8_t lastIndex = 0;
     for (int y = 0; y < source.height; ++y) {
         const std::uint8_t* in = source.row(y);
         std::uint8_t* indexes = out.row(y);
-        for (int x = engine.column(); x >= 0 && x < width; x = engine.column()) {
+        const bool forward = y % 2 == 0;
+        for (int k = 0; k < width; ++k) {
+            const int x = forward ? k : width - 1 - k;
             const std::uint8_t* p = in + 3 * x;
-            indexes[x] = static_cast<std::uint8_t>(engine.dither(p[2], p[1], p[0]));
+            const Color color = makeColor(p[2], p[1], p[0]);
+            if (color != lastColor) {
+                const LookupResult chosen = lookup.lookup(p[2], p[1], p[0]);
+                if (exactOnly && chosen.color != color) return false;
+                lastColor = color;
+                lastIndex = static_cast<std::uint8_t>(chosen.index);
+            }
+            indexes[x] = lastIndex;
         }
-        engine.nextLine();
+    }
+    return true;
+}
+
+template <class Lookup>
+void convert(const Bgr24View& source, DitherMethod method, Lookup& lookup, IndexedImage& out)
+{
+    if (method == DitherMethod::Nearest) {
+        mapDirectly(source, lookup, out, false);
+        return;
+    }
+    if (mapDirectly(source, lookup, out, true)) return;
+    if (method == DitherMethod::FloydSteinberg) {
+        FloydSteinbergDitherer<Lookup> engine(source.width, lookup);
+        walkPixels(source, engine, out);
+    } else {
+        ErrorDiffusionDitherer<Lookup> engine(source.width, lookup, diffusionKernel(method));
+        walkPixels(source, engine, out);
     }
 }
+
+template <class Lookup, class... Args>
+void convertWith(const Bgr24View& source, DitherMethod method, IndexedImage& out, Args&&... lookupArgs)
+{
+    Lookup lookup(std::forward<Args>(lookupArgs)...);
+    convert(source, method, lookup, out);
+}
+
+}  // namespace
 
 IndexedImage reduceColors(const Bgr24View& source, ColorReduction reduction, DitherMethod dither,
                           int reductionBits)
@@ -106,14 +145,25 @@ IndexedImage reduceColors(const Bgr24View& source, ColorReduction reduction, Dit
     const Palette palette = buildPalette(source, reduction, reductionBits);
     if (palette.empty()) return out;
 
-    const std::unique_ptr<ColorLookup> lookup = makeColorLookup(reduction, palette);
-    const std::unique_ptr<DitherEngine> engine = makeDitherEngine(dither, source.width, *lookup);
     out.width = source.width;
     out.height = source.height;
     out.pixels.assign(static_cast<std::size_t>(source.width) * source.height, 0);
     std::copy(palette.begin(), palette.begin() + std::min<std::size_t>(palette.size(), 256),
               out.colorTable.begin());
-    convertPixels(source, *engine, out);
+    switch (reduction) {
+        case ColorReduction::BlackAndWhite:
+            convertWith<MonochromeLookup>(source, dither, out);
+            break;
+        case ColorReduction::Grayscale:
+            convertWith<GrayScaleLookup>(source, dither, out);
+            break;
+        case ColorReduction::Web216:
+            convertWith<WebColorLookup>(source, dither, out);
+            break;
+        default:
+            convertWith<FastColorLookup>(source, dither, out, palette);
+            break;
+    }
     return out;
 }
 

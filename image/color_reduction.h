@@ -1,6 +1,9 @@
 #pragma once
 // Turns a 24-bit image into an indexed one: builds the palette of the chosen
 // reduction, then walks the pixels through the chosen dither engine.
+// Buttons are mostly a handful of flat colours that the palette holds
+// exactly; then no dither has an error to spread, and the pixels are mapped
+// straight through the lookup.
 #include <memory>
 
 #include "image/color_lookup.h"
@@ -18,7 +21,7 @@ IndexedImage reduceColors(const Bgr24View& source, ColorReduction reduction, Dit
 
 // The palette of a reduction; the optimal ones are built from the image.
 Palette buildPalette(const Bgr24View& source, ColorReduction reduction, int reductionBits);
-std::unique_ptr<ColorLookup> makeColorLookup(ColorReduction reduction, const Palette& palette);
+// An engine behind the virtual interface, for any lookup.
 std::unique_ptr<DitherEngine> makeDitherEngine(DitherMethod method, int width, ColorLookup& lookup);
 
 // The serpentine conversion loop on its own, for any engine.

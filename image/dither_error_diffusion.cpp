@@ -1,8 +1,5 @@
 #include "image/dither_error_diffusion.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace nimbrel {
 namespace {
 
@@ -51,48 +48,6 @@ const DiffusionKernel& diffusionKernel(DitherMethod method)
         default:
             return burkes;
     }
-}
-
-ErrorDiffusionDitherer::ErrorDiffusionDitherer(int width, ColorLookup& lookup,
-                                                 const DiffusionKernel& kernel)
-    : DitherEngine(width, lookup), kernel_(kernel)
-{
-    int rowCount = 1;
-    for (const KernelTap& tap : kernel.taps) {
-        rowCount = std::max(rowCount, tap.row + 1);
-        margin_ = std::max(margin_, std::abs(tap.ahead));
-    }
-    rows_.assign(rowCount, std::vector<int>(static_cast<std::size_t>(width + 2 * margin_) * kLanes, 0));
-}
-
-int ErrorDiffusionDitherer::dither(int red, int green, int blue)
-{
-    const int d = direction_;
-    const int cell = column_ + margin_;
-    const int* gathered = &rows_[0][static_cast<std::size_t>(cell) * kLanes];
-    const int divisor = kernel_.divisor;
-    const int r = correct(red, gathered[0], divisor);
-    const int g = correct(green, gathered[1], divisor);
-    const int b = correct(blue, gathered[2], divisor);
-    const LookupResult chosen = lookup_.lookup(r, g, b);
-    const int error[kLanes] = {r - redOf(chosen.color), g - greenOf(chosen.color), b - blueOf(chosen.color),
-                               0};
-    if (error[0] | error[1] | error[2]) {
-        for (const KernelTap& tap : kernel_.taps) {
-            int* target = &rows_[tap.row][static_cast<std::size_t>(cell + tap.ahead * d) * kLanes];
-            for (int c = 0; c < kLanes; ++c) target[c] += tap.weight * error[c];
-        }
-    }
-    column_ += d;
-    return chosen.index;
-}
-
-void ErrorDiffusionDitherer::nextLine()
-{
-    // The finished row's buffer is cleared and reused as the farthest row.
-    std::fill(rows_[0].begin(), rows_[0].end(), 0);
-    std::rotate(rows_.begin(), rows_.begin() + 1, rows_.end());
-    DitherEngine::nextLine();
 }
 
 }  // namespace nimbrel

@@ -151,17 +151,34 @@ void RleEncoder::flushRun(std::int64_t count)
 
 namespace {
 
+constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+constexpr std::uint64_t kHigh = ~kLow7;
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+
+inline std::uint64_t load8(const std::uint8_t* at)
+{
+    std::uint64_t v;
+    std::memcpy(&v, at, 8);
+    return v;
+}
+
+// The top bit of each byte of v that is not zero.
+inline std::uint64_t nonZeroBytes(std::uint64_t v) { return (((v & kLow7) + kLow7) | v) & kHigh; }
+
 // One bit (the top bit of its byte) for each of eight pixels that differs from
 // the pixel before it.
-inline std::uint64_t boundaryMask(const std::uint8_t* at)
+inline std::uint64_t boundaryMask(const std::uint8_t* at) { return nonZeroBytes(load8(at) ^ load8(at - 1)); }
+
+// The first position from `from` on whose pixel is not `pixel`, or `end`.
+inline std::size_t runEnd(const std::uint8_t* pixels, std::size_t from, std::size_t end, std::uint8_t pixel)
 {
-    std::uint64_t here;
-    std::uint64_t before;
-    std::memcpy(&here, at, 8);
-    std::memcpy(&before, at - 1, 8);
-    const std::uint64_t d = here ^ before;
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    return (((d & kLow7) + kLow7) | d) & ~kLow7;
+    const std::uint64_t all = kOnes * pixel;
+    for (; from + 8 <= end; from += 8) {
+        const std::uint64_t differ = nonZeroBytes(load8(pixels + from) ^ all);
+        if (differ) return from + (static_cast<unsigned>(__builtin_ctzll(differ)) >> 3);
+    }
+    while (from < end && pixels[from] == pixel) ++from;
+    return from;
 }
 
 }  // namespace
@@ -237,12 +254,50 @@ void RleEncoder::compress(const std::uint8_t* pixels, std::size_t count)
         runStart = i;
         runPixel_ = pixels[i];
     };
-    std::size_t i = 1;
-    for (; i + 8 <= valid; i += 8) {
-        for (std::uint64_t mask = boundaryMask(pixels + i); mask != 0; mask &= mask - 1)
-            endRunAt(i + (static_cast<unsigned>(__builtin_ctzll(mask)) >> 3));
+    // Dense images are mostly runs of one to four pixels, and such a run,
+    // unless it repeats the colour of the runs in the table, goes out as one
+    // code per pixel. So from the start of a run, the pixels up to the last run
+    // end among the next eight, or up to the first run that is longer than four
+    // or repeats the table's colour, go out in one plain loop when no code-size
+    // step or clear falls among them; anything else goes run by run.
+    while (runStart + 9 <= valid) {
+        if (!clearPending_) {
+            const std::uint64_t ends = boundaryMask(pixels + runStart + 1);  // lane k: an end at runStart + 1 + k
+            if (ends != 0) {
+                const int lastEnd = 7 - (__builtin_clzll(ends) >> 3);
+                const std::uint64_t lanes = (std::uint64_t(1) << (8 * lastEnd)) - 1;  // lanes before the last end
+                const std::uint64_t same = ~ends & kHigh;  // lane k: pixel k + 1 repeats pixel k
+                // Lane k starts a run of five or more, or a run of two or more
+                // of the table's colour; such a run starts at a run end.
+                std::uint64_t perRun = same & (same >> 8) & (same >> 16) & (same >> 24);
+                if (tableMax_ >= 2)
+                    perRun |= ~nonZeroBytes(load8(pixels + runStart) ^ (kOnes * static_cast<std::uint8_t>(tablePixel_))) &
+                              same;
+                perRun &= lanes;
+                const int n = perRun ? static_cast<int>(__builtin_ctzll(perRun) >> 3) : lastEnd + 1;
+                if (n > 0 && outCount + n < nextEvent) {
+                    const int codeSize = codeSize_;
+                    for (int k = 0; k < n; ++k) {
+                        bucket |= static_cast<std::uint64_t>(pixels[runStart + k]) << bitCount;
+                        bitCount += codeSize;
+                        if (bitCount >= 32) {
+                            writer_.put4(static_cast<std::uint32_t>(bucket));
+                            bucket >>= 32;
+                            bitCount -= 32;
+                        }
+                    }
+                    outCount += n;
+                    runStart += static_cast<std::size_t>(n);
+                    runPixel_ = pixels[runStart];
+                    continue;
+                }
+            }
+        }
+        const std::size_t end = runEnd(pixels, runStart + 1, valid, static_cast<std::uint8_t>(runPixel_));
+        if (end == valid) break;
+        endRunAt(end);
     }
-    for (; i < valid; ++i)
+    for (std::size_t i = runStart + 1; i < valid; ++i)
         if (pixels[i] != pixels[i - 1]) endRunAt(i);
     spill();
     if (valid < count) failColorNotInTable();

@@ -39,7 +39,7 @@ void ColorQuantizer::addColor(int red, int green, int blue)
     const std::uint32_t color = static_cast<std::uint32_t>(red | (green << 8) | (blue << 16));
     CachedLeaf& cached = recent_[cacheSlot(color)];
     std::int32_t node = cached.leaf;
-    if (cached.color != color) {
+    if (cached.key != keyOf(color)) {
         if (root_ < 0) root_ = newNode(0);
         node = root_;
         for (int level = 0; !nodes_[node].leaf; ++level) {
@@ -53,7 +53,7 @@ void ColorQuantizer::addColor(int red, int green, int blue)
             }
             node = next;
         }
-        cached = {color, node};
+        cached = {keyOf(color), node};
     }
     OctreeNode& leaf = nodes_[node];
     ++leaf.pixelCount;
@@ -85,7 +85,7 @@ bool ColorQuantizer::reduceTree()
     }
     node.leaf = true;
     leafCount_ -= children - 1;
-    recent_.fill(CachedLeaf());
+    ++folds_;
     return true;
 }
 
@@ -96,7 +96,7 @@ void ColorQuantizer::processImage(const Bgr24View& image)
         for (int x = 0; x < image.width; ++x, p += 3) {
             const std::uint32_t color = static_cast<std::uint32_t>(p[2] | (p[1] << 8) | (p[0] << 16));
             const CachedLeaf& cached = recent_[cacheSlot(color)];
-            if (cached.color == color) {
+            if (cached.key == keyOf(color)) {
                 OctreeNode& leaf = nodes_[cached.leaf];
                 ++leaf.pixelCount;
                 leaf.redSum += p[2];

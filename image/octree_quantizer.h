@@ -48,17 +48,20 @@ private:
     std::vector<OctreeNode> nodes_;
     std::vector<std::int32_t> freeNodes_;
     std::array<std::int32_t, 8> reducible_{-1, -1, -1, -1, -1, -1, -1, -1};
-    // A few recent colours and the leaves they reached, so that most pixels of
-    // a button skip the walk down the tree. A fold frees nodes and empties it.
+    // Recent colours and the leaves they reached, so that most pixels skip the
+    // walk down the tree. A fold frees nodes and so ends every entry: entries
+    // carry the fold count they were made under, and a fold only counts up.
     struct CachedLeaf {
-        std::uint32_t color = 0xFFFFFFFF;  // no pixel colour has a top byte
+        std::uint64_t key = ~std::uint64_t(0);  // colour | fold count << 24
         std::int32_t leaf = -1;
     };
+    std::uint64_t keyOf(std::uint32_t color) const { return color | (folds_ << 24); }
     static constexpr int kCacheBits = 4;
     static int cacheSlot(std::uint32_t color)
     {
         return static_cast<int>((color * 2654435761u) >> (32 - kCacheBits));
     }
+    std::uint64_t folds_ = 0;
     std::array<CachedLeaf, 1 << kCacheBits> recent_{};
 };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -281,6 +282,37 @@ TEST(Dithering, FlatAreasStayFlatWithExactPalettes)
     const auto whites = std::count(dithered.pixels.begin(), dithered.pixels.end(), 1);
     EXPECT_GT(whites, 100);
     EXPECT_LT(whites, 156);
+}
+
+TEST(ColorReduction, ExactPalettesGiveWhatTheEnginesGive)
+{
+    // A button-like image of four greys, which every palette here holds
+    // exactly; then the same with one red pixel near the end that only the
+    // optimal palette holds, where the direct mapping must hand over to the
+    // engine with the lookup as the engine would have left it.
+    Bgr24Image image(23, 9);
+    const Color greys[] = {0, makeColor(128, 128, 128), makeColor(192, 192, 192), 0x00FFFFFF};
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 23; ++x) image.setPixel(x, y, greys[(x / 3 + y) % 4]);
+    for (bool oddPixel : {false, true}) {
+        if (oddPixel) image.setPixel(4, 7, makeColor(200, 0, 0));
+        for (auto reduction : {ColorReduction::Grayscale, ColorReduction::Windows20, ColorReduction::Optimal}) {
+            const Palette palette = buildPalette(image.view(), reduction, 8);
+            for (int m = 0; m < 7; ++m) {
+                std::unique_ptr<ColorLookup> lookup;
+                if (reduction == ColorReduction::Grayscale) {
+                    lookup = std::make_unique<GrayScaleLookup>();
+                } else {
+                    lookup = std::make_unique<FastColorLookup>(palette);
+                }
+                auto engine = makeDitherEngine(DitherMethod(m), image.width(), *lookup);
+                const IndexedImage expected = reduceColors(image.view(), reduction, DitherMethod(m), 8);
+                IndexedImage walked = expected;
+                convertPixels(image.view(), *engine, walked);
+                EXPECT_EQ(expected.pixels, walked.pixels) << oddPixel << " " << int(reduction) << " " << m;
+            }
+        }
+    }
 }
 
 TEST(ColorReduction, WalksEveryEngineInASerpentine)
