@@ -76,11 +76,26 @@ void QtDialogs::message(const std::string& text)
     QMessageBox::information(parent_, kTitle, q(text), QMessageBox::Ok);
 }
 
+std::unique_ptr<QMessageBox> makeYesNoQuestion(QWidget* parent, const std::string& title, const std::string& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, q(title), q(text),
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::Yes);
+    // The toolkit would make No the escape button, which the close button also presses.
+    box->setEscapeButton(QMessageBox::Yes);
+    return box;
+}
+
+bool answeredYes(const QMessageBox& box)
+{
+    return box.clickedButton() != box.button(QMessageBox::No);
+}
+
 bool QtDialogs::askYesNo(const std::string& title, const std::string& text)
 {
-    QMessageBox box(QMessageBox::Information, q(title), q(text), QMessageBox::Yes | QMessageBox::No, parent_);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() != QMessageBox::No;
+    const auto box = makeYesNoQuestion(parent_, title, text);
+    box->exec();
+    return answeredYes(*box);
 }
 
 std::optional<std::string> QtDialogs::openFileName(const FileDialogOptions& options)

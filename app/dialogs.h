@@ -8,6 +8,7 @@
 
 #include "image/color.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace nimbrel {
@@ -61,6 +62,11 @@ private:
     // One colour dialog for the whole run, so it remembers its custom colours and place.
     std::unique_ptr<ColorPickerDialog> dlgColor_;
 };
+
+// The Yes/No question box of askYesNo, and its answer once closed: only its No
+// button declines, so Escape and the title bar's close button count as Yes.
+std::unique_ptr<QMessageBox> makeYesNoQuestion(QWidget* parent, const std::string& title, const std::string& text);
+bool answeredYes(const QMessageBox& box);
 
 // "Button Styles (*.ini)|*.ini|All Files (*.*)|*.*" -> "Button Styles (*.ini);;All Files (*.*)":
 // the labels already name their patterns.

@@ -16,8 +16,10 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/about_dialog.h"
 #include "app/keyboard_access.h"
@@ -34,6 +36,7 @@
 #include "core/renderer.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
+#include "settings/style_from_settings.h"
 
 namespace nimbrel {
 
@@ -97,11 +100,19 @@ void MainWindow::buildLayout()
     captionsPage_ = new CaptionsPage(guard_);
     outputPage_ = new OutputPage(guard_);
     viewPage_ = new ViewPage(guard_);
-    pc_->addTab(buttonPage_, "Button Settings");
-    pc_->addTab(fontPage_, "Text Font");
-    pc_->addTab(captionsPage_, "Captions && Filenames");
-    pc_->addTab(outputPage_, "Output Options");
-    pc_->addTab(viewPage_, "View Settings");
+    const std::pair<QWidget*, QString> tabs[] = {{buttonPage_, "Button Settings"},
+                                                 {fontPage_, "Text Font"},
+                                                 {captionsPage_, "Captions && Filenames"},
+                                                 {outputPage_, "Output Options"},
+                                                 {viewPage_, "View Settings"}};
+    for (const auto& [page, title] : tabs) {
+        const int index = pc_->addTab(page, title);
+        // Assistive technology gets each tab and its page named as the title reads on
+        // screen, not with the doubled ampersand dropped.
+        const QString shown = QString(title).replace("&&", "&");
+        pc_->tabBar()->setAccessibleTabName(index, shown);
+        page->setAccessibleName(shown);
+    }
     column->addWidget(pc_);
     column->addWidget(buildBottomRow());
     setCentralWidget(central);
@@ -288,7 +299,8 @@ void MainWindow::loadStyleFile(const std::string& fileName)
     // The controls would each redraw on their own; one drawing at the end shows the same.
     quiet_ = true;
     try {
-        applyStyle(style);
+        // Limited as nimbrel-batch limits the same file, so both draw the same buttons.
+        applyStyle(styleAsShown(style));
     } catch (...) {
         quiet_ = false;
         throw;

@@ -14,6 +14,7 @@
 #include "app/widgets/control_makers.h"
 #include "app/widgets/font_faces.h"
 #include "app/widgets/radio_group.h"
+#include "app/widgets/typing_limit.h"
 #include "base/error.h"
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
@@ -131,7 +132,7 @@ QLineEdit* makeSettingEdit(std::string_view key, const QString& accessibleName)
 {
     const Setting& s = mainWindowSetting(key);
     QLineEdit* edit = makeEdit(q(s.control), accessibleName);
-    if (s.maxLength > 0) edit->setMaxLength(s.maxLength);
+    if (s.maxLength > 0) limitTyping(edit, s.maxLength);
     return edit;
 }
 

@@ -104,7 +104,8 @@ public:
     {
         const std::size_t count = captions.size();
         // The font machinery fills its shared caches at the first text it
-        // shapes; that happens here, before any other thread runs.
+        // shapes; that happens here, before any other thread runs (main() makes
+        // the palette that system colours come from).
         if (jobs > 1 && count > 1) {
             RasterFont font;
             applyCaptionFont(style_, font);
@@ -177,11 +178,12 @@ void readNaming(const std::string& shownName, Read read)
     }
 }
 
+// As "Open button style..." puts it into the window's controls.
 ButtonStyle loadStyle(const std::string& fileName)
 {
     ButtonStyle style;
     readNaming(fileName, [&] { style.loadFromFile(fileName); });
-    return style;
+    return styleAsShown(style);
 }
 
 void readCaptions(const std::string& fileName, std::vector<std::string>& captions,

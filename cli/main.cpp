@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QGuiApplication>
+#include <QPalette>
 #include <iostream>
 
 #include "cli/cli_options.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication app(qtArgc, qtArgv);
+    // Made at its first use: here, before --jobs threads resolve system colours from it.
+    QGuiApplication::palette();
 
     Streams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
     const int status = runBatch(parsed.options, streams);

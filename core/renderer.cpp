@@ -1,11 +1,14 @@
 #include "core/renderer.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 
 #include "core/anti_alias.h"
 #include "image/image_limits.h"
+#include "image/system_colors.h"
 
 namespace nimbrel {
 namespace {
@@ -125,6 +128,16 @@ void drawBorders(const ButtonStyle& style, int k, RasterBitmap& button)
     surface.fillRect(0, 0, W, top, style.colorBorderTop);
 }
 
+// System colours are drawn as the colour panels show them; the style itself keeps
+// the stored values.
+ButtonStyle withDrawnColors(ButtonStyle style)
+{
+    for (Color* c : {&style.colorBack, &style.colorBorderLeft, &style.colorBorderRight, &style.colorBorderTop,
+                     &style.colorBorderBottom, &style.fontColor})
+        *c = resolveSystemColor<QGuiApplication>(*c);
+    return style;
+}
+
 long long buttonExtent(bool fixed, std::int32_t value, int textExtent)
 {
     const long long extent = fixed ? value : 2LL * value + textExtent;
@@ -147,9 +160,10 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font)
     font.color = style.fontColor;
 }
 
-TextExtent renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
+TextExtent renderButton(const ButtonStyle& storedStyle, const std::string& caption, RasterFont& measuringFont,
                         RasterBitmap& button, int scale)
 {
+    const ButtonStyle style = withDrawnColors(storedStyle);
     const int k = std::max(1, scale);
     button = RasterBitmap();
     applyCaptionFont(style, measuringFont);

@@ -12,7 +12,8 @@ namespace nimbrel {
 // surface's face, an unknown style number keeps its bold and italic.
 void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
 
-// Draws the button into `button` (replaced whole). `measuringFont` is the font
+// Draws the button into `button` (replaced whole), system colours resolved as
+// the colour panels show them. `measuringFont` is the font
 // state of the surface the caption is measured on (the preview's); it is updated
 // with the caption font first, as a surface would be. An imported bitmap that
 // exists but does not load throws nimbrel::Error after the background and the

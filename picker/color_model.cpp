@@ -71,11 +71,4 @@ Rgb hexNumberToRgb(std::uint32_t n)
             static_cast<std::uint8_t>(n)};
 }
 
-Color resolveColor(Color value, SystemColorLookup lookup)
-{
-    if (value <= 0x00FFFFFF) return value;
-    const Color resolved = lookup ? lookup(value ^ 0xFF000000u) : 0;
-    return resolved & 0x00FFFFFF;
-}
-
 }  // namespace nimbrel

@@ -43,12 +43,6 @@ std::uint32_t hexToInt(const std::string& text);
 // so a short text is right-aligned ("FF" is pure blue).
 Rgb hexNumberToRgb(std::uint32_t n);
 
-// Looks up a system colour by its index (the value without the 0xFF top byte).
-using SystemColorLookup = Color (*)(std::uint32_t index);
-// Plain colours (0..0x00FFFFFF) pass unchanged; anything else is a system colour
-// whose index is value XOR 0xFF000000. The result is always a plain colour.
-Color resolveColor(Color value, SystemColorLookup lookup);
-
 inline Color colorOf(const Rgb& c)
 {
     return makeColor(c.r, c.g, c.b);

@@ -1,10 +1,12 @@
 #include "picker/color_panel.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 
-#include "picker/system_colors.h"
+#include "image/system_colors.h"
 
 namespace nimbrel {
 
@@ -24,7 +26,7 @@ void ColorPanel::setColor(Color color)
 
 Color ColorPanel::shownColor() const
 {
-    return resolveSystemColor(color_);
+    return resolveSystemColor<QGuiApplication>(color_);
 }
 
 void ColorPanel::paintEvent(QPaintEvent*)

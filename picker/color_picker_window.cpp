@@ -1,10 +1,12 @@
 #include "picker/color_picker_window.h"
 
 #include <QButtonGroup>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -14,10 +16,10 @@
 #include <functional>
 
 #include "base/error.h"
+#include "image/system_colors.h"
 #include "picker/color_panel.h"
 #include "picker/paint_box.h"
 #include "picker/picker_spin_box.h"
-#include "picker/system_colors.h"
 
 namespace nimbrel {
 
@@ -250,7 +252,7 @@ void ColorPickerWindow::createSwatches()
 
 void ColorPickerWindow::setColor(Color color)
 {
-    current_ = resolveSystemColor(color);
+    current_ = resolveSystemColor<QGuiApplication>(color);
     values_.rgb = rgbOf(current_);
     values_.hsv = rgbToHsv(values_.rgb.r, values_.rgb.g, values_.rgb.b);
     updateControls();

@@ -39,30 +39,9 @@ std::int64_t controlNumber(const Setting& setting, std::int64_t stored)
     }
 }
 
-std::string controlText(const Setting& setting, const std::string& stored)
-{
-    const bool limited = setting.kind == ControlKind::LineEdit && setting.maxLength > 0;
-    return limited ? limitedEditText(stored, setting.maxLength) : stored;
-}
-
 std::int64_t controlNumber(const SettingsValues& values, const std::string& key)
 {
     return controlNumber(mainWindowSetting(key), values.integer(key));
-}
-
-std::string controlText(const SettingsValues& values, const std::string& key)
-{
-    return controlText(mainWindowSetting(key), values.text(key));
-}
-
-std::string limitedEditText(const std::string& text, int maxCharacters)
-{
-    int characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == maxCharacters) return text.substr(0, i);
-    }
-    return text;
 }
 
 }  // namespace nimbrel

@@ -1,7 +1,9 @@
 #pragma once
 // What a control of the main window shows when it is given a stored value.
 // The window's controls do this themselves; a program without a window asks
-// here, so that it draws and saves what the window would.
+// here, so that it draws and saves what the window would. Texts need nothing
+// of the kind: an edit takes whatever text it is given (its length limit is
+// for typing only).
 #include <cstdint>
 #include <string>
 
@@ -15,15 +17,7 @@ namespace nimbrel {
 // below 0; colour panels keep the value as stored.
 std::int64_t controlNumber(const Setting& setting, std::int64_t stored);
 
-// Edits with a length limit keep that many characters; other texts stay whole.
-std::string controlText(const Setting& setting, const std::string& stored);
-
 // The same for the stored value of `key`, read from `values`.
 std::int64_t controlNumber(const SettingsValues& values, const std::string& key);
-std::string controlText(const SettingsValues& values, const std::string& key);
-
-// What an edit with a length limit keeps of a longer text: the first
-// characters, counted as characters, so a UTF-8 sequence is never cut.
-std::string limitedEditText(const std::string& text, int maxCharacters);
 
 }  // namespace nimbrel

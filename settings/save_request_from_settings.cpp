@@ -8,7 +8,7 @@ SaveRequest saveRequestFromSettings(const SettingsValues& v)
 {
     auto index = [&v](const std::string& key) { return static_cast<int>(controlNumber(v, key)); };
     SaveRequest r;
-    r.outputDir = controlText(v, "OutputDir");
+    r.outputDir = v.text("OutputDir");
     r.saveBmp = v.boolean("chkSaveBMP");
     r.saveGif = v.boolean("chkSaveGIF");
     r.savePng = v.boolean("chkSavePNG");

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "base/app_folder.h"
@@ -173,9 +174,17 @@ std::int64_t SettingsStore::readInteger(const IniDocument& file, const std::stri
 
 void SettingsStore::loadAllFrom(const IniDocument& file)
 {
+    unreadableBooleans_.clear();
     for (std::string& line : booleans_) {
         const std::string stored = file.read(sectionName("Booleans"), nameOf(line)).value_or("");
-        const bool value = stored.empty() ? isSet(valueOf(line)) : parseBoolean(stored);
+        bool value = isSet(valueOf(line));
+        try {
+            if (!stored.empty()) value = parseBoolean(stored);
+        } catch (const Error& e) {
+            // One value the user may have typed by hand costs only itself.
+            if (onMessage) onMessage(e.what());
+            unreadableBooleans_.push_back({nameOf(line), stored, value ? "1" : "0"});
+        }
         setValueOf(line, value ? "1" : "0");
     }
     for (std::size_t i = 0; i < floats_.size(); ++i) {
@@ -206,8 +215,13 @@ void SettingsStore::loadAllFrom(const IniDocument& file)
 
 void SettingsStore::saveAllTo(IniDocument& file) const
 {
-    for (const std::string& line : booleans_)
-        file.write(sectionName("Booleans"), nameOf(line), isSet(valueOf(line)) ? "1" : "0");
+    for (const std::string& line : booleans_) {
+        const std::string value = isSet(valueOf(line)) ? "1" : "0";
+        const auto unreadable = std::find_if(unreadableBooleans_.begin(), unreadableBooleans_.end(),
+                                             [&](const UnreadableValue& u) { return u.name == nameOf(line); });
+        const bool unchanged = unreadable != unreadableBooleans_.end() && unreadable->loadedValue == value;
+        file.write(sectionName("Booleans"), nameOf(line), unchanged ? unreadable->storedText : value);
+    }
     for (std::size_t i = 0; i < floats_.size(); ++i)
         file.write(sectionName("Floats"), nameOf(floats_[i]), formatFloat(floatAt(floats_, i)));
     for (std::size_t i = 0; i < integers_.size(); ++i)

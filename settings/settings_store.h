@@ -53,7 +53,7 @@ public:
     // The "name=value" lines of one type.
     const std::vector<std::string>& lines(SettingType type) const;
 
-    // Receives the notices about stored numbers that did not convert (the
+    // Receives the notices about stored values that did not convert (the
     // default is kept); the window shows them in a message box.
     std::function<void(const std::string&)> onMessage;
 
@@ -64,7 +64,9 @@ public:
     std::string settingsFileToRead() const;
 
     // A missing file keeps every value; an unreadable one is treated the same.
-    // A stored boolean that does not convert throws nimbrel::Error.
+    // A stored boolean that does not convert ("yes") is reported once through
+    // onMessage and keeps its default, and every other value still loads; its
+    // text is written back as it was unless the value has been changed since.
     void loadAll();
     // Throws nimbrel::Error "Unable to write to <path>" when the file cannot be
     // written; the old file is then left whole.
@@ -101,8 +103,16 @@ private:
     IniDocument documentForUpdate(const std::string& path) const;
     void writeDocument(const std::string& path, const IniDocument& file) const;
 
+    // A stored text that did not convert, and the value loaded in its place.
+    struct UnreadableValue {
+        std::string name;
+        std::string storedText;
+        std::string loadedValue;
+    };
+
     std::string fileName_;
     Folder folder_ = Folder::Application;
+    std::vector<UnreadableValue> unreadableBooleans_;
     std::string sectionPrefix_;
     std::vector<std::string> booleans_;
     std::vector<std::string> floats_;

@@ -23,7 +23,7 @@ enum class ControlKind {
     ComboBox,    // item index; outside [0, items) shows no selection (-1)
     RadioGroup,  // item index; past the last item selects the last, below 0 none
     FontList,    // face name; a face that is not installed is taken in as it is
-    LineEdit,    // text; the user types at most maxLength characters when that is set
+    LineEdit,    // text, taken whole; the user types at most maxLength characters when that is set
 };
 
 struct Setting {

@@ -1,48 +1,98 @@
 #include "settings/style_from_settings.h"
 
+#include <algorithm>
+#include <climits>
+#include <string>
+
 #include "settings/control_values.h"
 #include "settings/main_window_settings.h"
 
 namespace nimbrel {
+namespace {
+
+template <class... Ts>
+struct Overload : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overload(Ts...) -> Overload<Ts...>;
+
+// Calls visit(key, field) for every field of the style with the key of the
+// setting (and so of the control) that holds it.
+template <class Visit>
+void forEachStyleSetting(ButtonStyle& s, Visit visit)
+{
+    visit("ButtonSizeWidth", s.width);
+    visit("ButtonSizeHeight", s.height);
+    visit("chkFixedWidth", s.fixedWidth);
+    visit("chkFixedHeight", s.fixedHeight);
+    visit("ButtonColor", s.colorBack);
+    visit("ButtonBorderColorLeft", s.colorBorderLeft);
+    visit("ButtonBorderColorRight", s.colorBorderRight);
+    visit("ButtonBorderColorTop", s.colorBorderTop);
+    visit("ButtonBorderColorBottom", s.colorBorderBottom);
+    visit("ButtonBorderLeft", s.borderLeft);
+    visit("ButtonBorderRight", s.borderRight);
+    visit("ButtonBorderTop", s.borderTop);
+    visit("ButtonBorderBottom", s.borderBottom);
+    visit("FontName", s.fontName);
+    visit("FontSize", s.fontSize);
+    visit("FontStyle", s.fontStyle);
+    visit("chkUnderlined", s.fontUnderline);
+    visit("cmbAntiAlias", s.fontAntiAlias);
+    visit("FontColor", s.fontColor);
+    visit("FontAlign", s.textAlign);
+    visit("MinorX", s.minorX);
+    visit("MinorY", s.minorY);
+    visit("chkBMPBackground", s.importBMP);
+    for (int i = 1; i <= kStyleBitmapCount; ++i) {
+        const std::string n = std::to_string(i);
+        std::string name = s.bitmapFileName(i);
+        bool enabled = s.bitmapEnabled(i);
+        std::int32_t align = s.bitmapAlign(i);
+        visit("BMPFilename" + n, name);
+        visit("chkBMPEnabled" + n, enabled);
+        visit("BMPAlign" + n, align);
+        s.setBitmapFileName(i, name);
+        s.setBitmapEnabled(i, enabled);
+        s.setBitmapAlign(i, align);
+    }
+    visit("edtPrefix", s.prefix);
+    visit("edtSuffix", s.suffix);
+}
+
+}  // namespace
+
+ButtonStyle styleAsShown(const ButtonStyle& style)
+{
+    ButtonStyle s = style;
+    forEachStyleSetting(
+        s, Overload{
+               [](const std::string& key, std::int32_t& value) {
+                   value = static_cast<std::int32_t>(controlNumber(mainWindowSetting(key), value));
+               },
+               [](const std::string&, auto&) {},  // check boxes, panels and texts keep theirs
+           });
+    for (int i = 1; i <= kStyleBitmapCount; ++i) s.setBitmapFileName(i, unquoteFileName(s.bitmapFileName(i)));
+    return s;
+}
 
 ButtonStyle styleFromSettings(const SettingsValues& v)
 {
-    auto number = [&v](const std::string& key) { return static_cast<std::int32_t>(controlNumber(v, key)); };
-    auto color = [&v](const std::string& key) { return static_cast<Color>(controlNumber(v, key)); };
-
     ButtonStyle s;
-    s.width = number("ButtonSizeWidth");
-    s.height = number("ButtonSizeHeight");
-    s.fixedWidth = v.boolean("chkFixedWidth");
-    s.fixedHeight = v.boolean("chkFixedHeight");
-    s.colorBack = color("ButtonColor");
-    s.colorBorderLeft = color("ButtonBorderColorLeft");
-    s.colorBorderRight = color("ButtonBorderColorRight");
-    s.colorBorderTop = color("ButtonBorderColorTop");
-    s.colorBorderBottom = color("ButtonBorderColorBottom");
-    s.borderLeft = number("ButtonBorderLeft");
-    s.borderRight = number("ButtonBorderRight");
-    s.borderTop = number("ButtonBorderTop");
-    s.borderBottom = number("ButtonBorderBottom");
-    s.fontName = controlText(v, "FontName");
-    s.fontSize = number("FontSize");
-    s.fontStyle = number("FontStyle");
-    s.fontUnderline = v.boolean("chkUnderlined");
-    s.fontAntiAlias = number("cmbAntiAlias");
-    s.fontColor = color("FontColor");
-    s.textAlign = number("FontAlign");
-    s.minorX = number("MinorX");
-    s.minorY = number("MinorY");
-    s.importBMP = v.boolean("chkBMPBackground");
-    for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        const std::string n = std::to_string(i);
-        s.setBitmapFileName(i, unquoteFileName(controlText(v, "BMPFilename" + n)));
-        s.setBitmapEnabled(i, v.boolean("chkBMPEnabled" + n));
-        s.setBitmapAlign(i, number("BMPAlign" + n));
-    }
-    s.prefix = controlText(v, "edtPrefix");
-    s.suffix = controlText(v, "edtSuffix");
-    return s;
+    forEachStyleSetting(s, Overload{
+                               [&v](const std::string& key, bool& value) { value = v.boolean(key); },
+                               [&v](const std::string& key, std::int32_t& value) {
+                                   // A value box holds 32 bits: a larger number stops at its ends.
+                                   value = static_cast<std::int32_t>(
+                                       std::clamp<std::int64_t>(v.integer(key), INT_MIN, INT_MAX));
+                               },
+                               [&v](const std::string& key, Color& value) {
+                                   value = static_cast<Color>(static_cast<std::uint32_t>(v.integer(key)));
+                               },
+                               [&v](const std::string& key, std::string& value) { value = v.text(key); },
+                           });
+    return styleAsShown(s);
 }
 
 ButtonStyle firstStartStyle()

@@ -216,7 +216,7 @@ void ButtonPage::chooseColor(ColorPanelButton* panel)
 
 void ButtonPage::makeBorders3D()
 {
-    const BorderColors raised = raisedBorders(pnl0_->color());
+    const BorderColors raised = raisedBorders(pnl0_->shownColor());
     pnlBorder_[0]->setColor(raised.left);
     pnlBorder_[1]->setColor(raised.right);
     pnlBorder_[2]->setColor(raised.top);

@@ -1,7 +1,6 @@
 #include "app/pages/output_page.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,8 +17,11 @@ namespace nimbrel {
 OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(guard)
 {
     setObjectName("tabOutput");
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 6, 6, 6);
+    // The two long GIF groups side by side and the short ones below them keep the
+    // window at its start width; the file types share the folder's row.
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 2, 6, 2);
+    page->setSpacing(2);
 
     edtOutputDir_ = makeSettingEdit("OutputDir", "Output folder");
     btnOutputDir_ = makeButton("btnOutputDir", "...");
@@ -40,22 +42,7 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     folderRow->addWidget(chkSaveBMP_);
     folderRow->addWidget(chkSaveGIF_);
     folderRow->addWidget(chkSavePNG_);
-    grid->addLayout(folderRow, 0, 0, 1, 3);
-
-    rgGIFCompression_ =
-        new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, Qt::Horizontal);
-    rgReductionBits_ =
-        new RadioGroup("rgReductionBits", " Reduction Bits ",
-                       {"3-bits (8-colors)", "4-bits (16-colors)", "5-bits (32-colors)", "6-bits (64-colors)",
-                        "7-bits (128 colors)", "8-bits (256 colors) [*]"});
-    auto* first = new QVBoxLayout;
-    first->addWidget(rgGIFCompression_);
-    first->addWidget(rgReductionBits_);
-    first->addStretch(1);
-    // The first column is the tallest: the transparency and 2x/3x row goes
-    // under the two lists beside it, in the room it leaves there.
-    grid->addLayout(first, 1, 0, 2, 1);
-    grid->addWidget(buildExtrasRow(), 2, 1, 1, 2);
+    page->addLayout(folderRow);
 
     rgColorReduction_ = new RadioGroup(
         "rgColorReduction", " Color Reduction ",
@@ -66,9 +53,30 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
         {"Nearest color w/o Error Correction [*]", "Floyd Steinberg Error Diffusion",
          "Stucki Error Diffusion", "Sierra Error Diffusion", "Jarvis, Judice && Ninke Error Diffusion",
          "Stevenson && Arche Error Diffusion", "Burkes Error Diffusion"});
-    grid->addWidget(rgColorReduction_, 1, 1);
-    grid->addWidget(rgDithering_, 1, 2);
-    grid->setRowStretch(1, 1);
+    auto* longGroups = new QHBoxLayout;
+    longGroups->addWidget(rgColorReduction_, 1);
+    longGroups->addWidget(rgDithering_, 1);
+    page->addLayout(longGroups);
+
+    rgReductionBits_ =
+        new RadioGroup("rgReductionBits", " Reduction Bits ",
+                       {"3-bits (8-colors)", "4-bits (16-colors)", "5-bits (32-colors)", "6-bits (64-colors)",
+                        "7-bits (128 colors)", "8-bits (256 colors) [*]"},
+                       2);
+    rgGIFCompression_ = new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, 2);
+    // Transparency and the high-density copies sit under GIF Compression, in
+    // the room the two-column bits group leaves beside it.
+    auto* beside = new QVBoxLayout;
+    beside->setSpacing(0);
+    beside->addWidget(rgGIFCompression_);
+    beside->addWidget(buildExtras());
+    beside->addStretch(1);
+    auto* shortGroups = new QHBoxLayout;
+    shortGroups->addWidget(rgReductionBits_, 0, Qt::AlignTop);
+    shortGroups->addLayout(beside);
+    shortGroups->addStretch(1);
+    page->addLayout(shortGroups);
+    page->addStretch(1);
 
     for (QCheckBox* check : {chkSaveBMP_, chkSaveGIF_, chkSavePNG_})
         guard_.connect(check, &QCheckBox::toggled, this, [this] { checkOutputTypes(); });
@@ -76,11 +84,16 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     guard_.connect(pnlTransparentColor_, &ColorPanelButton::clicked, this, [this] { chooseTransparentColor(); });
 }
 
-QWidget* OutputPage::buildExtrasRow()
+QWidget* OutputPage::buildExtras()
 {
     auto* panel = new QWidget;
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(4, 0, 0, 0);
+    rows->setSpacing(0);
+    auto* transparentRow = new QHBoxLayout;
+    auto* scaleRow = new QHBoxLayout;
+    rows->addLayout(transparentRow);
+    rows->addLayout(scaleRow);
     chkTransparent_ = makeCheck("chkTransparent", "Transparent color:");
     chkTransparent_->setToolTip("Pixels of exactly this color become transparent in GIF and PNG files");
     pnlTransparentColor_ = new ColorPanelButton("pnlTransparentColor", "Transparent color");
@@ -89,13 +102,13 @@ QWidget* OutputPage::buildExtrasRow()
     chkSave3x_ = makeCheck("chkSave3x", "3x");
     for (QCheckBox* check : {chkSave2x_, chkSave3x_})
         check->setToolTip("Also writes name@" + check->text() + " for screens of high pixel density");
-    row->addWidget(chkTransparent_);
-    row->addWidget(pnlTransparentColor_);
-    row->addSpacing(24);
-    row->addWidget(makeLabel("Also save at 2x and 3x:", chkSave2x_));
-    row->addWidget(chkSave2x_);
-    row->addWidget(chkSave3x_);
-    row->addStretch(1);
+    transparentRow->addWidget(chkTransparent_);
+    transparentRow->addWidget(pnlTransparentColor_);
+    transparentRow->addStretch(1);
+    scaleRow->addWidget(makeLabel("Also save at 2x and 3x:", chkSave2x_));
+    scaleRow->addWidget(chkSave2x_);
+    scaleRow->addWidget(chkSave3x_);
+    scaleRow->addStretch(1);
     return panel;
 }
 

@@ -30,7 +30,7 @@ private:
     void checkOutputTypes();  // warns when neither output type is chosen
     void browseOutputFolder();
     void chooseTransparentColor();
-    QWidget* buildExtrasRow();
+    QWidget* buildExtras();
 
     Guard guard_;
     QLineEdit* edtOutputDir_ = nullptr;

@@ -1,8 +1,11 @@
 #include "app/widgets/preview_box.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QPalette>
 
 #include "core/raster.h"
+#include "image/system_colors.h"
 
 namespace nimbrel {
 
@@ -42,7 +45,7 @@ void PreviewBox::paintOn(QPaintDevice* device, int width, int height)
 {
     RasterSurface surface(device);
     surface.pen = 0;  // black frame
-    surface.brush = background_;
+    surface.brush = resolveSystemColor<QGuiApplication>(background_);
     surface.rectangle(0, 0, width, height);
     if (button_.empty()) return;
     const QRect r = previewPlacement(width, height, button_.width(), button_.height(), zoom_);

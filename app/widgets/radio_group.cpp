@@ -1,28 +1,33 @@
 #include "app/widgets/radio_group.h"
 
 #include <QAbstractButton>
-#include <QBoxLayout>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace nimbrel {
 
 RadioGroup::RadioGroup(const QString& objectName, const QString& title, const QStringList& items,
-                       Qt::Orientation orientation, QWidget* parent)
+                       int columns, QWidget* parent)
     : QGroupBox(title, parent), buttons_(new QButtonGroup(this))
 {
     setObjectName(objectName);
-    auto* layout =
-        new QBoxLayout(orientation == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
-    layout->setSpacing(orientation == Qt::Vertical ? 0 : 12);
+    columns = std::max(1, columns);
+    auto* layout = new QGridLayout(this);
+    layout->setVerticalSpacing(0);
+    layout->setHorizontalSpacing(12);
     layout->setContentsMargins(6, 2, 6, 4);
     for (int i = 0; i < items.size(); ++i) {
         // As with every button text, a doubled ampersand shows as one.
         auto* button = new QRadioButton(items[i], this);
         buttons_->addButton(button, i);
-        layout->addWidget(button);
+        layout->addWidget(button, i / columns, i % columns);
     }
-    layout->addStretch(1);
+    // Spare room goes below and to the right of the items, not between them.
+    const int rows = layout->rowCount();
+    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), rows, 0);
+    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, columns);
     connect(buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) emit itemIndexChanged(itemIndex());
     });

@@ -61,6 +61,7 @@ using MainWindowPreview = WindowTest;
 TEST_F(MainWindowPreview, ShowsTheDrawnButtonAtTheZoomOfTheSlider)
 {
     MainWindow& w = startShown();
+    w.resize(640, 560);  // room for the doubled button
     control<QSlider>(w, "tbZoom")->setValue(2);
     const QImage image = control<PreviewBox>(w, "pb")->grabPreview();
     const RasterBitmap& button = w.buttonBitmap();
@@ -70,6 +71,21 @@ TEST_F(MainWindowPreview, ShowsTheDrawnButtonAtTheZoomOfTheSlider)
     EXPECT_EQ(image.pixelColor(at.x() + 2, at.y() + 2), toQColor(button.pixel(1, 1)));
     EXPECT_EQ(image.pixelColor(at.x() - 1, at.y()),
               toQColor(control<ColorPanelButton>(w, "pnlBackground")->color()));
+}
+
+// Stored system colours: the preview background and the button show them as
+// the panels do, and the stored values stay.
+TEST_F(MainWindowPreview, SystemColoursShowAsThePanelsShowThem)
+{
+    writeText(homeFile("Nimbrel.ini"), "[Integers]\nButtonColor=-16777201\npnlBackground=-16777211\n");
+    MainWindow& w = startShown();
+    auto* background = control<ColorPanelButton>(w, "pnlBackground");
+    auto* face = control<ColorPanelButton>(w, "pnl0");
+    const QImage image = control<PreviewBox>(w, "pb")->grabPreview();
+    EXPECT_EQ(image.pixelColor(1, 1), toQColor(background->shownColor()));
+    EXPECT_EQ(w.buttonBitmap().pixel(2, 2), face->shownColor());
+    EXPECT_EQ(face->color(), 0xFF00000Fu);
+    EXPECT_EQ(background->color(), 0xFF000005u);
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <QListWidget>
 #include <QSlider>
 #include <QSpinBox>
+#include <QScreen>
 #include <QTabWidget>
 #include <filesystem>
 
 #include "app/widgets/color_panel_button.h"
+#include "app/window_bounds.h"
 #include "app/widgets/preview_box.h"
 #include "app/widgets/radio_group.h"
 #include "core/button_style.h"
@@ -47,8 +49,8 @@ TEST_F(MainWindowSession, FirstStartShowsTheDefaultsAndMakesTheFolders)
     EXPECT_EQ(control<ColorPanelButton>(w, "pnlBackground")->color(), 0x00808080u);
     EXPECT_EQ(control<QTabWidget>(w, "pc")->currentWidget(), control<QWidget>(w, "tabButton"));
     w.show();
-    // 590 x 448, or larger where the fonts need more room for every control.
-    EXPECT_EQ(w.size(), QSize(590, 448).expandedTo(w.minimumSizeHint()));
+    // Every tab fits the start size at the default font.
+    EXPECT_EQ(w.size(), QSize(590, 448));
     EXPECT_TRUE(w.windowTitle().startsWith("Nimbrel v1.82 "));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(fs::exists(homeFile("Nimbrel.ini"))) << "settings are written only at exit";
@@ -109,7 +111,7 @@ TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
     control<QLineEdit>(w, "edtOutputDir")->setText("/somewhere/else");
     control<QSlider>(w, "tbZoom")->setValue(4);
     control<ColorPanelButton>(w, "pnlBackground")->setColor(0x00ABCDEF);
-    w.setGeometry(40, 50, 900, 620);
+    w.setGeometry(40, 50, 700, 500);  // within the test screen (800 x 600)
 
     MainWindow& again = restart();
     EXPECT_EQ(again.currentStyle(), style);
@@ -131,19 +133,40 @@ TEST_F(MainWindowSession, SecondStartRestoresEveryControlAndTheLists)
     EXPECT_EQ(control<PreviewBox>(again, "pb")->zoom(), 4);
     EXPECT_EQ(control<ColorPanelButton>(again, "pnlBackground")->color(), 0x00ABCDEFu);
     EXPECT_EQ(control<PreviewBox>(again, "pb")->background(), 0x00ABCDEFu);
-    EXPECT_EQ(again.geometry().size(), QSize(900, 620));
+    EXPECT_EQ(again.geometry().size(), QSize(700, 500));
     EXPECT_EQ(again.geometry().topLeft(), QPoint(40, 50));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindowSession, MaximizedWindowComesBackMaximizedOverItsNormalBounds)
 {
-    startShown().setGeometry(30, 30, 920, 670);
+    startShown().setGeometry(30, 30, 720, 520);
     window->showMaximized();
     restart().show();
     EXPECT_TRUE(window->isMaximized());
     window->showNormal();
-    EXPECT_EQ(window->geometry(), QRect(30, 30, 920, 670));
+    EXPECT_EQ(window->geometry(), QRect(30, 30, 720, 520));
+}
+
+TEST(WindowBounds, APlacementThatFitsStandsAndOneThatDoesNotIsBroughtIn)
+{
+    const QRect screen(0, 0, 1024, 768);
+    const QMargins frame(2, 24, 2, 2);
+    EXPECT_EQ(fitWindowBounds({40, 50, 900, 620}, screen, frame), QRect(40, 50, 900, 620));
+    EXPECT_EQ(fitWindowBounds({900, 0, 590, 448}, screen, frame), QRect(1022 - 590, 24, 590, 448))
+        << "the title bar comes onto the screen";
+    EXPECT_EQ(fitWindowBounds({INT32_MAX, INT32_MIN, INT32_MAX, -5}, screen, frame), QRect(2, 24, 1020, 1));
+}
+
+// A stored placement out of reach comes back where the user can see and move it.
+TEST_F(MainWindowSession, StoredPlacementOffTheScreenIsBroughtBack)
+{
+    writeText(homeFile("Nimbrel.ini"), "[frmMain]\nLeft=-32767\nTop=32767\nWidth=32767\nWinState=0\n");
+    MainWindow& w = startShown();
+    const QRect available = w.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(w.geometry())) << available.width() << "x" << available.height();
+    EXPECT_LE(w.geometry().width(), available.width());
+    EXPECT_EQ(w.geometry().height(), 448);
 }
 
 TEST_F(MainWindowSession, OutOfRangeValuesClampAndAreSavedClamped)
@@ -205,9 +228,10 @@ TEST_F(MainWindowSession, ErrorsWhileCreatingAreShownAndTheWindowStillDraws)
     writeText(homeFile("Nimbrel.ini"), "[Booleans]\nchkFixedWidth=yes\n[Integers]\nButtonSizeHeight=12abc\n");
     writeText(homeFile("Nimbrel_captions.ini"), "count=abc\r\ncaption0=Keep me\r\n");
     MainWindow& w = start();
-    ASSERT_EQ(dialogs.messages.size(), 2u);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[0], "'yes' is not a valid boolean value");
-    EXPECT_EQ(dialogs.messages[1], "'abc' is not a valid integer value");
+    EXPECT_EQ(dialogs.messages[1].rfind("Error reading Integer value", 0), 0u);
+    EXPECT_EQ(dialogs.messages[2], "'abc' is not a valid integer value");
     EXPECT_FALSE(w.loading());
     w.show();
     EXPECT_EQ(w.drawingCount(), 2);
@@ -216,6 +240,33 @@ TEST_F(MainWindowSession, ErrorsWhileCreatingAreShownAndTheWindowStillDraws)
     window->close();
     EXPECT_NE(readText(homeFile("Nimbrel_captions.ini.unreadable")).find("Keep me"), std::string::npos);
     EXPECT_EQ(readText(homeFile("Nimbrel_captions.ini")), "count=0\r\n");
+}
+
+// One value that does not read costs only itself: the user's other settings load
+// and are saved, and the line keeps its text until its control is changed.
+TEST_F(MainWindowSession, UnreadableValueIsReportedOnceAndTheRestLoads)
+{
+    const std::string folder = homeFolder() + "mine";
+    writeText(homeFile("Nimbrel.ini"), "[Booleans]\nchkSaveBMP=yes\nchkFixedWidth=1\n[Integers]\n"
+                                       "ButtonSizeWidth=77\n[Strings]\nFontName=Liberation Serif\nOutputDir=" +
+                                           folder + "\n");
+    MainWindow& w = start();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"'yes' is not a valid boolean value"});
+    EXPECT_TRUE(control<QCheckBox>(w, "chkSaveBMP")->isChecked()) << "its first-start value";
+    EXPECT_EQ(control<QSpinBox>(w, "spnWidth")->value(), 77);
+    EXPECT_TRUE(control<QCheckBox>(w, "chkFixedWidth")->isChecked());
+    EXPECT_EQ(w.currentStyle().fontName, "Liberation Serif");
+    EXPECT_EQ(control<QLineEdit>(w, "edtOutputDir")->text().toStdString(), folder);
+    window->close();
+    const std::string saved = readText(homeFile("Nimbrel.ini"));
+    for (const std::string& line : std::vector<std::string>{"chkSaveBMP=yes\n", "ButtonSizeWidth=77\n", "FontName=Liberation Serif\n",
+                                   "OutputDir=" + folder + "\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
+
+    control<QCheckBox>(restart(), "chkSaveBMP")->setChecked(false);
+    EXPECT_EQ(dialogs.messages.size(), 2u) << "shown again while the line stays unreadable";
+    window->close();
+    EXPECT_NE(readText(homeFile("Nimbrel.ini")).find("chkSaveBMP=0\n"), std::string::npos);
 }
 
 TEST_F(MainWindowSession, ExitAndCloseBoxRunTheSameShutDownOnce)

@@ -2,8 +2,12 @@
 // program ending on a termination signal.
 #include <spawn.h>
 #include <sys/wait.h>
+#include <QAccessible>
 #include <QAction>
+#include <QTabBar>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QTimer>
 #include <chrono>
@@ -85,6 +89,25 @@ TEST(QtDialogsColour, CancelledPickerGivesNothingAndTheDialogsOutliveTheirParent
     }
 }
 
+// Only No declines; the question closed any other way counts as consent.
+TEST(QtDialogsQuestion, OnlyTheNoButtonDeclines)
+{
+    ensureApplication();
+    auto answerAfter = [](auto close) {
+        const auto box = makeYesNoQuestion(nullptr, "Information", "Folder \"/x\" does not exist! Create?");
+        box->show();
+        close(*box);
+        return answeredYes(*box);
+    };
+    EXPECT_FALSE(answerAfter([](QMessageBox& box) { box.button(QMessageBox::No)->click(); }));
+    EXPECT_TRUE(answerAfter([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }));
+    EXPECT_TRUE(answerAfter([](QMessageBox& box) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&box, &escape);
+    }));
+    EXPECT_TRUE(answerAfter([](QMessageBox& box) { box.close(); }));
+}
+
 using MainWindowShell = WindowTest;
 
 TEST_F(MainWindowShell, MenusCarryTheirAccessKeysAndShortcuts)
@@ -103,6 +126,19 @@ TEST_F(MainWindowShell, MenusCarryTheirAccessKeysAndShortcuts)
     control<QAction>(w, "cmQuickHelp")->trigger();  // does nothing
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(control<QAction>(w, "About1")->text(), "&About");
+}
+
+// The tab and its page, as a screen reader names them.
+TEST_F(MainWindowShell, TabsAreAnnouncedAsTheyAreTitled)
+{
+    MainWindow& w = start();
+    QTabWidget* pc = control<QTabWidget>(w, "pc");
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(pc->tabBar());
+    ASSERT_NE(tabs, nullptr);
+    QWidget* page = control<QWidget>(w, "tabCaptions");
+    EXPECT_EQ(tabs->child(pc->indexOf(page))->text(QAccessible::Name), "Captions & Filenames");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(page)->text(QAccessible::Name), "Captions & Filenames");
+    EXPECT_EQ(control<QWidget>(w, "tabOutput")->accessibleName(), "Output Options");
 }
 
 // The controls outside the settings table (those in it: ControlsCarryTheSettingsTableLimits).
@@ -152,10 +188,24 @@ TEST_F(MainWindowShell, ControlsCarryTheSettingsTableLimits)
             case ControlKind::FontList:
                 EXPECT_GT(control<QComboBox>(w, name)->count(), 0) << what;
                 break;
-            case ControlKind::LineEdit:
-                EXPECT_EQ(control<QLineEdit>(w, name)->maxLength(), s.maxLength > 0 ? s.maxLength : 32767)
-                    << what;
+            case ControlKind::LineEdit: {
+                // The program's text is taken whole; the user types no further than the limit.
+                auto* edit = control<QLineEdit>(w, name);
+                const int limit = s.maxLength > 0 ? s.maxLength : 60;
+                edit->setText("");
+                edit->insert(QString(limit, 'a'));
+                edit->insert("b");
+                EXPECT_EQ(edit->text().size(), s.maxLength > 0 ? limit : limit + 1) << what;
+                edit->setText(QString(limit + 10, 'c'));
+                EXPECT_EQ(edit->text().size(), limit + 10) << what;
+                edit->insert("d");
+                EXPECT_EQ(edit->text().size(), s.maxLength > 0 ? limit + 10 : limit + 11) << what;
+                edit->backspace();
+                edit->selectAll();
+                edit->insert("short");
+                EXPECT_EQ(edit->text(), "short") << what << ": a longer text may still be shortened";
                 break;
+            }
         }
     }
 }

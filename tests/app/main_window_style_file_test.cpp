@@ -69,6 +69,33 @@ TEST_F(MainWindowStyleFiles, OpenRoundTripsEveryControlAndDrawsOnce)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// The 40-character limit of the prefix and suffix is for typing: longer ones from
+// a style file or the settings are shown, used and saved back whole.
+TEST_F(MainWindowStyleFiles, LongPrefixAndSuffixFromFilesStayWhole)
+{
+    const std::string prefix(50, 'p'), suffix(45, 's');
+    writeText(homeFile("Nimbrel.ini"), "[Strings]\nedtSuffix=" + suffix + "\n");
+    MainWindow& w = start();
+    ButtonStyle style = w.currentStyle();
+    EXPECT_EQ(style.suffix, suffix);
+    style.prefix = prefix;
+    style.width = 500;
+    const std::string name = homeFile("long.ini");
+    ASSERT_TRUE(style.saveToFile(name));
+    dialogs.fileNames.push_back(name);
+    control<QAction>(w, "cmOpenbuttonstyle")->trigger();
+    EXPECT_EQ(control<QLineEdit>(w, "edtPrefix")->text().toStdString(), prefix);
+    EXPECT_EQ(w.saveRequestFromControls().prefix, prefix);
+    EXPECT_EQ(w.currentStyle(), styleAsShown(style));
+
+    dialogs.fileNames.push_back(homeFile("again.ini"));
+    control<QAction>(w, "cmSavebuttonstyle")->trigger();
+    EXPECT_NE(readText(homeFile("again.ini")).find("prefix=" + prefix + "\r\n"), std::string::npos);
+    const std::string settings = readText((restart(), homeFile("Nimbrel.ini")));
+    EXPECT_NE(settings.find("edtPrefix=" + prefix + "\n"), std::string::npos);
+    EXPECT_NE(settings.find("edtSuffix=" + suffix + "\n"), std::string::npos);
+}
+
 TEST_F(MainWindowStyleFiles, BadFileLeavesTheControlsAsTheyWere)
 {
     MainWindow& w = start();

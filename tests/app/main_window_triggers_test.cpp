@@ -9,6 +9,7 @@
 
 #include "app/widgets/color_panel_button.h"
 #include "app/widgets/preview_box.h"
+#include "core/shade.h"
 #include "image/bmp_writer.h"
 #include "image/image.h"
 #include "window_fixture.h"
@@ -198,6 +199,13 @@ TEST_F(MainWindowTriggers, ThreeDBorderAndSwap)
     control<QPushButton>(w, "btnSwap")->click();
     EXPECT_EQ(borders(), (std::vector<Color>{b, t, b, t}));
     EXPECT_EQ(control<QSpinBox>(w, "spn1")->value(), 1) << "thicknesses stay";
+
+    // A system colour is shaded as the panel shows it, not by its stored bytes.
+    auto* pnl0 = control<ColorPanelButton>(w, "pnl0");
+    pnl0->setColor(0xFF00000F);
+    control<QPushButton>(w, "btn3D")->click();
+    EXPECT_EQ(borders()[0], lightShade(pnl0->shownColor()));
+    EXPECT_EQ(borders()[1], darkShade(pnl0->shownColor()));
 }
 
 }  // namespace

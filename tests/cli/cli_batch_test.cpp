@@ -1,7 +1,10 @@
 // nimbrel-batch end to end: what it writes, what it says, how it ends.
+#include <QPalette>
+#include <cstdlib>
 #include <filesystem>
 
 #include "cli_fixture.h"
+#include "image/bmp_reader.h"
 
 namespace nimbrel::test {
 namespace {
@@ -37,6 +40,52 @@ TEST_F(CliTest, CaptionListAndStyleGiveTheWindowsFiles)
     EXPECT_EQ(readWholeFile(base + "btn_extra_page_on.bmp"), savedByWindow(style, "Extra Page", bmpOnly));
 }
 
+// Out of the controls' ranges, system colours, a prefix longer than can be typed:
+// the same files as "Open button style..." then "Create All Buttons" in the window.
+TEST_F(CliTest, StyleFileIsDrawnAsTheWindowDrawsItAfterOpeningIt)
+{
+    ButtonStyle style = firstStartStyle();
+    style.fixedWidth = style.fixedHeight = true;
+    style.width = 500;
+    style.height = 300;
+    style.colorBack = 0xFF00000F;  // button face
+    style.fontColor = 0xFF000012;  // button text
+    style.fontAntiAlias = 1;
+    style.prefix = std::string(45, 'p');
+    const std::string styleFile = writeStyle(style);
+    const std::string list = writeCaptions({"Home", "About us"}, {"index", "about"});
+    const ProcessResult r =
+        program.run({"--style", styleFile, "--captions", list, "--out", outDir(), "--format", "bmp"});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    TempFolder windowHome, windowOut;
+    setenv("NIMBREL_HOME", windowHome.path().string().c_str(), 1);
+    {
+        ensureApplication();
+        ScriptedDialogs dialogs;
+        MainWindow w(dialogs);
+        w.show();
+        control<QLineEdit>(w, "edtOutputDir")->setText(QString::fromStdString(windowOut.path().string()));
+        control<QCheckBox>(w, "chkSaveGIF")->setChecked(false);
+        dialogs.fileNames = {styleFile, list};
+        control<QAction>(w, "cmOpenbuttonstyle")->trigger();
+        control<QAction>(w, "cmReadButtonCaptions")->trigger();
+        control<QPushButton>(w, "btnAll")->click();
+        EXPECT_TRUE(dialogs.messages.empty());
+        w.shutDown();
+    }
+    unsetenv("NIMBREL_HOME");
+    for (const char* name : {"index", "about"}) {
+        const std::string file = style.prefix + name + ".bmp";
+        EXPECT_EQ(readWholeFile(outDir() + "/" + file), readWholeFile(windowOut.file(file))) << file;
+    }
+    const Bgr24Image drawn = loadBmpFile(outDir() + "/" + style.prefix + "index.bmp");
+    EXPECT_EQ(drawn.width(), 360);
+    EXPECT_EQ(drawn.height(), 200);
+    const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+    EXPECT_EQ(drawn.pixel(2, 2), makeColor(face.red(), face.green(), face.blue()));
+}
+
 TEST_F(CliTest, OutputFolderIsMadeWithItsParentsAndNamesFollowTheFolderText)
 {
     const std::string nested = work.file("a/b/c/");
@@ -49,12 +98,13 @@ TEST_F(CliTest, OutputFolderIsMadeWithItsParentsAndNamesFollowTheFolderText)
 TEST_F(CliTest, SettingsGiveStyleOptionsAndFolderUnlessIgnored)
 {
     writeSettings(
-        "[Booleans]\nchkSaveGIF=0\nchkLowercase=0\n"
+        "[Booleans]\nchkSaveGIF=0\nchkLowercase=0\nchkUnderlined=yes\n"
         "[Integers]\nButtonColor=255\nButtonSizeWidth=500\nrgGIFCompression=0\n"
         "[Strings]\nOutputDir=" +
         work.file("fromsettings") + "\nedtPrefix=p_\n");
     ProcessResult r = program.run({"My Page"});
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "nimbrel-batch: warning: 'yes' is not a valid boolean value\n") << "and the rest is read";
     EXPECT_EQ(r.out, work.file("fromsettings") + "/p_My_Page.bmp\n");
     ButtonStyle expected = firstStartStyle();
     expected.colorBack = 255;

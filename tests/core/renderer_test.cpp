@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPalette>
 #include <fstream>
 #include <set>
 #include <utility>
@@ -310,6 +311,28 @@ TEST_F(RendererTest, CaptionOnlyForKnownAntiAliasingLevels)
     for (int level : {0, 1, 2, 3}) {
         style.fontAntiAlias = level;
         EXPECT_FALSE(pixelsOf(render("Text"), 0x000000FF).empty()) << level;
+    }
+}
+
+// Stored system colours (0xFF0000nn) are drawn in the application palette's
+// colours, with and without anti-aliasing.
+TEST_F(RendererTest, SystemColoursAreDrawnResolved)
+{
+    auto paletteColor = [](QPalette::ColorRole role) {
+        const QColor c = QGuiApplication::palette().color(QPalette::Active, role);
+        return makeColor(c.red(), c.green(), c.blue());
+    };
+    const Color face = paletteColor(QPalette::Button), shadow = paletteColor(QPalette::Dark);
+    const Color text = paletteColor(QPalette::ButtonText);
+    style.colorBack = 0xFF00000F;  // button face
+    style.colorBorderLeft = style.colorBorderRight = style.colorBorderTop = style.colorBorderBottom = 0xFF000010;
+    style.fontColor = 0xFF000012;  // button text
+    for (int level : {0, 2}) {
+        style.fontAntiAlias = level;
+        const RasterBitmap b = render("Home");
+        EXPECT_EQ(b.pixel(0, 0), shadow) << level;
+        EXPECT_EQ(b.pixel(2, 2), face) << level;
+        EXPECT_FALSE(pixelsOf(b, text).empty()) << level;
     }
 }
 

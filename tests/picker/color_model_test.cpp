@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "image/system_colors.h"
+
 namespace nimbrel {
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "base/error.h"
 #include "picker/paint_box.h"
-#include "picker/system_colors.h"
+#include "image/system_colors.h"
 #include "picker_widget_test_support.h"
 
 namespace nimbrel {
@@ -308,8 +308,8 @@ TEST_F(PickerWindowTest, SystemColoursAreResolved)
     const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
     window->setColor(0xFF00000F);
     EXPECT_EQ(window->currentColor(), makeColor(face.red(), face.green(), face.blue()));
-    EXPECT_EQ(resolveSystemColor(0xFF0000FF), 0u);  // no such system colour
-    EXPECT_EQ(resolveSystemColor(0x00C08000), 0x00C08000u);
+    EXPECT_EQ(resolveSystemColor<QApplication>(0xFF0000FF), 0u);  // no such system colour
+    EXPECT_EQ(resolveSystemColor<QApplication>(0x00C08000), 0x00C08000u);
 }
 
 TEST(PickerWindowBuffer, FailedSetUpLeavesNoWindow)

@@ -72,12 +72,6 @@ TEST_F(SettingsStoreTest, StoredBooleansLoadAsOneOrZero)
     EXPECT_FALSE(store.boolean("CHKB"));
     store.saveAll();
     EXPECT_THAT(test::readBytes(path), HasSubstr("[Booleans]\nchkA=0\nchkB=0\n"));
-
-    SettingsStore fresh = makeStore();
-    test::writeBytes(path, "[Booleans]\nchkA=1\nchkB=yes\n[Integers]\nWidth=99\n");
-    EXPECT_EQ(errorOf([&] { fresh.loadAll(); }), "'yes' is not a valid boolean value");
-    EXPECT_TRUE(fresh.boolean("chkA")) << "values before the error keep what they read";
-    EXPECT_EQ(fresh.integer("Width"), 16) << "values after it are not read";
 }
 
 TEST_F(SettingsStoreTest, ABadIntegerIsReportedAndKeepsItsDefault)
