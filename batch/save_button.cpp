@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "batch/output_name.h"
 #include "image/bmp_writer.h"
 #include "base/error.h"
 #include "image/gif_image.h"
@@ -68,6 +69,10 @@ SaveFileNames saveFileNames(const SaveRequest& request)
 
 SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui)
 {
+    for (const char* extension : {".bmp", ".gif"})
+        if (const std::string problem = outputNameProblem(request.prefix, request.fileName, request.suffix, extension);
+            !problem.empty())
+            throw Error(problem);
     SaveResult result;
     const std::string& dir = request.outputDir;
     if (!folderExists(dir)) {

@@ -69,7 +69,9 @@ struct SaveFileNames {
 // a "/" added unless it already ends in one. Nothing in the parts is checked.
 SaveFileNames saveFileNames(const SaveRequest& request);
 
-// Saves the button as the request says. Failures of writing or converting throw
+// Saves the button as the request says. A name that would leave the output
+// folder or holds a NUL byte (see outputNameProblem) throws before anything is
+// asked or written. Failures of writing or converting throw
 // nimbrel::Error with the user's text and end the save at that file: a BMP
 // already written stays, a GIF that fails to convert leaves no file. An empty
 // output folder fails with "Unable to create directory" once the user agrees.

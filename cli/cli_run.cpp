@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 
 #include <filesystem>
+#include <new>
 
 #include "cli/cli_checks.h"
 #include "settings/main_window_settings.h"
@@ -8,12 +9,14 @@
 #include "batch/batch_steps.h"
 #include "batch/caption_list_file.h"
 #include "batch/caption_to_file_name.h"
+#include "batch/output_name.h"
 #include "batch/save_button.h"
 #include "settings/save_request_from_settings.h"
 #include "base/app_folder.h"
 #include "core/renderer.h"
 #include "settings/style_from_settings.h"
 #include "base/error.h"
+#include "base/printable_text.h"
 #include "image/gif_options.h"
 
 namespace nimbrel::cli {
@@ -28,7 +31,7 @@ public:
     {
         if (o_.quiet) return;
         endProgress();
-        s_.err << kProgramPrefix << "warning: " << text << '\n';
+        s_.err << kProgramPrefix << "warning: " << printableText(text) << '\n';
     }
     // A --check finding: a line on standard output then, a warning otherwise.
     void problem(const std::string& text)
@@ -36,7 +39,7 @@ public:
         if (text.empty()) return;
         ++problems_;
         if (o_.check) {
-            s_.out << text << '\n';
+            s_.out << printableText(text) << '\n';
         } else {
             warn(text);
         }
@@ -44,9 +47,11 @@ public:
     void error(const std::string& text)
     {
         endProgress();
-        s_.err << kProgramPrefix << text << '\n';
+        s_.err << kProgramPrefix << printableText(text) << '\n';
     }
-    void fileWritten(const std::string& path) { s_.out << path << '\n'; }
+    // Flushed at once, so the list on standard output always matches the disk,
+    // however the run ends.
+    void fileWritten(const std::string& path) { s_.out << printableText(path) << std::endl; }
     void progress(int done, int total)
     {
         if (o_.quiet || !s_.errIsTerminal || total <= kBatchProgressThreshold) return;
@@ -163,6 +168,9 @@ void reportPlanProblems(const ButtonStyle& style, const SaveRequest& request,
         stems.push_back(bmp.substr(0, bmp.size() - 4));
     }
     for (const std::string& line : duplicateNameProblems(captions, stems, extension)) report.problem(line);
+    // A real run refuses such a name when it comes to save it.
+    for (const std::string& name : fileNames)
+        report.problem(outputNameProblem(request.prefix, name, request.suffix, extension));
 }
 
 void makeOutputFolder(const std::string& dir)
@@ -201,6 +209,12 @@ int runBatch(const Options& o, Streams& streams)
         BatchRun run(style, request, !o.check && (request.saveBmp || request.saveGif), report);
         createAllButtons({captions, fileNames}, run);
     } catch (const Error& e) {
+        report.error(e.what());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        report.error(kOutOfMemoryMessage);
+        return 1;
+    } catch (const std::exception& e) {
         report.error(e.what());
         return 1;
     }

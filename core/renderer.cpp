@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/anti_alias.h"
+#include "base/error.h"
 #include "image/image_limits.h"
 
 namespace nimbrel {
@@ -54,12 +55,23 @@ void drawImportedBitmaps(const ButtonStyle& style, RasterBitmap& button)
     }
 }
 
-int captionX(const ButtonStyle& style, int W, int tw)
+// Where a caption cell starts, from 32-bit style offsets that may be anything:
+// worked out in 64 bits, then pulled in to where the cell, glyph overhangs
+// included, is still wholly outside the image (no pixel changes), so the
+// drawing code never sees a coordinate it could overflow.
+int clampedCaptionPosition(long long position, int imageExtent, const TextExtent& text)
 {
+    const long long margin = static_cast<long long>(text.width) + 2LL * text.height + 64;
+    return static_cast<int>(std::clamp(position, -margin, imageExtent + margin));
+}
+
+long long captionX(const ButtonStyle& style, int W, int tw)
+{
+    const long long minorX = style.minorX;
     switch (style.textAlign) {
-        case TextAlign::Centered: return style.minorX + (W - tw) / 2;
-        case TextAlign::Left: return style.minorX + kAlignMargin;
-        case TextAlign::Right: return style.minorX + W - kAlignMargin - tw;
+        case TextAlign::Centered: return minorX + (W - tw) / 2;
+        case TextAlign::Left: return minorX + kAlignMargin;
+        case TextAlign::Right: return minorX + W - kAlignMargin - tw;
         default: return 0;
     }
 }
@@ -120,6 +132,9 @@ void renderButton(const ButtonStyle& style, const std::string& caption, RasterFo
                   RasterBitmap& button)
 {
     button = RasterBitmap();
+    if (caption.size() > kMaxCaptionBytes)
+        throw Error("Caption is too long: " + std::to_string(caption.size()) + " bytes (at most " +
+                    std::to_string(kMaxCaptionBytes) + ")");
     applyCaptionFont(style, measuringFont);
     const TextExtent text = measureText(measuringFont, caption);
     const long long wantedW = buttonExtent(style.fixedWidth, style.width, text.width);
@@ -131,8 +146,8 @@ void renderButton(const ButtonStyle& style, const std::string& caption, RasterFo
     RasterSurface(button).fillRect(0, 0, W, H, style.colorBack);
     drawImportedBitmaps(style, button);
 
-    const int x = captionX(style, W, text.width);
-    const int y = style.minorY + (H - text.height) / 2;
+    const int x = clampedCaptionPosition(captionX(style, W, text.width), W, text);
+    const int y = clampedCaptionPosition(style.minorY + (static_cast<long long>(H) - text.height) / 2, H, text);
     drawCaption(style, caption, x, y, button);
     drawBorders(style, button);
 }

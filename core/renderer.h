@@ -8,6 +8,10 @@
 
 namespace nimbrel {
 
+// The longest caption drawn, in bytes of UTF-8: far more than any button shows,
+// small enough that measuring and drawing it stays quick.
+constexpr std::size_t kMaxCaptionBytes = 4096;
+
 // Applies the caption font of a style to a surface font: an empty face keeps the
 // surface's face, an unknown style number keeps its bold and italic.
 void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
@@ -17,6 +21,8 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
 // with the caption font first, as a surface would be. An imported bitmap that
 // exists but does not load throws nimbrel::Error after the background and the
 // bitmaps before it have been drawn: `button` then holds that partial image.
+// A caption longer than kMaxCaptionBytes, or a font or text too large to
+// measure, throws before anything is drawn.
 void renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
                   RasterBitmap& button);
 
