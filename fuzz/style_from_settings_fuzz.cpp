@@ -1,5 +1,7 @@
 // Settings to style: any settings file that loads gives a style (or the
-// program's error), and that style survives its own style file unchanged.
+// program's error), and that style, once saved as a style file, reads back the
+// same however often it is saved again (bitmap names typed relative to the
+// application folder become absolute on the first reading).
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -23,8 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string appFolder = "/opt/nimbrel/";
-    ButtonStyle back;
-    readStyleFileLines(back, styleFileLines(style, appFolder), appFolder);
-    if (back != style) std::abort();
+    ButtonStyle once, twice;
+    readStyleFileLines(once, styleFileLines(style, appFolder), appFolder);
+    readStyleFileLines(twice, styleFileLines(once, appFolder), appFolder);
+    if (twice != once) std::abort();
     return 0;
 }
