@@ -57,25 +57,34 @@ std::string IniDocument::keyOf(std::string_view text)
     return key;
 }
 
-const std::unordered_map<std::string, IniDocument::Section>& IniDocument::index() const
+std::unordered_map<std::string, IniDocument::Section>& IniDocument::index() const
 {
     if (index_) return *index_;
     index_.emplace();
     Section* current = nullptr;  // the section being filled, null for a repeated one
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const std::string_view line = lines_[i];
-        if (const auto name = headerName(line)) {
-            if (current) current->end = indexed(i);
-            const auto [it, isNew] = index_->try_emplace(keyOf(*name), Section{indexed(i), {}, {}});
-            current = isNew ? &it->second : nullptr;
-            continue;
-        }
-        const auto eq = line.find('=');
-        if (!current || eq == std::string_view::npos || isComment(line)) continue;
-        current->names.try_emplace(keyOf(line.substr(0, eq)), indexed(i));
+        const auto name = headerName(lines_[i]);
+        if (!name) continue;
+        if (current) current->end = indexed(i);
+        const auto [it, isNew] = index_->try_emplace(keyOf(*name), Section{indexed(i), {}, {}});
+        current = isNew ? &it->second : nullptr;
     }
     if (current) current->end = indexed(lines_.size());
     return *index_;
+}
+
+const std::unordered_map<std::string, IniDocument::Line>& IniDocument::namesOf(Section& section) const
+{
+    if (section.names) return *section.names;
+    section.names.emplace();
+    const std::size_t end = now(section.end);
+    for (std::size_t i = now(section.header) + 1; i < end; ++i) {
+        const std::string_view line = lines_[i];
+        const auto eq = line.find('=');
+        if (eq == std::string_view::npos || isComment(line)) continue;
+        section.names->try_emplace(keyOf(line.substr(0, eq)), indexed(i));
+    }
+    return *section.names;
 }
 
 std::size_t IniDocument::now(const Line& line) const
@@ -96,11 +105,12 @@ std::optional<IniDocument::Range> IniDocument::findSection(const std::string& se
 
 std::optional<std::size_t> IniDocument::findName(const std::string& section, const std::string& name) const
 {
-    const auto& sections = index();
+    auto& sections = index();
     const auto it = sections.find(keyOf(section));
     if (it == sections.end()) return std::nullopt;
-    const auto at = it->second.names.find(keyOf(name));
-    if (at == it->second.names.end()) return std::nullopt;
+    const auto& names = namesOf(it->second);
+    const auto at = names.find(keyOf(name));
+    if (at == names.end()) return std::nullopt;
     return now(at->second);
 }
 
@@ -121,9 +131,7 @@ void IniDocument::write(const std::string& section, const std::string& name, con
         if (!lines_.empty() && !trimmed(lines_.back()).empty()) lines_.emplace_back();
         lines_.push_back("[" + onOneLine(section) + "]");
         lines_.push_back(line);
-        Section added{indexed(lines_.size() - 2), indexed(lines_.size()), {}};
-        added.names.emplace(keyOf(name), indexed(lines_.size() - 1));
-        index_->emplace(keyOf(section), std::move(added));
+        index_->emplace(keyOf(section), Section{indexed(lines_.size() - 2), indexed(lines_.size()), {}});
         return;
     }
     if (const auto at = findName(section, name)) {
@@ -136,7 +144,8 @@ void IniDocument::write(const std::string& section, const std::string& name, con
     while (insertAt > range->begin && trimmed(lines_[insertAt - 1]).empty()) --insertAt;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
     inserted_.push_back(insertAt);
-    index_->at(keyOf(section)).names.emplace(keyOf(name), indexed(insertAt));
+    Section& owner = index_->at(keyOf(section));
+    if (owner.names) owner.names->emplace(keyOf(name), indexed(insertAt));
 }
 
 std::string IniDocument::text() const

@@ -35,8 +35,9 @@ private:
     struct Range {
         std::size_t begin, end;  // the lines after the header, up to the next header
     };
-    // Lookups go through an index of the first section and name of each key,
-    // made on the first lookup, so a huge file costs one pass, not one per value.
+    // Lookups go through an index of the first section of each name, made on the
+    // first lookup, and of the first line of each name in a section, made on the
+    // first lookup in that section: a huge file costs one pass, not one per value.
     // A line inserted later shifts the lines after it; rather than rebuild, each
     // indexed line keeps the count of insertions it already knows of (its epoch).
     struct Line {
@@ -46,12 +47,13 @@ private:
     struct Section {
         Line header;
         Line end;  // the next header, or the end of the file
-        std::unordered_map<std::string, Line> names;
+        std::optional<std::unordered_map<std::string, Line>> names;
     };
     static std::string keyOf(std::string_view text);
     std::optional<Range> findSection(const std::string& section) const;
     std::optional<std::size_t> findName(const std::string& section, const std::string& name) const;
-    const std::unordered_map<std::string, Section>& index() const;
+    std::unordered_map<std::string, Section>& index() const;
+    const std::unordered_map<std::string, Line>& namesOf(Section& section) const;
     std::size_t now(const Line& line) const;
     Line indexed(std::size_t line) const { return {line, inserted_.size()}; }
 
