@@ -35,7 +35,11 @@ std::string folderOf(const std::string& fileName)
     throw Error("Cannot create file \"" + fileName + "\". " + std::strerror(err));
 }
 
-std::string megabytes(std::size_t bytes) { return std::to_string(bytes / (1024 * 1024)) + " MB"; }
+[[noreturn]] void failTooLarge(const std::string& fileName, std::size_t maxBytes)
+{
+    failOpen(fileName, "It is larger than " + std::to_string(maxBytes / (1024 * 1024)) +
+                           " MB, the most Nimbrel reads from such a file");
+}
 
 class FileDescriptor {
 public:
@@ -149,26 +153,27 @@ std::vector<std::uint8_t> readWholeFile(const std::string& fileName, std::size_t
     if (::fstat(fd.get(), &st) != 0) failOpen(fileName, std::strerror(errno));
     if (S_ISDIR(st.st_mode)) failOpen(fileName, std::strerror(EISDIR));
     if (!S_ISREG(st.st_mode)) failOpen(fileName, "It is not a regular file");
-    const auto tooLarge = [&] {
-        failOpen(fileName, "It is larger than " + megabytes(maxBytes) + ", the most Nimbrel reads from such a file");
-    };
-    if (static_cast<unsigned long long>(st.st_size) > maxBytes) tooLarge();
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) failTooLarge(fileName, maxBytes);
+    return readBounded(fd.get(), fileName, maxBytes, static_cast<std::size_t>(st.st_size));
+}
 
+std::vector<std::uint8_t> readBounded(int fd, const std::string& name, std::size_t maxBytes, std::size_t expected)
+{
     // The size may change while we read: read until the end, but never past the limit.
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+    std::vector<std::uint8_t> bytes(std::min(expected, maxBytes));
     std::size_t have = 0;
     for (;;) {
         if (have == bytes.size()) {
-            if (have >= maxBytes + 1) tooLarge();
+            if (have > maxBytes) failTooLarge(name, maxBytes);
             bytes.resize(std::min(maxBytes + 1, std::max<std::size_t>(have * 2, have + 4096)));
         }
-        const ssize_t n = ::read(fd.get(), bytes.data() + have, bytes.size() - have);
+        const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) failOpen(fileName, std::strerror(errno));
+        if (n < 0) failOpen(name, std::strerror(errno));
         if (n == 0) break;
         have += static_cast<std::size_t>(n);
     }
-    if (have > maxBytes) tooLarge();
+    if (have > maxBytes) failTooLarge(name, maxBytes);
     bytes.resize(have);
     return bytes;
 }

@@ -22,6 +22,12 @@ constexpr std::size_t kMaxTextFileBytes = 16u * 1024 * 1024;
 // maxBytes; nothing is read from a file that is refused.
 std::vector<std::uint8_t> readWholeFile(const std::string& fileName, std::size_t maxBytes = kMaxTextFileBytes);
 
+// The same rule for what is already open (standard input, a pipe): reads to
+// the end, failing like readWholeFile once more than maxBytes arrive. `name`
+// is what the message calls it; `expected` only sizes the first buffer.
+std::vector<std::uint8_t> readBounded(int fd, const std::string& name, std::size_t maxBytes = kMaxTextFileBytes,
+                                      std::size_t expected = 0);
+
 // Whether a finished file is forced to the disk before it replaces the old one.
 // The user's own data (settings, styles, caption lists) is; output images,
 // which the program can always make again, need not pay for it.

@@ -59,6 +59,21 @@ TEST(BoundedRead, RefusesEndlessAndOversizedFilesAtOnceNamingThem)
     EXPECT_THAT(readError(limit), HasSubstr("larger than 16 MB"));
 }
 
+TEST(BoundedRead, APipeIsReadToItsEndButNotPastTheLimit)
+{
+    for (const std::size_t limit : {std::size_t{5}, std::size_t{4}}) {
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        ASSERT_EQ(::write(fds[1], "hello", 5), 5);
+        ::close(fds[1]);
+        if (limit == 5)
+            EXPECT_EQ(readBounded(fds[0], "standard input", limit).size(), 5u);
+        else
+            EXPECT_THROW(readBounded(fds[0], "standard input", limit), Error);
+        ::close(fds[0]);
+    }
+}
+
 TEST(AtomicWrite, ReplacesTheTargetOfASymbolicLinkAndKeepsTheLink)
 {
     test::TempFolder folder;
