@@ -160,7 +160,8 @@ std::vector<std::uint8_t> readWholeFile(const std::string& fileName, std::size_t
 std::vector<std::uint8_t> readBounded(int fd, const std::string& name, std::size_t maxBytes, std::size_t expected)
 {
     // The size may change while we read: read until the end, but never past the limit.
-    std::vector<std::uint8_t> bytes(std::min(expected, maxBytes));
+    // One byte more than expected, so the end is seen without growing the buffer.
+    std::vector<std::uint8_t> bytes(std::min(expected, maxBytes) + 1);
     std::size_t have = 0;
     for (;;) {
         if (have == bytes.size()) {
