@@ -65,6 +65,7 @@ public:
         progressShown_ = false;
     }
     int problemCount() const { return problems_; }
+    bool checking() const { return o_.check; }
 
 private:
     Streams& s_;
@@ -168,9 +169,10 @@ void reportPlanProblems(const ButtonStyle& style, const SaveRequest& request,
         stems.push_back(bmp.substr(0, bmp.size() - 4));
     }
     for (const std::string& line : duplicateNameProblems(captions, stems, extension)) report.problem(line);
-    // A real run refuses such a name when it comes to save it.
-    for (const std::string& name : fileNames)
-        report.problem(outputNameProblem(request.prefix, name, request.suffix, extension));
+    // A real run refuses such a name with an error when it comes to save it.
+    if (report.checking())
+        for (const std::string& name : fileNames)
+            report.problem(outputNameProblem(request.prefix, name, request.suffix, extension));
 }
 
 void makeOutputFolder(const std::string& dir)
