@@ -3,6 +3,13 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QUrl>
+#include <filesystem>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include "app/about_dialog.h"
+#include "app/keyboard_access.h"
+#include "app/status_messages.h"
 #include "app/pages/button_page.h"
 #include "app/pages/captions_page.h"
 #include "app/pages/font_page.h"
@@ -46,6 +55,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     loading_ = true;
     buildLayout();
     buildMenus();
+    setUpKeyboardAccess();
     connectPages();
     resize(kStartSize);
 
@@ -116,6 +126,31 @@ QWidget* MainWindow::buildBottomRow()
     guard_.connect(btnDraw, &QPushButton::clicked, this, [this] { drawButton(); });
     guard_.connect(btnSave, &QPushButton::clicked, this, [this] { saveButtonImage(); });
     return panel;
+}
+
+void MainWindow::setUpKeyboardAccess()
+{
+    // Letters the menu bar and the big buttons use are taken on every tab.
+    QString windowKeys;
+    for (const QAction* menu : menuBar()->actions()) windowKeys += mnemonicOf(menu->text());
+    assignMnemonics(findChild<QWidget*>("Panel1"), windowKeys);
+    for (int i = 0; i < pc_->count(); ++i) {
+        QString taken = windowKeys;
+        assignMnemonics(pc_->widget(i), taken);
+    }
+    applyToolTips(this);
+
+    const std::pair<const char*, QKeySequence> shortcuts[] = {
+        {"btnDraw", QKeySequence(Qt::Key_F5)},
+        {"btnSave", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+    };
+    for (const auto& [name, keys] : shortcuts) {
+        auto* button = findChild<QPushButton*>(name);
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setObjectName(QString(name) + "Shortcut");
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    }
+    statusBar()->setObjectName("statusBar");
 }
 
 void MainWindow::connectPages()
@@ -229,11 +264,20 @@ void MainWindow::openStyle()
 {
     const auto name =
         guard_.dialogs().openFileName(styleFileDialog("Open Button Style", ini_->text(kStyleDir)));
-    if (!name) return;
-    ini_->setText(kStyleDir, folderPartOf(*name));
+    if (name) loadStyleFile(*name);
+}
+
+void MainWindow::openStyleFile(const std::string& fileName)
+{
+    guard_.run([this, &fileName] { loadStyleFile(fileName); });
+}
+
+void MainWindow::loadStyleFile(const std::string& fileName)
+{
+    ini_->setText(kStyleDir, folderPartOf(fileName));
     ButtonStyle style;
     // A file that does not read leaves every control as it was: they are set only after a complete read.
-    if (!style.loadFromFile(*name)) return;
+    if (!style.loadFromFile(fileName)) return;
     // The controls would each redraw on their own; one drawing at the end shows the same.
     quiet_ = true;
     try {
@@ -256,10 +300,43 @@ void MainWindow::saveStyle()
     ini_->setText(kStyleDir, folderPartOf(*name));
 }
 
-void MainWindow::saveButtonImage()
+SaveResult MainWindow::saveButtonImage()
 {
     DialogsSaveInteraction ui(guard_.dialogs());
-    saveButton(saveRequestFromControls(), button_.view(), ui);
+    SaveResult result;
+    try {
+        result = saveButton(saveRequestFromControls(), button_.view(), ui);
+    } catch (const std::exception& e) {
+        showStatus(std::string("Not saved: ") + e.what());
+        throw;
+    }
+    switch (result.outcome) {
+        case SaveOutcome::Saved:
+            showStatus(savedFilesMessage(result.filesWritten));
+            break;
+        case SaveOutcome::FolderDeclined:
+        case SaveOutcome::FolderNotCreated:
+            showStatus("Nothing saved: the output folder does not exist");
+            break;
+    }
+    return result;
+}
+
+void MainWindow::showStatus(const std::string& text)
+{
+    statusBar()->showMessage(QString::fromStdString(text));
+}
+
+void MainWindow::openOutputFolder()
+{
+    const std::string folder = saveRequestFromControls().outputDir;
+    std::error_code error;
+    if (!std::filesystem::is_directory(std::filesystem::u8path(folder), error)) {
+        guard_.dialogs().message("The output folder \"" + folder +
+                                 "\" does not exist yet. It is made when the first button is saved.");
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(folder)).absoluteFilePath()));
 }
 
 void MainWindow::exitProgram()

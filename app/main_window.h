@@ -51,14 +51,19 @@ public:
     // --- commands (throw nimbrel::Error; events enter them through the guard) ---
     void drawButton();
     void openStyle();
+    // Opens a style file named on the command line, as "Open button style..."
+    // would once its dialog is answered; errors are shown, not thrown.
+    void openStyleFile(const std::string& fileName);
     void saveStyle();
-    void saveButtonImage();
+    // Also tells on the status line what was written, and where.
+    SaveResult saveButtonImage();
     void createNextButton();
     void createAllButtons();
     void readCaptionsFromFile();
     void writeCaptionsToFile();
     void exitProgram();
     void showAbout();
+    void openOutputFolder();
     // The orderly shut-down of Exit, the close box and SIGTERM: settings and
     // placement written once; later calls do nothing.
     void shutDown();
@@ -71,8 +76,11 @@ private:
     void buildLayout();
     QWidget* buildBottomRow();
     void buildMenus();  // main_window_menus.cpp
+    void setUpKeyboardAccess();
+    void showStatus(const std::string& text);
     void connectPages();
     void applyFontAndDraw();  // font sample first, then draw
+    void loadStyleFile(const std::string& fileName);
     void captionChanged();    // derives the file name when asked to, then draws
     void applyZoom();
     void applyBackground();

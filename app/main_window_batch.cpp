@@ -6,6 +6,8 @@
 
 #include "app/main_window.h"
 #include "app/pages/captions_page.h"
+#include "app/status_messages.h"
+#include "base/app_folder.h"
 #include "batch/batch_steps.h"
 
 namespace nimbrel {
@@ -38,7 +40,16 @@ public:
     }
     void selectEntry(int index) override { captions_.selectEntry(index); }
     void draw() override { window_.drawButton(); }
-    void save() override { window_.saveButtonImage(); }
+    void save() override
+    {
+        const SaveResult result = window_.saveButtonImage();
+        if (!result.filesWritten.empty()) {
+            ++made_;
+            folder_ = folderPartOf(result.filesWritten.back());
+        }
+    }
+    int made() const { return made_; }
+    const std::string& folder() const { return folder_; }
     bool keepGoing(int done, int total) override
     {
         if (!progress_) return true;
@@ -58,6 +69,8 @@ private:
 
     MainWindow& window_;
     CaptionsPage& captions_;
+    int made_ = 0;
+    std::string folder_;
     std::unique_ptr<QProgressDialog> progress_;
 };
 
@@ -78,9 +91,19 @@ void MainWindow::createAllButtons()
                                    fileNames = captionsPage_->fileNames();
     if (captions.empty()) return;
     WindowBatch batch(*this, *captionsPage_);
-    if (static_cast<int>(captions.size()) > kBatchProgressThreshold)
-        batch.showProgress(static_cast<int>(captions.size()));
-    nimbrel::createAllButtons({captions, fileNames}, batch);
+    const int total = static_cast<int>(captions.size());
+    if (total > kBatchProgressThreshold) batch.showProgress(total);
+    int run = 0;
+    try {
+        run = nimbrel::createAllButtons({captions, fileNames}, batch);
+    } catch (const std::exception& e) {
+        showStatus(batchStoppedMessage(batch.made(), total, e.what()));
+        throw;
+    }
+    if (run < total)
+        showStatus(batchStoppedMessage(batch.made(), total, "cancelled"));
+    else if (batch.made() > 0)
+        showStatus(batchDoneMessage(batch.made(), batch.folder()));
 }
 
 }  // namespace nimbrel

@@ -49,6 +49,8 @@ void MainWindow::buildMenus()
     add(file, "cmReadButtonCaptions", "&Read button captions...", {}, &MainWindow::readCaptionsFromFile);
     add(file, "cmWriteButtonCaptions", "&Write button captions...", {}, &MainWindow::writeCaptionsToFile);
     file->addSeparator();
+    add(file, "cmOpenOutputFolder", "Open Output &Folder", {}, &MainWindow::openOutputFolder);
+    file->addSeparator();
     add(file, "cmExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram);
 
     QMenu* help = bar->addMenu("&Help");

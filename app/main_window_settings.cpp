@@ -12,6 +12,7 @@
 #include "app/pages/view_page.h"
 #include "app/settings_binding.h"
 #include "app/widgets/preview_box.h"
+#include "app/example_styles.h"
 #include "base/app_folder.h"
 #include "batch/caption_list_file.h"
 #include "settings/settings_store.h"
@@ -29,7 +30,7 @@ bool folderExists(const std::string& path)
 
 std::string autosavedCaptionListPath()
 {
-    return appFolder() + kAutosavedCaptionListName;
+    return appFolders().config + kAutosavedCaptionListName;
 }
 
 }  // namespace
@@ -42,15 +43,17 @@ void MainWindow::loadSettings()
 
     // A folder setting left empty gets its default folder, made when missing. A
     // stored folder is used as it is, whether or not it exists.
-    const std::string app = appFolder();
-    for (const auto& [setting, folderName] :
-         {std::pair{"StyleDir", kStylesFolderName}, std::pair{"CaptionDir", kCaptionsFolderName},
-          std::pair{"OutputDir", kOutputFolderName}}) {
+    const AppFolders folders = appFolders();
+    for (const auto& [setting, path] :
+         {std::pair{"StyleDir", defaultFolderPath(folders.data, kStylesFolderName)},
+          std::pair{"CaptionDir", defaultFolderPath(folders.data, kCaptionsFolderName)},
+          std::pair{"OutputDir", folders.output}}) {
         if (!ini_->text(setting).empty()) continue;
-        const std::string path = defaultFolderPath(app, folderName);
         ini_->setText(setting, path);
         if (!folderExists(path)) createFolderQuietly(path);
         if (std::string(setting) == "OutputDir") outputPage_->setOutputFolder(path);
+        // A newcomer gets something to try: the example styles, in a Styles folder of their own.
+        if (std::string(setting) == "StyleDir") copyExampleStyles(exampleStylesFolder(folders), path);
     }
     readStartUpCaptionList();
 }
@@ -63,7 +66,7 @@ void MainWindow::saveSettings()
 
 void MainWindow::readStartUpCaptionList()
 {
-    const std::string path = autosavedCaptionListPath();
+    const std::string path = configFileToRead(appFolders(), kAutosavedCaptionListName);
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::u8path(path), error)) {
         captionsPage_->loadEntry("untitled", "untitled");
@@ -86,7 +89,7 @@ void MainWindow::writeAutosavedCaptionList()
     const std::string path = autosavedCaptionListPath();
     if (autosavedListUnreadable_) {
         std::error_code error;
-        std::filesystem::copy_file(std::filesystem::u8path(path),
+        std::filesystem::copy_file(std::filesystem::u8path(configFileToRead(appFolders(), kAutosavedCaptionListName)),
                                    std::filesystem::u8path(path + ".unreadable"),
                                    std::filesystem::copy_options::overwrite_existing, error);
     }

@@ -1,12 +1,18 @@
-// Pictures of the main window for the documentation: one PNG per tab, taken
-// from a real window (run under Xvfb: tools/screenshots.sh).
+// Pictures of the main window for the documentation: one PNG per tab, then one
+// of an example style saved, with the status line telling where the files
+// went. Taken from a real window (run under Xvfb: tools/screenshots.sh).
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "app/dialogs.h"
 #include "app/main_window.h"
+#include "base/app_folder.h"
 
 int main(int argc, char* argv[])
 {
@@ -21,17 +27,33 @@ int main(int argc, char* argv[])
     window.show();
 
     auto* tabs = window.findChild<QTabWidget*>("pc");
-    int tab = 0;
+    const auto save = [&](const QString& name) {
+        window.grab().save(QStringLiteral("%1/%2.png").arg(folder, name), "PNG");
+    };
+    // Each step runs after the window has painted what the one before changed.
+    std::vector<std::function<void()>> steps;
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        steps.push_back([tabs, tab] { tabs->setCurrentIndex(tab); });
+        steps.push_back([save, tab] { save(QStringLiteral("window-tab%1").arg(tab + 1)); });
+    }
+    steps.push_back([&] {
+        window.openStyleFile(nimbrel::appFolder() + "Styles/glossy.ini");
+        window.findChild<QLineEdit*>("edtCaption")->setText("Sign up");
+        tabs->setCurrentIndex(2);
+        window.findChild<QPushButton*>("btnSave")->click();
+    });
+    steps.push_back([save] { save("window-status"); });
+
+    std::size_t next = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (tab > 0) window.grab().save(QStringLiteral("%1/window-tab%2.png").arg(folder).arg(tab), "PNG");
-        if (tab == tabs->count()) {
+        if (next == steps.size()) {
             timer.stop();
             window.shutDown();
             QApplication::quit();
             return;
         }
-        tabs->setCurrentIndex(tab++);
+        steps[next++]();
     });
     timer.start(400);
     return QApplication::exec();

@@ -29,6 +29,18 @@ std::string environment(const char* name)
     return value ? std::string(value) : std::string();
 }
 
+bool isFolder(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+bool isFile(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
 // The system's own program folders: even a user who may write there (root)
 // must not get settings files next to every other program.
 bool isSystemProgramFolder(const std::string& folder)
@@ -38,32 +50,56 @@ bool isSystemProgramFolder(const std::string& folder)
     return false;
 }
 
+AppFolders everythingIn(const std::string& folder)
+{
+    return {folder, folder, folder + kOutputFolderName, {}, {}};
+}
+
 }  // namespace
 
-std::string chooseAppFolder(const std::string& executableFolder, const std::string& nimbrelHome,
-                            const std::string& xdgConfigHome, const std::string& home)
+AppFolders chooseAppFolders(const AppFolderInputs& in)
 {
-    if (!nimbrelHome.empty()) {
-        const std::string folder = withTrailingSlash(nimbrelHome);
-        createFolderQuietly(folder);
-        return folder;
-    }
-    if (!isSystemProgramFolder(executableFolder) && ::access(executableFolder.c_str(), W_OK) == 0)
-        return withTrailingSlash(executableFolder);
+    if (!in.nimbrelHome.empty()) return everythingIn(withTrailingSlash(in.nimbrelHome));
 
-    // XDG asks to ignore a relative XDG_CONFIG_HOME.
-    const std::string configHome = !xdgConfigHome.empty() && xdgConfigHome.front() == '/'
-                                       ? withTrailingSlash(xdgConfigHome)
-                                       : withTrailingSlash(home.empty() ? "/tmp" : home) + ".config/";
-    const std::string folder = configHome + "nimbrel/";
-    createFolderQuietly(folder);
-    return folder;
+    const std::string exe = withTrailingSlash(in.executableFolder);
+    const std::string shared = exe + "../share/nimbrel/";
+    const bool installed = isFolder(shared);
+    // A copy that is not installed but cannot keep its files beside itself
+    // (a read-only folder, a system folder) uses the per-user folders as well.
+    if (!installed && !isSystemProgramFolder(exe) && ::access(exe.c_str(), W_OK) == 0) return everythingIn(exe);
+
+    AppFolders folders;
+    folders.config = xdgConfigHome(in.xdg) + "nimbrel/";
+    folders.data = xdgDataHome(in.xdg) + "nimbrel/";
+    folders.output = xdgPicturesDir(in.xdg) + kInstalledOutputFolderName;
+    // Copies installed under a writable prefix used to keep their settings beside the executable.
+    if (installed) {
+        folders.previousConfig = exe;
+        folders.exampleStyles = shared + "styles/";
+    }
+    return folders;
+}
+
+AppFolders appFolders()
+{
+    const AppFolders folders =
+        chooseAppFolders({executableFolder(), environment("NIMBREL_HOME"), xdgInputsFromEnvironment()});
+    createFolderQuietly(folders.config);
+    createFolderQuietly(folders.data);
+    return folders;
 }
 
 std::string appFolder()
 {
-    return chooseAppFolder(executableFolder(), environment("NIMBREL_HOME"), environment("XDG_CONFIG_HOME"),
-                           environment("HOME"));
+    return appFolders().data;
+}
+
+std::string configFileToRead(const AppFolders& folders, const std::string& name)
+{
+    const std::string current = folders.config + name;
+    if (folders.previousConfig.empty() || isFile(current)) return current;
+    const std::string previous = folders.previousConfig + name;
+    return isFile(previous) ? previous : current;
 }
 
 std::string relativeToFolder(const std::string& folder, const std::string& path)

@@ -4,22 +4,46 @@
 // relative to. All folders here end in "/".
 #include <string>
 
+#include "base/xdg_folders.h"
+
 namespace nimbrel {
 
-// Default subfolders of the application folder.
+// Default folders: Styles and Captions in the data folder; Output beside the
+// executable, or Nimbrel in the pictures folder of an installed copy.
 inline constexpr const char* kStylesFolderName = "Styles";
 inline constexpr const char* kCaptionsFolderName = "Captions";
 inline constexpr const char* kOutputFolderName = "Output";
+inline constexpr const char* kInstalledOutputFolderName = "Nimbrel";
 
-// The folder of the running executable, unless NIMBREL_HOME names another one;
-// when the executable's folder is not writable (an installed program),
-// $XDG_CONFIG_HOME/nimbrel/ or ~/.config/nimbrel/, created when missing.
+// Where the program keeps what it writes. A copy run from its build folder or
+// from a folder of its own (portable) keeps everything beside the executable;
+// an installed copy, recognised by the shared data the install puts beside it
+// (../share/nimbrel/), follows the XDG conventions instead. NIMBREL_HOME, when
+// set, holds everything.
+struct AppFolders {
+    std::string config;          // the settings file and the autosaved caption list
+    std::string data;            // Styles and Captions; relative bitmap names start here
+    std::string output;          // the default Output folder, without a trailing "/"
+    std::string previousConfig;  // where an older version kept the settings; empty when the same
+    std::string exampleStyles;   // the installed example styles; empty when not installed
+};
+
+struct AppFolderInputs {
+    std::string executableFolder;
+    std::string nimbrelHome;  // empty when unset
+    XdgInputs xdg;
+};
+
+// The rule with its inputs given. Touches no folder.
+AppFolders chooseAppFolders(const AppFolderInputs& in);
+// The rule for this process. The config and data folders are created when missing.
+AppFolders appFolders();
+
+// The data folder of appFolders(): what relative bitmap names are relative to.
 std::string appFolder();
-
-// The rule behind appFolder with its inputs given; an empty text stands for an
-// unset variable. Creates the chosen configuration or home folder if missing.
-std::string chooseAppFolder(const std::string& executableFolder, const std::string& nimbrelHome,
-                            const std::string& xdgConfigHome, const std::string& home);
+// configFolder + name of a file the program keeps between runs: the one in the
+// config folder, or an older copy in the previous place when only that exists.
+std::string configFileToRead(const AppFolders& folders, const std::string& name);
 
 // A path in or below `folder` as "./" plus the rest (the folder itself gives
 // "./"); any other path unchanged. The folder prefix is compared exactly:
@@ -36,8 +60,8 @@ std::string absoluteFromAppFolder(const std::string& path);
 // Everything up to and including the last "/" (empty when there is none).
 std::string folderPartOf(const std::string& path);
 
-// appFolder + name, without a trailing "/".
-std::string defaultFolderPath(const std::string& appFolder, const std::string& name);
+// folder + name, without a trailing "/".
+std::string defaultFolderPath(const std::string& folder, const std::string& name);
 // Creates the folder and its missing parents; returns false (and reports
 // nothing) when that fails.
 bool createFolderQuietly(const std::string& path);

@@ -5,6 +5,7 @@
 #include "base/key_value_lines.h"
 #include "base/text_codec.h"
 #include "base/text_values.h"
+#include "base/value_error.h"
 
 namespace nimbrel {
 
@@ -13,10 +14,13 @@ void readCaptionListLines(const std::vector<std::string>& lines, std::vector<std
 {
     if (lines.size() < 2) return;
     const KeyValueLines file(lines);
-    const std::int32_t count = parseInt32(file.value("count"));
+    const std::int32_t count = file.integer("count");
     if (count > static_cast<long long>(lines.size()) + kMaxMissingCaptionPairs)
-        throw Error("The caption list claims " + std::to_string(count) + " entries but holds only " +
-                    std::to_string(lines.size()) + " lines");
+        throw ValueError("count",
+                         "The caption list claims " + std::to_string(count) + " entries but holds only " +
+                             std::to_string(lines.size()) + " lines",
+                         std::to_string(count) + " entries claimed, but the file has only " +
+                             std::to_string(lines.size()) + " lines");
 
     // Read into temporaries first, so a failure could never leave the lists half filled.
     std::vector<std::string> newCaptions, newFileNames;

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace nimbrel::cli {
 namespace {
@@ -36,16 +37,43 @@ ValueSetter textSetter(std::optional<std::string> Options::*field)
     };
 }
 
+// A GIF option's choices by name, in the order of their numbers.
+const std::vector<const char*> kReductionNames = {"windows20", "windows256", "bw",      "grey",
+                                                  "web216",    "optimal",    "optimal-system"};
+const std::vector<const char*> kDitherNames = {"none",   "floyd-steinberg", "stucki", "sierra",
+                                               "jjn",    "stevenson-arce",  "burkes"};
+
+// A name of the list or its number.
+ValueSetter choiceSetter(std::optional<int> Options::*field, const std::vector<const char*>& names)
+{
+    return [=](Options& o, const std::string& v) {
+        std::optional<int> chosen;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (v == names[i]) chosen = static_cast<int>(i);
+        if (!chosen) chosen = wholeNumberIn(v, 0, static_cast<int>(names.size()) - 1);
+        o.*field = chosen;
+        return chosen.has_value();
+    };
+}
+
+std::string choicesText(const std::vector<const char*>& names)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i ? ", " : "") + std::string(names[i]) + " (" + std::to_string(i) + ")";
+    return text;
+}
+
 struct ValueOption {
     ValueSetter set;
-    const char* expected;  // what the hint says a good value looks like
+    std::string expected;  // what the hint says a good value looks like
 };
 
 const std::map<std::string, ValueOption>& valueOptions()
 {
     static const std::map<std::string, ValueOption> options = {
         {"--style", {textSetter(&Options::styleFile), "a style file"}},
-        {"--captions", {textSetter(&Options::captionFile), "a caption list file"}},
+        {"--captions", {textSetter(&Options::captionFile), "a caption list file, or - for standard input"}},
         {"--out", {textSetter(&Options::outputDir), "a folder"}},
         {"--format",
          {[](Options& o, const std::string& v) {
@@ -55,8 +83,8 @@ const std::map<std::string, ValueOption>& valueOptions()
               return true;
           },
           "bmp, gif or both"}},
-        {"--reduction", {numberSetter(&Options::colorReduction, 0, 6), "0 to 6"}},
-        {"--dither", {numberSetter(&Options::dithering, 0, 6), "0 to 6"}},
+        {"--reduction", {choiceSetter(&Options::colorReduction, kReductionNames), choicesText(kReductionNames)}},
+        {"--dither", {choiceSetter(&Options::dithering, kDitherNames), choicesText(kDitherNames)}},
         {"--compression",
          {[](Options& o, const std::string& v) {
               if (v != "lzw" && v != "rle") return false;
@@ -137,15 +165,19 @@ Draws a set of buttons in one style and saves them as BMP and/or GIF files,
 exactly as "Create All Buttons" of the Nimbrel window does.
 
   --style FILE        style file to draw with; default: the style held in the settings file
-  --captions FILE     caption list file; each pair is drawn and saved in order
+  --captions FILE     caption list file; each pair is drawn and saved in order;
+                      - reads the list from standard input
   --out DIR           output folder (made with its parents when missing);
                       default: the output folder of the settings
   --format bmp|gif|both          default: the settings' Save BMP / Save GIF
-  --reduction 0..6    colour reduction: 0 Windows 20 colours, 1 Windows 256 colours,
-                      2 black and white, 3 greyscale, 4 web 216 colours,
-                      5 optimal, 6 optimal with the 20 system colours
-  --dither 0..6       0 nearest colour, 1 Floyd-Steinberg, 2 Stucki, 3 Sierra,
-                      4 Jarvis-Judice-Ninke, 5 Stevenson-Arce, 6 Burkes
+  --reduction NAME    colour reduction, by name or number: windows20 (0) Windows
+                      20 colours, windows256 (1) Windows 256 colours, bw (2)
+                      black and white, grey (3) greyscale, web216 (4) web 216
+                      colours, optimal (5), optimal-system (6) optimal with
+                      the 20 system colours
+  --dither NAME       dithering, by name or number: none (0) nearest colour,
+                      floyd-steinberg (1), stucki (2), sierra (3),
+                      jjn (4) Jarvis-Judice-Ninke, stevenson-arce (5), burkes (6)
   --compression lzw|rle
   --bits 3..8         colours of the optimal palette (2^bits)
                       the GIF options default to the settings

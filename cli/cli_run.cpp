@@ -1,9 +1,14 @@
 #include "cli/cli_run.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <new>
 
 #include "cli/cli_checks.h"
+#include "cli/standard_input.h"
+#include "base/text_codec.h"
+#include "base/value_error.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_store.h"
 #include "batch/batch_steps.h"
@@ -128,11 +133,40 @@ private:
     NoDialogs dialogs_;
 };
 
+// Runs one read of an input file; a value that does not read is reported as
+// "<file>: <key>: <what is wrong>", so the user knows where to look.
+template <class Read>
+void readNaming(const std::string& shownName, Read read)
+{
+    try {
+        read();
+    } catch (const ValueError& e) {
+        throw Error(shownName + ": " + e.key() + ": " + e.problem());
+    }
+}
+
 ButtonStyle loadStyle(const std::string& fileName)
 {
     ButtonStyle style;
-    style.loadFromFile(fileName);
+    readNaming(fileName, [&] { style.loadFromFile(fileName); });
     return style;
+}
+
+void readCaptions(const std::string& fileName, std::vector<std::string>& captions,
+                  std::vector<std::string>& fileNames)
+{
+    if (fileName != "-") {
+        readNaming(fileName, [&] { readCaptionList(fileName, captions, fileNames); });
+        return;
+    }
+    const std::string shownName = "standard input";
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readAllInput(STDIN_FILENO);
+    } catch (const Error& e) {
+        throw Error(shownName + ": " + e.what());
+    }
+    readNaming(shownName, [&] { readCaptionListLines(splitLines(decodeTextFile(bytes)), captions, fileNames); });
 }
 
 SaveRequest saveRequestFor(const Options& o, const SettingsValues& values, const ButtonStyle& style)
@@ -141,7 +175,7 @@ SaveRequest saveRequestFor(const Options& o, const SettingsValues& values, const
     r.prefix = style.prefix;
     r.suffix = style.suffix;
     if (o.outputDir) r.outputDir = *o.outputDir;
-    if (r.outputDir.empty()) r.outputDir = defaultFolderPath(appFolder(), kOutputFolderName);
+    if (r.outputDir.empty()) r.outputDir = appFolders().output;
     if (o.saveBmp) r.saveBmp = *o.saveBmp;
     if (o.saveGif) r.saveGif = *o.saveGif;
     if (o.colorReduction) r.colorReduction = *o.colorReduction;
@@ -195,7 +229,7 @@ int runBatch(const Options& o, Streams& streams)
 
         const ButtonStyle style = o.styleFile ? loadStyle(*o.styleFile) : styleFromSettings(values);
         std::vector<std::string> captions, fileNames;
-        if (o.captionFile) readCaptionList(*o.captionFile, captions, fileNames);
+        if (o.captionFile) readCaptions(*o.captionFile, captions, fileNames);
         const bool replaceSpaces = values.boolean("chkSpaceToUnderscore");
         const bool lowerCase = values.boolean("chkLowercase");
         for (const std::string& caption : o.captions) {

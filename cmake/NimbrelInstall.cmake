@@ -1,37 +1,54 @@
-# Installing: both programs, the desktop entry and icon of the window program,
-# and the manual page of nimbrel-batch. The icon is a button nimbrel-batch draws
-# at build time, from dist/icon-style.ini.
+# Installing: both programs; the desktop entry, AppStream metadata and icons of
+# the window program; manual pages, bash completion, the example styles, the
+# README and the licence. An installed copy recognises itself by
+# share/nimbrel/ beside its bin/ (base/app_folder), so that folder must be
+# installed whenever the programs are.
 include(GNUInstallDirs)
 
 set(NIMBREL_DIST_DIR ${PROJECT_SOURCE_DIR}/dist)
+set(NIMBREL_APP_ID org.nimbrel.Nimbrel)
+set(NIMBREL_ICON_SIZES 16 32 48 64 128 256)
 
 set(dist_out ${PROJECT_BINARY_DIR}/dist)
-configure_file(${NIMBREL_DIST_DIR}/nimbrel-batch.1.in ${dist_out}/nimbrel-batch.1 @ONLY)
-configure_file(${NIMBREL_DIST_DIR}/nimbrel.desktop.in ${dist_out}/nimbrel.desktop @ONLY)
+foreach(page nimbrel.1 nimbrel-batch.1)
+  configure_file(${NIMBREL_DIST_DIR}/${page}.in ${dist_out}/${page} @ONLY)
+  install(FILES ${dist_out}/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+configure_file(${NIMBREL_DIST_DIR}/nimbrel.desktop.in ${dist_out}/${NIMBREL_APP_ID}.desktop @ONLY)
+configure_file(${NIMBREL_DIST_DIR}/nimbrel.metainfo.xml.in ${dist_out}/${NIMBREL_APP_ID}.metainfo.xml @ONLY)
 
 install(TARGETS nimbrel-batch nimbrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${dist_out}/nimbrel-batch.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${dist_out}/nimbrel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-
+install(FILES ${dist_out}/${NIMBREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${dist_out}/${NIMBREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${NIMBREL_DIST_DIR}/nimbrel-batch.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME nimbrel-batch)
+install(DIRECTORY ${NIMBREL_DIST_DIR}/styles/ DESTINATION ${CMAKE_INSTALL_DATADIR}/nimbrel/styles)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nimbrel)
 
 add_executable(nimbrel_bmp_to_png ${NIMBREL_DIST_DIR}/bmp_to_png.cpp)
 target_include_directories(nimbrel_bmp_to_png PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(nimbrel_bmp_to_png PRIVATE nimbrel_image Qt6::Gui)
 
-set(icon_dir ${PROJECT_BINARY_DIR}/dist)
-set(icon_png ${icon_dir}/nimbrel.png)
-# Its own application folder, so the build neither reads nor makes the user's settings.
+# The icon, drawn at build time as SVG and PNGs from one description.
+add_executable(nimbrel_draw_icons ${NIMBREL_DIST_DIR}/draw_icons.cpp)
+target_link_libraries(nimbrel_draw_icons PRIVATE nimbrel_options Qt6::Gui)
+set(icon_dir ${dist_out}/icons)
+set(icon_files ${icon_dir}/nimbrel.svg)
+foreach(size ${NIMBREL_ICON_SIZES})
+  list(APPEND icon_files ${icon_dir}/nimbrel-${size}.png)
+  install(FILES ${icon_dir}/nimbrel-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME nimbrel.png)
+endforeach()
 add_custom_command(
-  OUTPUT ${icon_png}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_dir}/home
-  COMMAND ${CMAKE_COMMAND} -E env NIMBREL_HOME=${icon_dir}/home ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:nimbrel-batch> --no-settings --quiet --style ${NIMBREL_DIST_DIR}/icon-style.ini
-          --captions ${NIMBREL_DIST_DIR}/icon-captions.txt --out ${icon_dir} --format bmp
-  COMMAND $<TARGET_FILE:nimbrel_bmp_to_png> ${icon_dir}/nimbrel-icon.bmp ${icon_png}
-  DEPENDS nimbrel-batch nimbrel_bmp_to_png ${NIMBREL_DIST_DIR}/icon-style.ini
-          ${NIMBREL_DIST_DIR}/icon-captions.txt
-  COMMENT "Drawing the Nimbrel icon with nimbrel-batch"
+  OUTPUT ${icon_files}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_dir}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:nimbrel_draw_icons> ${icon_dir} ${NIMBREL_ICON_SIZES}
+  DEPENDS nimbrel_draw_icons
+  COMMENT "Drawing the Nimbrel icons"
   VERBATIM)
-add_custom_target(nimbrel_icon ALL DEPENDS ${icon_png})
-install(FILES ${icon_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
-
+add_custom_target(nimbrel_icons ALL DEPENDS ${icon_files})
+install(FILES ${icon_dir}/nimbrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The window tells the desktop which entry it belongs to.
+target_compile_definitions(nimbrel PRIVATE NIMBREL_APP_ID="${NIMBREL_APP_ID}")

@@ -73,12 +73,11 @@ std::string valueText(const ButtonStyle& s, const FieldSpec& f)
 
 void readField(ButtonStyle& s, const FieldSpec& f, const KeyValueLines& file)
 {
-    const std::string value = file.value(f.key);
     std::visit(Overloaded{
-                   [&](std::int32_t ButtonStyle::*m) { s.*m = parseInt32(value); },
-                   [&](Color ButtonStyle::*m) { s.*m = static_cast<Color>(parseInt32(value)); },
-                   [&](bool ButtonStyle::*m) { s.*m = parseBoolean(value); },
-                   [&](std::string ButtonStyle::*m) { s.*m = value; },
+                   [&](std::int32_t ButtonStyle::*m) { s.*m = file.integer(f.key); },
+                   [&](Color ButtonStyle::*m) { s.*m = static_cast<Color>(file.integer(f.key)); },
+                   [&](bool ButtonStyle::*m) { s.*m = file.boolean(f.key); },
+                   [&](std::string ButtonStyle::*m) { s.*m = file.value(f.key); },
                },
                f.field);
 }
@@ -123,11 +122,11 @@ void readStyleFileLines(ButtonStyle& style, const std::vector<std::string>& line
             style.setBitmapAlign(i, i - 1);  // 0 for the one bitmap, corners for the rest
         }
     } else {
-        style.fontAntiAlias = parseInt32(file.value("fontAntiAlias"));
+        style.fontAntiAlias = file.integer("fontAntiAlias");
         for (int i = 1; i <= kStyleBitmapCount; ++i) {
             style.setBitmapFileName(i, absoluteFromFolder(appFolder, file.value(numbered("BMPfilename", i))));
-            style.setBitmapEnabled(i, parseBoolean(file.value(numbered("BMPEnabled", i))));
-            style.setBitmapAlign(i, parseInt32(file.value(numbered("BMPAlign", i))));
+            style.setBitmapEnabled(i, file.boolean(numbered("BMPEnabled", i)));
+            style.setBitmapAlign(i, file.integer(numbered("BMPAlign", i)));
         }
     }
     for (const FieldSpec& f : kTrailingFields) readField(style, f, file);

@@ -150,7 +150,13 @@ void SettingsStore::add(SettingType type, std::string_view name, std::string_vie
 std::string SettingsStore::settingsFilePath() const
 {
     if (fileName_.empty()) return {};
-    return folder_ == Folder::Application ? appFolder() + fileName_ : fileName_;
+    return folder_ == Folder::Application ? appFolders().config + fileName_ : fileName_;
+}
+
+std::string SettingsStore::settingsFileToRead() const
+{
+    if (fileName_.empty() || folder_ != Folder::Application) return settingsFilePath();
+    return configFileToRead(appFolders(), fileName_);
 }
 
 std::string SettingsStore::sectionName(const std::string& name) const
@@ -216,7 +222,7 @@ void SettingsStore::saveAllTo(IniDocument& file) const
 
 void SettingsStore::loadAll()
 {
-    const std::string path = settingsFilePath();
+    const std::string path = settingsFileToRead();
     if (path.empty()) return;
     loadAllFrom(readDocument(path));
 }
@@ -246,7 +252,7 @@ void SettingsStore::saveAll()
 {
     const std::string path = settingsFilePath();
     if (path.empty()) return;
-    IniDocument file = documentForUpdate(path);
+    IniDocument file = documentForUpdate(settingsFileToRead());
     // A value that does not convert ends the save, but what was done before it is kept.
     try {
         saveAllTo(file);
@@ -303,7 +309,7 @@ void SettingsStore::setFloatValue(std::size_t index, double value)
 
 WindowPlacement SettingsStore::readWindowPlacement(const std::string& windowName)
 {
-    const std::string path = settingsFilePath();
+    const std::string path = settingsFileToRead();
     if (path.empty()) return {};
     return readWindowPlacementFrom(readDocument(path), windowName);
 }
@@ -329,7 +335,7 @@ void SettingsStore::writeWindowPlacement(const std::string& windowName, const Wi
 {
     const std::string path = settingsFilePath();
     if (path.empty()) return;
-    IniDocument file = documentForUpdate(path);
+    IniDocument file = documentForUpdate(settingsFileToRead());
     const std::pair<const char*, const std::optional<std::int32_t>&> values[] = {
         {"Left", placement.left},     {"Top", placement.top},        {"Width", placement.width},
         {"Height", placement.height}, {"WinState", placement.state},

@@ -59,6 +59,9 @@ public:
 
     // The settings file's path; empty when there is no file to use.
     std::string settingsFilePath() const;
+    // The file loading reads: the settings file, or the copy an older version
+    // left in its previous place while the settings file does not exist yet.
+    std::string settingsFileToRead() const;
 
     // A missing file keeps every value; an unreadable one is treated the same.
     // A stored boolean that does not convert throws nimbrel::Error.

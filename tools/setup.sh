@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
   fonts-liberation2
+  desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 

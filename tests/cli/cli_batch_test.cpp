@@ -83,7 +83,7 @@ TEST_F(CliTest, ApplicationFolderComesFromNimbrelHome)
     EXPECT_TRUE(filesIn(home.path().string()).empty());  // the other home was not touched
 }
 
-TEST_F(CliTest, MissingOrBadInputsFailWithTheWindowsMessages)
+TEST_F(CliTest, MissingOrBadInputsNameTheFileTheKeyAndTheReason)
 {
     ProcessResult r = program.run({"--style", workFile("missing.ini"), "--out", outDir(), "Home"});
     EXPECT_EQ(r.status, 1);
@@ -96,9 +96,40 @@ TEST_F(CliTest, MissingOrBadInputsFailWithTheWindowsMessages)
     EXPECT_NE(r.err.find("missing.txt"), std::string::npos) << r.err;
 
     writeText(workFile("bad.txt"), "count=abc\r\ncaption0=x\r\n");
-    r = program.run({"--captions", workFile("bad.txt"), "--out", outDir()});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "nimbrel-batch: 'abc' is not a valid integer value\n");
+    ButtonStyle style = firstStartStyle();
+    const std::string badWidth = writeStyle(style, "site.ini");
+    writeText(badWidth, "width=abc\r\n" + fileText(badWidth));
+    std::string noImport = fileText(writeStyle(style, "old.ini"));
+    noImport.replace(noImport.find("importBMP="), 10, "importBMQ=");
+    writeText(workFile("old.ini"), noImport);
+    const std::vector<ProcessResult> results = program.runAll({
+        {"--captions", workFile("bad.txt"), "--out", outDir()},
+        {"--style", badWidth, "--out", outDir(), "x"},
+        {"--style", workFile("old.ini"), "--out", outDir(), "x"},
+    });
+    EXPECT_EQ(results[0].err, "nimbrel-batch: " + workFile("bad.txt") + ": count: 'abc' is not a number\n");
+    EXPECT_EQ(results[1].err, "nimbrel-batch: " + badWidth + ": width: 'abc' is not a number\n");
+    EXPECT_EQ(results[2].err, "nimbrel-batch: " + workFile("old.ini") + ": importBMP: missing\n");
+    for (const ProcessResult& result : results) EXPECT_EQ(result.status, 1);
+    EXPECT_FALSE(fs::exists(outDir()));
+}
+
+TEST_F(CliTest, CaptionListFromStandardInput)
+{
+    const std::string list = writeCaptions({"Home", "About"}, {"index", "about"});
+    writeText(workFile("bad.txt"), "count=x\r\n\r\n");
+    // Through a shell, so the list arrives on a pipe as it would from another program.
+    auto piped = [&](const std::string& file) {
+        return std::vector<std::string>{"-c", "cat \"$1\" | \"$0\" --captions - --format bmp --out \"$2\"",
+                                        NIMBREL_BATCH_EXE, file, outDir()};
+    };
+    const std::vector<ProcessResult> results =
+        runChildren("/bin/sh", {piped(list), piped(workFile("bad.txt"))},
+                    {{"NIMBREL_HOME", home.path().string()}}, scratch.path().string(), 2);
+    EXPECT_EQ(results[0].status, 0) << results[0].err;
+    EXPECT_EQ(lines(results[0].out), (std::vector<std::string>{outDir() + "/index.bmp", outDir() + "/about.bmp"}));
+    EXPECT_EQ(results[1].status, 1);
+    EXPECT_EQ(results[1].err, "nimbrel-batch: standard input: count: 'x' is not a number\n");
 }
 
 TEST_F(CliTest, ImportedBitmapThatIsNotABmpStopsTheRun)

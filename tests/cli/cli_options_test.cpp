@@ -33,6 +33,8 @@ TEST_F(CliTest, BadUsageExitsWithTwoAndAOneLineHint)
         {"--reduction", "-1", "x"},
         {"--dither", "7", "x"},
         {"--dither", "one", "x"},
+        {"--dither", "Stucki", "x"},
+        {"--reduction", "web", "x"},
         {"--compression", "zip", "x"},
         {"--bits", "2", "x"},
         {"--bits", "9", "x"},
@@ -63,6 +65,30 @@ TEST_F(CliTest, FormatChoosesTheFilesAndCaptionsMayLookLikeOptions)
     EXPECT_EQ(filesIn(work.file("gif")), std::vector<std::string>{"home.gif"});
     EXPECT_EQ(filesIn(work.file("both")),
               (std::vector<std::string>{"--help.bmp", "--help.gif", "-.bmp", "-.gif"}));
+}
+
+TEST_F(CliTest, NamedGifOptionsGiveTheSameBytesAsTheirNumbers)
+{
+    const std::vector<std::pair<std::string, std::vector<std::string>>> names = {
+        {"--reduction", {"windows20", "windows256", "bw", "grey", "web216", "optimal", "optimal-system"}},
+        {"--dither", {"none", "floyd-steinberg", "stucki", "sierra", "jjn", "stevenson-arce", "burkes"}},
+    };
+    std::vector<std::vector<std::string>> commands;
+    for (const auto& [option, values] : names) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            // Reduction 4 dithers visibly, so every dithering method shows in the bytes.
+            const std::string other = option == "--dither" ? "--reduction=4" : "--dither=1";
+            for (const std::string& value : {values[i], std::to_string(i)})
+                commands.push_back({"--out", work.file(option + value), "--format", "gif", other, option, value,
+                                    "Colourful"});
+        }
+    }
+    const std::vector<ProcessResult> results = program.runAll(commands);
+    for (std::size_t c = 0; c < commands.size(); c += 2) {
+        ASSERT_EQ(results[c].status, 0) << results[c].err;
+        const std::string named = commands[c][1], numbered = commands[c + 1][1];
+        EXPECT_EQ(readWholeFile(named + "/colourful.gif"), readWholeFile(numbered + "/colourful.gif")) << named;
+    }
 }
 
 TEST_F(CliTest, NoOutputTypeChosenWarnsAndWritesNothing)

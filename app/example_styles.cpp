@@ -1,0 +1,36 @@
+#include "app/example_styles.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace nimbrel {
+
+namespace fs = std::filesystem;
+
+std::string exampleStylesFolder(const AppFolders& folders)
+{
+    if (!folders.exampleStyles.empty()) return folders.exampleStyles;
+#ifdef NIMBREL_SOURCE_EXAMPLE_STYLES
+    std::error_code ec;
+    if (fs::is_directory(NIMBREL_SOURCE_EXAMPLE_STYLES, ec)) return NIMBREL_SOURCE_EXAMPLE_STYLES;
+#endif
+    return {};
+}
+
+int copyExampleStyles(const std::string& from, const std::string& to)
+{
+    std::error_code ec;
+    if (from.empty() || !fs::is_directory(fs::u8path(from), ec)) return 0;
+    // Styles the user already has, or has deliberately cleared away, stay as they are.
+    if (!fs::is_empty(fs::u8path(to), ec) || ec) return 0;
+    int copied = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::u8path(from), ec)) {
+        if (!entry.is_regular_file(ec)) continue;
+        if (fs::copy_file(entry.path(), fs::u8path(to) / entry.path().filename(), fs::copy_options::skip_existing,
+                          ec))
+            ++copied;
+    }
+    return copied;
+}
+
+}  // namespace nimbrel
