@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 
+#include "base/printable_text.h"
 #include "picker/color_picker_dialog.h"
 
 namespace nimbrel {
@@ -73,6 +75,10 @@ QtDialogs::~QtDialogs() = default;
 
 void QtDialogs::message(const std::string& text)
 {
+    if (!interactive_) {
+        std::fprintf(stderr, "%s: %s\n", kTitle, printableText(text).c_str());
+        return;
+    }
     QMessageBox::information(parent_, kTitle, q(text), QMessageBox::Ok);
 }
 
@@ -93,6 +99,7 @@ bool answeredYes(const QMessageBox& box)
 
 bool QtDialogs::askYesNo(const std::string& title, const std::string& text)
 {
+    if (!interactive_) return true;
     const auto box = makeYesNoQuestion(parent_, title, text);
     box->exec();
     return answeredYes(*box);
@@ -100,6 +107,7 @@ bool QtDialogs::askYesNo(const std::string& title, const std::string& text)
 
 std::optional<std::string> QtDialogs::openFileName(const FileDialogOptions& options)
 {
+    if (!interactive_) return std::nullopt;
     QFileDialog dialog(parent_);
     setUp(dialog, options);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -110,6 +118,7 @@ std::optional<std::string> QtDialogs::openFileName(const FileDialogOptions& opti
 
 std::optional<std::string> QtDialogs::saveFileName(const FileDialogOptions& options)
 {
+    if (!interactive_) return std::nullopt;
     QFileDialog dialog(parent_);
     setUp(dialog, options);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -120,6 +129,7 @@ std::optional<std::string> QtDialogs::saveFileName(const FileDialogOptions& opti
 
 std::optional<std::string> QtDialogs::folderName(const std::string& title, const std::string& initialFolder)
 {
+    if (!interactive_) return std::nullopt;
     const QString folder = QFileDialog::getExistingDirectory(parent_, q(title), q(initialFolder));
     if (folder.isEmpty()) return std::nullopt;
     return folder.toStdString();
@@ -127,6 +137,7 @@ std::optional<std::string> QtDialogs::folderName(const std::string& title, const
 
 std::optional<Color> QtDialogs::chooseColor(Color initial)
 {
+    if (!interactive_) return std::nullopt;
     if (!dlgColor_) {
         dlgColor_ = std::make_unique<ColorPickerDialog>(parent_);
         // The dialog is ours to delete; the parent only owns the picker windows it shows.

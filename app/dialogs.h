@@ -48,6 +48,9 @@ public:
     explicit QtDialogs(QWidget* parent = nullptr);
     ~QtDialogs() override;
     void setParent(QWidget* parent) { parent_ = parent; }
+    // Not interactive (during a shut-down by a signal): notices go to standard
+    // error, questions take their default answer (Yes), and choices are cancelled.
+    void setInteractive(bool interactive) { interactive_ = interactive; }
 
     void message(const std::string& text) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
@@ -59,6 +62,7 @@ public:
 
 private:
     QWidget* parent_;
+    bool interactive_ = true;
     // One colour dialog for the whole run, so it remembers its custom colours and place.
     std::unique_ptr<ColorPickerDialog> dlgColor_;
 };

@@ -18,7 +18,7 @@ std::string currentErrorText()
     } catch (const Error& e) {
         return e.what();
     } catch (const std::bad_alloc&) {
-        return "Out of memory";
+        return kOutOfMemoryMessage;
     } catch (const std::exception& e) {
         return e.what();
     } catch (...) {

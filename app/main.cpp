@@ -1,11 +1,7 @@
 // The program: one main window; Exit, the close box, SIGTERM and SIGINT all end it
 // through the same orderly shut-down, which writes the settings.
-#include <fcntl.h>
-#include <unistd.h>
 #include <QApplication>
-#include <QSocketNotifier>
 #include <QTimer>
-#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -14,28 +10,9 @@
 #include "app/command_line.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
+#include "app/termination_signals.h"
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-extern "C" void onTerminationSignal(int)
-{
-    const char byte = 1;
-    // Only async-signal-safe work here: the event loop does the rest.
-    [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
-}
-
-bool installTerminationHandlers()
-{
-    if (pipe(signalPipe) != 0) return false;
-    for (int fd : signalPipe) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-    struct sigaction action = {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    return sigaction(SIGTERM, &action, nullptr) == 0 && sigaction(SIGINT, &action, nullptr) == 0;
-}
 
 // Prints what the arguments asked for; returns the exit status when the program ends here.
 std::optional<int> answerArguments(const nimbrel::WindowArguments& arguments)
@@ -60,38 +37,38 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(NIMBREL_APP_ID);
     const nimbrel::WindowArguments arguments = nimbrel::parseWindowArguments(QApplication::arguments(), true);
     if (const auto status = answerArguments(arguments)) return *status;
-    const bool signalsHandled = installTerminationHandlers();
 
     nimbrel::QtDialogs dialogs;
-    nimbrel::MainWindow window(dialogs);
-    dialogs.setParent(&window);
-
-    QSocketNotifier* notifier = nullptr;
-    if (signalsHandled) {
-        notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
-            char buffer[16];
-            while (read(signalPipe[0], buffer, sizeof buffer) > 0) {
-            }
-            notifier->setEnabled(false);
-            // Dialogs left open would hold the shut-down inside their own loops.
-            for (int i = 0; i < 16; ++i) {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (!modal || !modal->close()) break;
-            }
-            window.shutDown();
+    nimbrel::MainWindow* window = nullptr;
+    bool terminating = false;
+    const bool signalsHandled = nimbrel::watchTerminationSignals(&app, [&] {
+        terminating = true;
+        // Nobody may be waited for now: errors of the shut-down go to standard error.
+        dialogs.setInteractive(false);
+        nimbrel::closeModalDialogs();
+        if (window) {
+            window->shutDown();
             QApplication::exit(0);
-        });
-    } else {
-        std::fprintf(stderr, "Nimbrel: termination signals are not handled\n");
+        }
+    });
+    if (!signalsHandled) std::fprintf(stderr, "Nimbrel: termination signals are not handled\n");
+
+    // A signal while the window is still being made (a start-up error box open)
+    // closes the box; the window then finishes and shuts down at once.
+    nimbrel::MainWindow mainWindow(dialogs);
+    window = &mainWindow;
+    dialogs.setParent(window);
+    if (terminating) {
+        window->shutDown();
+        return 0;
     }
 
-    window.show();
+    window->show();
     if (!arguments.styleFile.isEmpty()) {
         // Once the window is on screen, so an error about the file appears over it.
-        QTimer::singleShot(0, &window, [&window, &arguments] { window.openStyleFile(arguments.styleFile.toStdString()); });
+        QTimer::singleShot(0, window, [window, &arguments] { window->openStyleFile(arguments.styleFile.toStdString()); });
     }
     const int result = QApplication::exec();
-    window.shutDown();
+    window->shutDown();
     return result;
 }

@@ -11,4 +11,7 @@ public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 
+// What the user is told when an allocation fails: an error like any other.
+inline constexpr const char* kOutOfMemoryMessage = "Out of memory";
+
 }  // namespace nimbrel

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "batch/output_name.h"
 #include "image/bmp_writer.h"
 #include "base/error.h"
 #include "base/file_io.h"
@@ -48,6 +49,15 @@ std::string fileStem(const SaveRequest& request)
     std::string base = request.outputDir;
     if (base.empty() || base.back() != '/') base += '/';
     return base + request.prefix + request.fileName + request.suffix;
+}
+
+void refuseNamesOutsideTheFolder(const SaveRequest& request)
+{
+    for (const ImageFormat format : kImageFormats)
+        if (const std::string problem =
+                outputNameProblem(request.prefix, request.fileName, request.suffix, extensionOf(format));
+            !problem.empty())
+            throw Error(problem);
 }
 
 std::string scaleTag(int scale)
@@ -140,6 +150,7 @@ EncodedImage encodeButtonImage(const SaveRequest& request, ImageFormat format, c
 SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui,
                       const ScaledButtonDrawer& drawScaled)
 {
+    refuseNamesOutsideTheFolder(request);
     SaveResult result;
     const std::string& dir = request.outputDir;
     if (!folderExists(dir)) {
@@ -167,6 +178,7 @@ EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button, 
     EncodedButton encoded;
     if (!savesAnything(request)) return encoded;
     try {
+        refuseNamesOutsideTheFolder(request);
         for (const int scale : request.scales) {
             Bgr24Image scaled;
             if (scale != 1) {
@@ -176,9 +188,15 @@ EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button, 
             const Bgr24View image = scale == 1 ? button : scaled.view();
             for (const ImageFormat format : kImageFormats) {
                 if (!savesFormat(request, format)) continue;
+                const std::string name = saveFileName(request, format, scale);
+                // The button's own BMP is written in rows straight from its
+                // pixels when the file is written: a large button is never held twice.
+                if (format == ImageFormat::Bmp && scale == 1) {
+                    encoded.files.push_back({name, {}, {}, button});
+                    continue;
+                }
                 EncodedImage file = encodeButtonImage(request, format, image);
-                encoded.files.push_back({saveFileName(request, format, scale), std::move(file.bytes),
-                                         std::move(file.warning)});
+                encoded.files.push_back({name, std::move(file.bytes), std::move(file.warning), {}});
             }
         }
     } catch (...) {
@@ -191,10 +209,17 @@ std::vector<std::string> writeEncodedButton(const EncodedButton& button, bool fr
 {
     std::vector<std::string> written;
     for (const EncodedFile& file : button.files) {
+        const std::function<void(FileWriter&)> content = [&file](FileWriter& out) {
+            if (file.rowsOf) {
+                writeBmp(*file.rowsOf, out);
+            } else {
+                out.write(file.bytes.data(), file.bytes.size());
+            }
+        };
         if (freshFolder) {
-            writeNewFileAtomically(file.name, file.bytes);
+            writeNewFileAtomically(file.name, content);
         } else {
-            writeFileAtomically(file.name, file.bytes);
+            writeFileAtomically(file.name, content, FileSync::None);
         }
         written.push_back(file.name);
     }

@@ -7,6 +7,7 @@
 // saveButton; none of it knows about widgets.
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,8 @@ EncodedImage encodeButtonImage(const SaveRequest& request, ImageFormat format, c
 using ScaledButtonDrawer = std::function<Bgr24Image(int scale)>;
 
 // Saves the button as the request says: for each scale, every chosen type.
+// A name that would leave the output folder or holds a NUL byte (see
+// outputNameProblem) throws before anything is asked or written.
 // Failures of writing or converting throw nimbrel::Error with the user's text
 // and end the save at that file: files already written stay, a GIF that fails
 // to convert leaves no file. An empty output folder fails with "Unable to
@@ -110,13 +113,17 @@ using ScaledButtonDrawer = std::function<Bgr24Image(int scale)>;
 SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveInteraction& ui,
                       const ScaledButtonDrawer& drawScaled = {});
 
-// The files of one save made in memory, in the order saveButton writes them.
+// The files of one save made in memory (the button's BMP excepted, see
+// EncodedFile::rowsOf), in the order saveButton writes them.
 // A conversion that fails ends the list: `failure` holds its error, and the
 // files before it are still written, as saveButton does.
 struct EncodedFile {
     std::string name;
     std::vector<std::uint8_t> bytes;
     std::string warning;  // what could not be kept, see EncodedImage
+    // A BMP written in rows from these pixels instead of `bytes`; they must
+    // outlive the write.
+    std::optional<Bgr24View> rowsOf;
 };
 struct EncodedButton {
     std::vector<EncodedFile> files;

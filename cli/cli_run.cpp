@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 
 #include "cli/cli_checks.h"
 #include "cli/standard_input.h"
@@ -16,6 +17,7 @@
 #include "batch/caption_list_file.h"
 #include "batch/ordered_pipeline.h"
 #include "batch/caption_to_file_name.h"
+#include "batch/output_name.h"
 #include "batch/save_button.h"
 #include "settings/save_request_from_settings.h"
 #include "base/app_folder.h"
@@ -23,6 +25,7 @@
 #include "settings/style_from_settings.h"
 #include "base/error.h"
 #include "base/file_io.h"
+#include "base/printable_text.h"
 #include "image/gif_options.h"
 
 namespace nimbrel::cli {
@@ -37,7 +40,7 @@ public:
     {
         if (o_.quiet) return;
         endProgress();
-        s_.err << kProgramPrefix << "warning: " << text << '\n';
+        s_.err << kProgramPrefix << "warning: " << printableText(text) << '\n';
     }
     // A --check finding: a line on standard output then, a warning otherwise.
     void problem(const std::string& text)
@@ -45,7 +48,7 @@ public:
         if (text.empty()) return;
         ++problems_;
         if (o_.check) {
-            s_.out << text << '\n';
+            s_.out << printableText(text) << '\n';
         } else {
             warn(text);
         }
@@ -53,9 +56,11 @@ public:
     void error(const std::string& text)
     {
         endProgress();
-        s_.err << kProgramPrefix << text << '\n';
+        s_.err << kProgramPrefix << printableText(text) << '\n';
     }
-    void fileWritten(const std::string& path) { s_.out << path << '\n'; }
+    // Flushed at once, so the list on standard output always matches the disk,
+    // however the run ends.
+    void fileWritten(const std::string& path) { s_.out << printableText(path) << std::endl; }
     void progress(int done, int total)
     {
         if (o_.quiet || !s_.errIsTerminal || total <= kBatchProgressThreshold) return;
@@ -69,6 +74,7 @@ public:
         progressShown_ = false;
     }
     int problemCount() const { return problems_; }
+    bool checking() const { return o_.check; }
 
 private:
     Streams& s_;
@@ -84,6 +90,7 @@ struct BuiltEntry {
     EncodedButton files;
     bool freshFolder = false;  // its files go straight into the folder this run made
     HtmlButton html;
+    RasterBitmap button;  // the pixels its BMP is written from
 };
 
 // Draws and encodes the entries on `jobs` threads and writes them in list
@@ -151,6 +158,7 @@ private:
             built.files = encodeButton(request, w.button.view(), [&](int scale) {
                 return renderScaledButton(style_, caption, drawnFont, scale);
             });
+            built.button = std::move(w.button);
             // A name with a folder part may lead out of the new folder, to files that exist.
             built.freshFolder =
                 freshFolder_ && (request.prefix + request.fileName + request.suffix).find('/') == std::string::npos;
@@ -247,6 +255,10 @@ void reportPlanProblems(const ButtonStyle& style, const SaveRequest& request,
         stems.push_back(file.substr(0, file.size() - extension.size()));
     }
     for (const std::string& line : duplicateNameProblems(captions, stems, extension)) report.problem(line);
+    // A real run refuses such a name with an error when it comes to save it.
+    if (report.checking())
+        for (const std::string& name : fileNames)
+            report.problem(outputNameProblem(request.prefix, name, request.suffix, extension));
 }
 
 // Returns true when the folder is new (made now).
@@ -293,6 +305,12 @@ int runBatch(const Options& o, Streams& streams)
             report.fileWritten(*o.htmlFile);
         }
     } catch (const Error& e) {
+        report.error(e.what());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        report.error(kOutOfMemoryMessage);
+        return 1;
+    } catch (const std::exception& e) {
         report.error(e.what());
         return 1;
     }

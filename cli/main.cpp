@@ -5,7 +5,9 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <iostream>
+#include <new>
 
+#include "base/error.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 
@@ -18,9 +20,7 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
     if (type == QtFatalMsg) std::cerr << nimbrel::cli::kProgramPrefix << message.toStdString() << std::endl;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int runProgram(int argc, char** argv)
 {
     using namespace nimbrel::cli;
     const ParseResult parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -51,4 +51,22 @@ int main(int argc, char** argv)
     const int status = runBatch(parsed.options, streams);
     std::cout.flush();
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Nothing may end the program with an abort: whatever escapes is an error like any other.
+    try {
+        return runProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << nimbrel::cli::kProgramPrefix << nimbrel::kOutOfMemoryMessage << std::endl;
+    } catch (const std::exception& e) {
+        std::cerr << nimbrel::cli::kProgramPrefix << e.what() << std::endl;
+    } catch (...) {
+        std::cerr << nimbrel::cli::kProgramPrefix << "Unexpected error" << std::endl;
+    }
+    std::cout.flush();
+    return 1;
 }

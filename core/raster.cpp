@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <cstdlib>
+#include <new>
 
 #include "image/bmp_reader.h"
 #include "base/error.h"
@@ -66,6 +67,20 @@ bool RasterFont::operator==(const RasterFont& o) const
 
 // --- RasterBitmap ----------------------------------------------------------
 
+namespace {
+
+
+QImage newBitmapImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_BGR888);
+    // Qt answers a failed allocation with a null image, not an exception: it
+    // must not pass for an empty button.
+    if (image.isNull()) throw std::bad_alloc();
+    return image;
+}
+
+}  // namespace
+
 void RasterBitmap::setSize(int width, int height)
 {
     checkImageSize(width, height);
@@ -74,7 +89,7 @@ void RasterBitmap::setSize(int width, int height)
         image_ = QImage();
         return;
     }
-    QImage resized(width, height, QImage::Format_BGR888);
+    QImage resized = newBitmapImage(width, height);
     resized.fill(Qt::white);
     const int keepW = std::min(width, this->width());
     const int keepH = std::min(height, this->height());
@@ -107,8 +122,15 @@ void RasterBitmap::assign(const Bgr24View& pixels)
 
 void RasterBitmap::loadFromFile(const std::string& fileName)
 {
-    const Bgr24Image decoded = loadBmpFile(fileName);
-    assign(decoded.view());
+    // Decoded straight into the bitmap's own pixels: a large picture is held once.
+    QImage loaded;
+    loadBmpFileInto(fileName, [&loaded](int width, int height) -> Bgr24Canvas {
+        checkImageSize(width, height);
+        if (width == 0 || height == 0) return {};
+        loaded = newBitmapImage(width, height);
+        return {loaded.bits(), width, height, loaded.bytesPerLine()};
+    });
+    image_ = std::move(loaded);
 }
 
 Bgr24View RasterBitmap::view() const
@@ -240,10 +262,44 @@ void RasterSurface::stretch(const RasterBitmap& source, int x, int y, int w, int
     painter.drawImage(QRect(x, y, w, h), source.image());
 }
 
+namespace {
+
+// Qt adds advances in 26.6 fixed point, which wraps beyond 2^25 pixels: a text
+// that might come near is first measured in pieces, in 64 bits.
+constexpr long long kSafeAdvanceSum = 1LL << 24;
+constexpr int kPieceLength = 256;
+
+long long advanceInPieces(const QFontMetrics& metrics, const QString& text)
+{
+    long long sum = 0;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = std::min<qsizetype>(text.size(), start + kPieceLength);
+        if (end < text.size() && text[end].isLowSurrogate()) ++end;  // keep pairs whole
+        sum += metrics.horizontalAdvance(text.mid(start, end - start));
+        start = end;
+    }
+    return sum;
+}
+
+}  // namespace
+
 TextExtent measureText(const RasterFont& font, const std::string& text)
 {
-    const QFontMetrics metrics(font.toQFont());
-    return {metrics.horizontalAdvance(toQString(text)), metrics.ascent() + metrics.descent()};
+    const QFont qfont = font.toQFont();
+    const QFontMetrics metrics(qfont);
+    const int height = metrics.ascent() + metrics.descent();
+    // Every face's line is close to its em; far less means the metrics overflowed.
+    if (height < qfont.pixelSize() / 2)
+        throw Error("Font size " + std::to_string(font.sizePt) +
+                    " pt is too large: the text cannot be measured at this size");
+    const QString qtext = toQString(text);
+    if (static_cast<long long>(qtext.size()) * std::max(1, metrics.maxWidth()) >= kSafeAdvanceSum) {
+        const long long width = advanceInPieces(metrics, qtext);
+        if (width > kMaxTextWidth)
+            throw Error("Caption is too wide to draw: " + std::to_string(width) + " pixels (at most " +
+                        std::to_string(kMaxTextWidth) + ")");
+    }
+    return {metrics.horizontalAdvance(qtext), height};
 }
 
 }  // namespace nimbrel

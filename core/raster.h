@@ -39,7 +39,14 @@ struct TextExtent {
     int height = 0;
 };
 
+// The widest text cell drawn: thirty times the widest image, so a caption
+// clipped by a fixed-width button still draws, while the toolkit's 26.6 fixed-point
+// sums stay far from wrapping.
+constexpr long long kMaxTextWidth = 1LL << 20;
+
 // The text cell of a string: advance width and line height (ascent + descent).
+// Throws nimbrel::Error when the font is too large for the toolkit's metrics or
+// the text is wider than kMaxTextWidth.
 TextExtent measureText(const RasterFont& font, const std::string& text);
 
 QColor toQColor(Color c);

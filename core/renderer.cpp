@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/anti_alias.h"
+#include "base/error.h"
 #include "image/image_limits.h"
 #include "image/system_colors.h"
 
@@ -58,22 +59,24 @@ void drawImportedBitmaps(const ButtonStyle& style, RasterBitmap& button)
     }
 }
 
-// Every length of the 1x geometry is multiplied by the scale k; the caption,
-// measured at its k-times size, is placed in the k-times button by the 1x rule.
-// Worked out in 64 bits: a hand-edited offset times k must not wrap. A place
-// that far outside the button draws nothing, wherever exactly it is.
-int onCanvas(long long position)
+// Where a caption cell starts, from 32-bit style offsets that may be anything
+// (times the scale k of a high-density copy): worked out in 64 bits, then
+// pulled in to where the cell, glyph overhangs included, is still wholly
+// outside the image (no pixel changes), so the drawing code never sees a
+// coordinate it could overflow.
+int clampedCaptionPosition(long long position, long long imageExtent, const TextExtent& text)
 {
-    constexpr long long kFarOutside = 1LL << 30;
-    return static_cast<int>(std::clamp(position, -kFarOutside, kFarOutside));
+    const long long margin = static_cast<long long>(text.width) + 2LL * text.height + 64;
+    return static_cast<int>(std::clamp(position, -margin, imageExtent + margin));
 }
 
 long long captionX(const ButtonStyle& style, long long W, long long tw, long long k)
 {
+    const long long minorX = style.minorX;
     switch (style.textAlign) {
-        case TextAlign::Centered: return k * style.minorX + (k * W - tw) / 2;
-        case TextAlign::Left: return k * (style.minorX + kAlignMargin);
-        case TextAlign::Right: return k * (style.minorX + W - kAlignMargin) - tw;
+        case TextAlign::Centered: return k * minorX + (k * W - tw) / 2;
+        case TextAlign::Left: return k * (minorX + kAlignMargin);
+        case TextAlign::Right: return k * (minorX + W - kAlignMargin) - tw;
         default: return 0;
     }
 }
@@ -166,6 +169,9 @@ TextExtent renderButton(const ButtonStyle& storedStyle, const std::string& capti
     const ButtonStyle style = withDrawnColors(storedStyle);
     const int k = std::max(1, scale);
     button = RasterBitmap();
+    if (caption.size() > kMaxCaptionBytes)
+        throw Error("Caption is too long: " + std::to_string(caption.size()) + " bytes (at most " +
+                    std::to_string(kMaxCaptionBytes) + ")");
     applyCaptionFont(style, measuringFont);
     const TextExtent text = measureText(measuringFont, caption);
     const long long wantedW = buttonExtent(style.fixedWidth, style.width, text.width);
@@ -185,8 +191,9 @@ TextExtent renderButton(const ButtonStyle& storedStyle, const std::string& capti
         scaledText = measureText(cellFont, caption);
     }
 
-    const int x = onCanvas(captionX(style, W, scaledText.width, k));
-    const int y = onCanvas(1LL * k * style.minorY + (1LL * k * H - scaledText.height) / 2);
+    const int x = clampedCaptionPosition(captionX(style, W, scaledText.width, k), 1LL * k * W, scaledText);
+    const int y = clampedCaptionPosition(1LL * k * style.minorY + (1LL * k * H - scaledText.height) / 2,
+                                         1LL * k * H, scaledText);
     drawCaption(style, caption, cellFont, scaledText, x, y, k, button);
     drawBorders(style, k, button);
     return text;

@@ -8,6 +8,10 @@
 
 namespace nimbrel {
 
+// The longest caption drawn, in bytes of UTF-8: far more than any button shows,
+// small enough that measuring and drawing it stays quick.
+constexpr std::size_t kMaxCaptionBytes = 4096;
+
 // Applies the caption font of a style to a surface font: an empty face keeps the
 // surface's face, an unknown style number keeps its bold and italic.
 void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
@@ -23,6 +27,8 @@ void applyCaptionFont(const ButtonStyle& style, RasterFont& font);
 // direction: sizes, borders, offsets and bitmap places are those of 1x times k,
 // imported bitmaps are enlarged by pixel repetition, and the caption is drawn
 // afresh with the font at k times its pixel size, placed by the same rule.
+// A caption longer than kMaxCaptionBytes, or a font or text too large to
+// measure, throws before anything is drawn.
 // Returns the caption's cell at 1x as measured on the measuring surface.
 TextExtent renderButton(const ButtonStyle& style, const std::string& caption, RasterFont& measuringFont,
                         RasterBitmap& button, int scale = 1);

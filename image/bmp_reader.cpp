@@ -46,7 +46,9 @@ void decodeBgrRow(const BmpHeader& header, const std::uint8_t* src, std::uint8_t
     std::memcpy(out, src, static_cast<std::size_t>(header.width) * 3);
 }
 
-Bgr24Image decodePlain(const BmpHeader& header, const std::uint8_t* data, std::size_t size)
+using Allocate = std::function<Bgr24Canvas(int width, int height)>;
+
+void decodePlain(const BmpHeader& header, const std::uint8_t* data, std::size_t size, const Allocate& allocate)
 {
     // Everything up to the last pixel must be there; the last row's padding may be missing.
     const std::size_t stride = header.stride();
@@ -60,36 +62,57 @@ Bgr24Image decodePlain(const BmpHeader& header, const std::uint8_t* data, std::s
     else if (header.bitCount != 24)
         decodeRow = decodeMaskedRow;
 
-    Bgr24Image image(header.width, header.height);
+    const Bgr24Canvas image = allocate(header.width, header.height);
     for (int fileRow = 0; fileRow < header.height; ++fileRow) {
         const int y = header.topDown ? fileRow : header.height - 1 - fileRow;
         decodeRow(header, data + header.pixelOffset + fileRow * stride, image.row(y));
     }
-    return image;
 }
 
-Bgr24Image decodeRunLength(const BmpHeader& header, const std::uint8_t* data, std::size_t size)
+void decodeRunLength(const BmpHeader& header, const std::uint8_t* data, std::size_t size, const Allocate& allocate)
 {
     const std::uint8_t* stream = data + header.pixelOffset;
     const std::size_t streamSize = size - header.pixelOffset;
     decodeRle(header, stream, streamSize, nullptr);
-    Bgr24Image image(header.width, header.height);
+    const Bgr24Canvas image = allocate(header.width, header.height);
     decodeRle(header, stream, streamSize, &image);
-    return image;
 }
 
 }  // namespace
 
-Bgr24Image decodeBmp(const std::uint8_t* data, std::size_t size)
+void decodeBmpInto(const std::uint8_t* data, std::size_t size, const Allocate& allocate)
 {
     const BmpHeader header = parseBmpHeader(data, size);
-    if (header.width == 0 || header.height == 0) return Bgr24Image(header.width, header.height);
+    if (header.width == 0 || header.height == 0) {
+        allocate(header.width, header.height);
+        return;
+    }
     if (header.bitCount <= 8 && header.palette.empty()) throw Error(kBmpNoColorTable);
-    if (header.encoding == BmpEncoding::Plain) return decodePlain(header, data, size);
-    return decodeRunLength(header, data, size);
+    if (header.encoding == BmpEncoding::Plain) return decodePlain(header, data, size, allocate);
+    decodeRunLength(header, data, size, allocate);
+}
+
+Bgr24Image decodeBmp(const std::uint8_t* data, std::size_t size)
+{
+    Bgr24Image image;
+    decodeBmpInto(data, size, [&image](int width, int height) {
+        image = Bgr24Image(width, height);
+        return image.canvas();
+    });
+    return image;
 }
 
 Bgr24Image loadBmpFile(const std::string& fileName)
+{
+    Bgr24Image image;
+    loadBmpFileInto(fileName, [&image](int width, int height) {
+        image = Bgr24Image(width, height);
+        return image.canvas();
+    });
+    return image;
+}
+
+void loadBmpFileInto(const std::string& fileName, const Allocate& allocate)
 {
     // No bitmap within the image limits needs more than this (32 bits per pixel plus
     // generous room for headers and a colour profile), so a huge file is refused before
@@ -104,8 +127,8 @@ Bgr24Image loadBmpFile(const std::string& fileName)
             throw Error("Bitmap image is too large");
         throw Error(kBmpNotValid);
     }
-    const std::vector<std::uint8_t> bytes = readWholeFile(fileName);
-    return decodeBmp(bytes.data(), bytes.size());
+    const std::vector<std::uint8_t> bytes = readWholeFile(fileName, kMaxFileBytes);
+    decodeBmpInto(bytes.data(), bytes.size(), allocate);
 }
 
 }  // namespace nimbrel

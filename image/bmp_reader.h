@@ -10,6 +10,7 @@
 // A width or height of 0 gives an empty image.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "image/image.h"
@@ -18,9 +19,17 @@ namespace nimbrel {
 
 Bgr24Image decodeBmp(const std::uint8_t* data, std::size_t size);
 
+// The same, into pixels the caller provides: `allocate` is called once, with the
+// image's size, after the file has been checked as far as it can be without
+// them, and every pixel it returns is then written. Lets a caller decode straight
+// into its own image type, with no second copy of a large bitmap.
+void decodeBmpInto(const std::uint8_t* data, std::size_t size,
+                   const std::function<Bgr24Canvas(int width, int height)>& allocate);
+
 // Reads the whole file and decodes it; a file that cannot be read fails with
 // readWholeFile's message. A file far larger than any acceptable bitmap is refused
 // without being read.
 Bgr24Image loadBmpFile(const std::string& fileName);
+void loadBmpFileInto(const std::string& fileName, const std::function<Bgr24Canvas(int width, int height)>& allocate);
 
 }  // namespace nimbrel

@@ -9,7 +9,7 @@ namespace {
 
 class RleDecoder {
 public:
-    RleDecoder(const BmpHeader& header, const std::uint8_t* data, std::size_t size, Bgr24Image* image)
+    RleDecoder(const BmpHeader& header, const std::uint8_t* data, std::size_t size, const Bgr24Canvas* image)
         : header_(header), data_(data), size_(size), image_(image)
     {
     }
@@ -99,16 +99,16 @@ private:
     {
         if (header_.palette.empty()) throw Error(kBmpNoColorTable);
         const auto& background = header_.palette[0];
-        for (int y = 0; y < header_.height; ++y) {
-            std::uint8_t* row = image_->row(y);
-            for (int x = 0; x < header_.width; ++x) std::memcpy(row + x * 3, background.data(), 3);
-        }
+        std::uint8_t* first = image_->row(0);
+        for (int x = 0; x < header_.width; ++x) std::memcpy(first + x * 3, background.data(), 3);
+        for (int y = 1; y < header_.height; ++y)
+            std::memcpy(image_->row(y), first, static_cast<std::size_t>(header_.width) * 3);
     }
 
     const BmpHeader& header_;
     const std::uint8_t* data_;
     std::size_t size_;
-    Bgr24Image* image_;
+    const Bgr24Canvas* image_;
     std::size_t pos_ = 0;
     int x_ = 0;
     int y_ = 0;  // stream row: 0 is the first row stored, the bottom one unless top-down
@@ -116,7 +116,7 @@ private:
 
 }  // namespace
 
-void decodeRle(const BmpHeader& header, const std::uint8_t* data, std::size_t size, Bgr24Image* image)
+void decodeRle(const BmpHeader& header, const std::uint8_t* data, std::size_t size, const Bgr24Canvas* image)
 {
     RleDecoder(header, data, size, image).run();
 }

@@ -16,6 +16,6 @@ namespace nimbrel {
 // colour table entry 0, as they do when such a bitmap is drawn by the usual decoders.
 // Runs past the end of a row or below the last row, colour indexes beyond the table and
 // a stream that stops before the image is complete are errors.
-void decodeRle(const BmpHeader& header, const std::uint8_t* data, std::size_t size, Bgr24Image* image);
+void decodeRle(const BmpHeader& header, const std::uint8_t* data, std::size_t size, const Bgr24Canvas* image);
 
 }  // namespace nimbrel

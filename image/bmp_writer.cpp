@@ -11,43 +11,58 @@ constexpr std::uint32_t kHeadersSize = 14 + 40;
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeBmp(const Bgr24View& image)
+void writeBmp(const Bgr24View& image, FileWriter& out)
 {
-    if (image.empty()) return {};
+    if (image.empty()) return;
     checkImageSize(image.width, image.height);
     const std::size_t rowBytes = static_cast<std::size_t>(image.width) * 3;
     const std::size_t stride = (rowBytes + 3) / 4 * 4;
     const auto imageSize = static_cast<std::uint32_t>(stride * image.height);
 
-    std::vector<std::uint8_t> out;
-    out.reserve(kHeadersSize + imageSize);
-    out.push_back('B');
-    out.push_back('M');
-    appendLe32(out, kHeadersSize + imageSize);
-    appendLe16(out, 0);
-    appendLe16(out, 0);
-    appendLe32(out, kHeadersSize);
+    std::vector<std::uint8_t> headers;
+    headers.push_back('B');
+    headers.push_back('M');
+    appendLe32(headers, kHeadersSize + imageSize);
+    appendLe16(headers, 0);
+    appendLe16(headers, 0);
+    appendLe32(headers, kHeadersSize);
 
-    appendLe32(out, 40);
-    appendLe32(out, static_cast<std::uint32_t>(image.width));
-    appendLe32(out, static_cast<std::uint32_t>(image.height));
-    appendLe16(out, 1);   // planes
-    appendLe16(out, 24);  // bits per pixel
-    appendLe32(out, 0);   // no compression
-    appendLe32(out, imageSize);
-    for (int unused = 0; unused < 4; ++unused) appendLe32(out, 0);  // resolution, colour counts
+    appendLe32(headers, 40);
+    appendLe32(headers, static_cast<std::uint32_t>(image.width));
+    appendLe32(headers, static_cast<std::uint32_t>(image.height));
+    appendLe16(headers, 1);   // planes
+    appendLe16(headers, 24);  // bits per pixel
+    appendLe32(headers, 0);   // no compression
+    appendLe32(headers, imageSize);
+    for (int unused = 0; unused < 4; ++unused) appendLe32(headers, 0);  // resolution, colour counts
+    out.write(headers.data(), headers.size());
 
+    const std::uint8_t padding[3] = {};
     for (int y = image.height - 1; y >= 0; --y) {
-        const std::uint8_t* row = image.row(y);
-        out.insert(out.end(), row, row + rowBytes);
-        out.insert(out.end(), stride - rowBytes, 0);
+        out.write(image.row(y), rowBytes);
+        out.write(padding, stride - rowBytes);
     }
-    return out;
+}
+
+std::vector<std::uint8_t> encodeBmp(const Bgr24View& image)
+{
+    struct VectorWriter : FileWriter {
+        std::vector<std::uint8_t> bytes;
+        void write(const void* data, std::size_t size) override
+        {
+            const auto* p = static_cast<const std::uint8_t*>(data);
+            bytes.insert(bytes.end(), p, p + size);
+        }
+    } out;
+    writeBmp(image, out);
+    return std::move(out.bytes);
 }
 
 void saveBmpFile(const std::string& fileName, const Bgr24View& image)
 {
-    writeFileAtomically(fileName, encodeBmp(image));
+    // Row by row through the file's buffer: a large button needs no second copy in memory.
+    writeFileAtomically(
+        fileName, [&](FileWriter& out) { writeBmp(image, out); }, FileSync::None);
 }
 
 }  // namespace nimbrel

@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "base/file_io.h"
 #include "image/image.h"
 
 namespace nimbrel {
+
+// Writes the file's bytes to `out`, header first, then row by row.
+void writeBmp(const Bgr24View& image, FileWriter& out);
 
 // An empty image (width or height 0) gives no bytes at all: an empty button is saved
 // as a 0-byte file, which the program has always done and callers may rely on.

@@ -193,7 +193,7 @@ std::vector<std::uint8_t> GifImage::saveToBytes()
 
 void GifImage::saveToFile(const std::string& fileName)
 {
-    writeFileAtomically(fileName, saveToBytes());
+    writeFileAtomically(fileName, saveToBytes(), FileSync::None);
 }
 
 }  // namespace nimbrel

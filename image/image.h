@@ -21,6 +21,17 @@ struct Bgr24View {
     bool empty() const { return width <= 0 || height <= 0; }
 };
 
+// A writable window onto 24-bit pixels owned by someone else: where a decoder
+// puts its pixels, so they need not be copied again afterwards.
+struct Bgr24Canvas {
+    std::uint8_t* data = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t stride = 0;
+
+    std::uint8_t* row(int y) const { return data + y * stride; }
+};
+
 // An owning, tightly packed 24-bit image.
 class Bgr24Image {
 public:
@@ -40,6 +51,7 @@ public:
     void setPixel(int x, int y, Color c);
 
     Bgr24View view() const { return {pixels_.data(), width_, height_, stride()}; }
+    Bgr24Canvas canvas() { return {pixels_.data(), width_, height_, stride()}; }
 
 private:
     int width_ = 0;

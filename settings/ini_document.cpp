@@ -7,7 +7,6 @@
 namespace nimbrel {
 namespace {
 
-// Views, not copies: every lookup walks the whole file.
 std::string_view trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -50,36 +49,74 @@ IniDocument IniDocument::fromBytes(const std::vector<std::uint8_t>& bytes)
     return IniDocument(splitLines(decodeTextFile(bytes)));
 }
 
-std::optional<IniDocument::Range> IniDocument::findSection(const std::string& section) const
+std::string IniDocument::keyOf(std::string_view text)
 {
-    const std::string_view wanted = trimmed(section);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = headerName(lines_[i]);
-        if (!name || !equalsIgnoringAsciiCase(*name, wanted)) continue;
-        std::size_t end = i + 1;
-        while (end < lines_.size() && !headerName(lines_[end])) ++end;
-        return Range{i + 1, end};
-    }
-    return std::nullopt;
+    std::string key(trimmed(text));
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return key;
 }
 
-std::optional<std::size_t> IniDocument::findName(const Range& range, const std::string& name) const
+std::unordered_map<std::string, IniDocument::Section>& IniDocument::index() const
 {
-    const std::string_view wanted = trimmed(name);
-    for (std::size_t i = range.begin; i < range.end; ++i) {
+    if (index_) return *index_;
+    index_.emplace();
+    Section* current = nullptr;  // the section being filled, null for a repeated one
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = headerName(lines_[i]);
+        if (!name) continue;
+        if (current) current->end = indexed(i);
+        const auto [it, isNew] = index_->try_emplace(keyOf(*name), Section{indexed(i), {}, {}});
+        current = isNew ? &it->second : nullptr;
+    }
+    if (current) current->end = indexed(lines_.size());
+    return *index_;
+}
+
+const std::unordered_map<std::string, IniDocument::Line>& IniDocument::namesOf(Section& section) const
+{
+    if (section.names) return *section.names;
+    section.names.emplace();
+    const std::size_t end = now(section.end);
+    for (std::size_t i = now(section.header) + 1; i < end; ++i) {
         const std::string_view line = lines_[i];
         const auto eq = line.find('=');
         if (eq == std::string_view::npos || isComment(line)) continue;
-        if (equalsIgnoringAsciiCase(trimmed(line.substr(0, eq)), wanted)) return i;
+        section.names->try_emplace(keyOf(line.substr(0, eq)), indexed(i));
     }
-    return std::nullopt;
+    return *section.names;
+}
+
+std::size_t IniDocument::now(const Line& line) const
+{
+    std::size_t at = line.line;
+    for (std::size_t i = line.epoch; i < inserted_.size(); ++i)
+        if (at >= inserted_[i]) ++at;
+    return at;
+}
+
+std::optional<IniDocument::Range> IniDocument::findSection(const std::string& section) const
+{
+    const auto& sections = index();
+    const auto it = sections.find(keyOf(section));
+    if (it == sections.end()) return std::nullopt;
+    return Range{now(it->second.header) + 1, now(it->second.end)};
+}
+
+std::optional<std::size_t> IniDocument::findName(const std::string& section, const std::string& name) const
+{
+    auto& sections = index();
+    const auto it = sections.find(keyOf(section));
+    if (it == sections.end()) return std::nullopt;
+    const auto& names = namesOf(it->second);
+    const auto at = names.find(keyOf(name));
+    if (at == names.end()) return std::nullopt;
+    return now(at->second);
 }
 
 std::optional<std::string> IniDocument::read(const std::string& section, const std::string& name) const
 {
-    const auto range = findSection(section);
-    if (!range) return std::nullopt;
-    const auto at = findName(*range, name);
+    const auto at = findName(section, name);
     if (!at) return std::nullopt;
     const std::string& line = lines_[*at];
     return cutToCharacters(line.substr(line.find('=') + 1), kMaxIniValueLength);
@@ -94,9 +131,10 @@ void IniDocument::write(const std::string& section, const std::string& name, con
         if (!lines_.empty() && !trimmed(lines_.back()).empty()) lines_.emplace_back();
         lines_.push_back("[" + onOneLine(section) + "]");
         lines_.push_back(line);
+        index_->emplace(keyOf(section), Section{indexed(lines_.size() - 2), indexed(lines_.size()), {}});
         return;
     }
-    if (const auto at = findName(*range, name)) {
+    if (const auto at = findName(section, name)) {
         lines_[*at] = line;
         return;
     }
@@ -105,6 +143,9 @@ void IniDocument::write(const std::string& section, const std::string& name, con
     std::size_t insertAt = range->end;
     while (insertAt > range->begin && trimmed(lines_[insertAt - 1]).empty()) --insertAt;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
+    inserted_.push_back(insertAt);
+    Section& owner = index_->at(keyOf(section));
+    if (owner.names) owner.names->emplace(keyOf(name), indexed(insertAt));
 }
 
 std::string IniDocument::text() const

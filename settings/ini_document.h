@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace nimbrel {
@@ -33,10 +35,31 @@ private:
     struct Range {
         std::size_t begin, end;  // the lines after the header, up to the next header
     };
+    // Lookups go through an index of the first section of each name, made on the
+    // first lookup, and of the first line of each name in a section, made on the
+    // first lookup in that section: a huge file costs one pass, not one per value.
+    // A line inserted later shifts the lines after it; rather than rebuild, each
+    // indexed line keeps the count of insertions it already knows of (its epoch).
+    struct Line {
+        std::size_t line = 0;
+        std::size_t epoch = 0;
+    };
+    struct Section {
+        Line header;
+        Line end;  // the next header, or the end of the file
+        std::optional<std::unordered_map<std::string, Line>> names;
+    };
+    static std::string keyOf(std::string_view text);
     std::optional<Range> findSection(const std::string& section) const;
-    std::optional<std::size_t> findName(const Range& range, const std::string& name) const;
+    std::optional<std::size_t> findName(const std::string& section, const std::string& name) const;
+    std::unordered_map<std::string, Section>& index() const;
+    const std::unordered_map<std::string, Line>& namesOf(Section& section) const;
+    std::size_t now(const Line& line) const;
+    Line indexed(std::size_t line) const { return {line, inserted_.size()}; }
 
     std::vector<std::string> lines_;
+    mutable std::optional<std::unordered_map<std::string, Section>> index_;
+    std::vector<std::size_t> inserted_;  // where lines went in, in order, since the index was made
 };
 
 }  // namespace nimbrel

@@ -82,13 +82,18 @@ std::int32_t low32(std::int64_t value)
 }
 
 // No settings file yet (or none we can read) reads as an empty one, so every
-// value keeps its default.
+// value keeps its default. One that is there but refused unread (not a regular
+// file, or beyond the size limit) is reported: the user should know why.
 IniDocument readDocument(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
     try {
         bytes = readWholeFile(path);
     } catch (const Error&) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 &&
+            (!S_ISREG(st.st_mode) || static_cast<unsigned long long>(st.st_size) > kMaxTextFileBytes))
+            throw;
         return {};
     }
     return IniDocument::fromBytes(bytes);

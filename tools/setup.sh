@@ -12,6 +12,7 @@ packages=(
   chromium
   fonts-liberation2
   desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

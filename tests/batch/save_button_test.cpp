@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "batch/scripted_save_ui.h"
@@ -62,6 +63,52 @@ TEST(SaveButton, RelativeFolderIsTakenFromTheCurrentDirectory)
     fs::current_path(before);
     EXPECT_EQ(result.filesWritten, std::vector<std::string>{"rel/sub/home.bmp"});
     EXPECT_TRUE(fs::is_regular_file(tmp.path() / "rel/sub/home.bmp"));
+}
+
+TEST(SaveButton, NamesThatLeaveTheOutputFolderOrHoldNulAreRefusedBeforeAnythingIsWritten)
+{
+    TempFolder tmp;
+    const std::string out = tmp.file("out/deeper");
+    fs::create_directories(out);
+    fs::create_directory(tmp.file("out/deeper/sub"));
+    const struct Case {
+        const char* prefix;
+        std::string name;
+        const char* suffix;
+        const char* refusal;  // empty: saved inside the folder
+    } cases[] = {
+        {"", "../../x", "", "would be saved outside the output folder"},
+        {"../", "x", "", "would be saved outside the output folder"},
+        {"", "x", "/../../../y", "would be saved outside the output folder"},
+        {"", std::string("a\0b", 3), "", "holds a NUL character"},
+        {"", "sub/x", "", ""},
+        {"./", "sub/../y", "", ""},
+        {"", "..", "", ""},  // "...bmp" is a plain name in the folder
+    };
+    for (const Case& c : cases) {
+        ScriptedSaveUi ui;
+        SaveRequest r = requestInto(out);
+        r.prefix = c.prefix;
+        r.fileName = c.name;
+        r.suffix = c.suffix;
+        if (*c.refusal) {
+            try {
+                saveButton(r, smallButton().view(), ui);
+                ADD_FAILURE() << c.name;
+            } catch (const Error& e) {
+                EXPECT_NE(std::string(e.what()).find(c.refusal), std::string::npos) << e.what();
+                EXPECT_EQ(std::string(e.what()).find('\0'), std::string::npos);
+            }
+        } else {
+            EXPECT_EQ(saveButton(r, smallButton().view(), ui).filesWritten.size(), 2u) << c.name;
+        }
+    }
+    std::vector<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(tmp.path()))
+        if (entry.is_regular_file()) written.push_back(fs::relative(entry.path(), tmp.path()).string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"out/deeper/...bmp", "out/deeper/...gif", "out/deeper/sub/x.bmp",
+                                                 "out/deeper/sub/x.gif", "out/deeper/y.bmp", "out/deeper/y.gif"}));
 }
 
 }  // namespace

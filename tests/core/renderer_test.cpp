@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QPalette>
+
+#include <cstdint>
 #include <fstream>
 #include <set>
 #include <utility>
@@ -365,6 +367,25 @@ TEST_F(RendererTest, HugeSizesFailClearly)
     style.width = 10;
     style.fontSize = 1000000;
     EXPECT_THROW(render("x"), Error);
+}
+
+TEST_F(RendererTest, ExtremeOffsetsPutTheCaptionOutsideWithoutOverflowing)
+{
+    style.fixedWidth = style.fixedHeight = true;
+    style.width = 60;
+    style.height = 20;
+    const RasterBitmap empty = render("");
+    for (int antiAlias : {0, 2})
+        for (std::int32_t align : {TextAlign::Centered, TextAlign::Left, TextAlign::Right})
+            for (const auto& [dx, dy] : std::vector<std::pair<std::int32_t, std::int32_t>>{
+                     {INT32_MAX, 0}, {INT32_MIN, 0}, {0, INT32_MAX}, {0, INT32_MIN}, {INT32_MAX, INT32_MIN}}) {
+                style.fontAntiAlias = antiAlias;
+                style.textAlign = align;
+                style.minorX = dx;
+                style.minorY = dy;
+                const RasterBitmap button = render("Wide caption");
+                EXPECT_EQ(pixelsOf(button, kInk), pixelsOf(empty, kInk)) << antiAlias << align << dx << dy;
+            }
 }
 
 TEST(AntiAliasTest, BlendRoundsHalvesToEven)
