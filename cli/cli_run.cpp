@@ -7,7 +7,6 @@
 #include <new>
 
 #include "cli/cli_checks.h"
-#include "cli/standard_input.h"
 #include "base/text_codec.h"
 #include "base/value_error.h"
 #include "settings/main_window_settings.h"
@@ -202,12 +201,7 @@ void readCaptions(const std::string& fileName, std::vector<std::string>& caption
         return;
     }
     const std::string shownName = "standard input";
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = readAllInput(STDIN_FILENO);
-    } catch (const Error& e) {
-        throw Error(shownName + ": " + e.what());
-    }
+    const std::vector<std::uint8_t> bytes = readBounded(STDIN_FILENO, shownName);
     readNaming(shownName, [&] { readCaptionListLines(splitLines(decodeTextFile(bytes)), captions, fileNames); });
 }
 
