@@ -5,6 +5,7 @@
 #include "image/dither_error_diffusion.h"
 #include "image/dither_floyd_steinberg.h"
 #include "base/error.h"
+#include "image/exact_colors.h"
 #include "image/octree_quantizer.h"
 
 namespace nimbrel {
@@ -142,6 +143,7 @@ IndexedImage reduceColors(const Bgr24View& source, ColorReduction reduction, Dit
         throw Error("Invalid Bits Per Pixel value");
     IndexedImage out;
     if (source.empty()) return out;
+    if (reduction == ColorReduction::Optimal && reduceToExactColors(source, 1 << reductionBits, out)) return out;
     const Palette palette = buildPalette(source, reduction, reductionBits);
     if (palette.empty()) return out;
 

@@ -9,6 +9,7 @@
 
 #include "image/color_reduction.h"
 #include "image/dither_error_diffusion.h"
+#include "image/exact_colors.h"
 #include "image/octree_quantizer.h"
 #include "support/gif_test_support.h"
 
@@ -313,6 +314,51 @@ TEST(ColorReduction, ExactPalettesGiveWhatTheEnginesGive)
             }
         }
     }
+}
+
+// The one-pass palette of images with few colours against the octree, the fast
+// lookup and the engines it stands in for: random images of 1 to 300 colours,
+// some drawn from a few neighbouring values so that colours share lookup cells,
+// at every palette size.
+TEST(ColorReduction, OnePassPaletteMatchesTheOctreeAndTheEngines)
+{
+    std::uint32_t state = 2024;
+    const auto next = [&state](std::uint32_t n) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % n;
+    };
+    int taken = 0, refused = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        const int colors = 1 + static_cast<int>(next(trial % 3 == 0 ? 300 : 40));
+        const bool crowded = trial % 4 == 1;
+        std::vector<Color> inks;
+        for (int i = 0; i < colors; ++i)
+            inks.push_back(crowded ? makeColor(100 + next(12), 50 + next(9), next(256))
+                                   : makeColor(next(256), next(256), next(256)));
+        Bgr24Image image(1 + static_cast<int>(next(40)), 1 + static_cast<int>(next(20)));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, inks[next(next(4) == 0 ? colors : 3)]);
+        const int bits = 3 + trial % 6;
+        const DitherMethod dither = DitherMethod(trial % 7);
+
+        IndexedImage fast;
+        if (reduceToExactColors(image.view(), 1 << bits, fast)) ++taken; else ++refused;
+        const Palette palette = buildPalette(image.view(), ColorReduction::Optimal, bits);
+        FastColorLookup lookup(palette);
+        auto engine = makeDitherEngine(dither, image.width(), lookup);
+        IndexedImage walked;
+        walked.width = image.width();
+        walked.height = image.height();
+        walked.pixels.assign(static_cast<std::size_t>(image.width()) * image.height(), 0);
+        std::copy(palette.begin(), palette.end(), walked.colorTable.begin());
+        convertPixels(image.view(), *engine, walked);
+
+        const IndexedImage reduced = reduceColors(image.view(), ColorReduction::Optimal, dither, bits);
+        ASSERT_EQ(reduced.pixels, walked.pixels) << "trial " << trial;
+        ASSERT_TRUE(reduced.colorTable == walked.colorTable) << "trial " << trial;
+    }
+    EXPECT_GT(taken, 60);
+    EXPECT_GT(refused, 60);
 }
 
 TEST(ColorReduction, WalksEveryEngineInASerpentine)
