@@ -162,10 +162,13 @@ mode_t processUmask()
 int createTemporaryBeside(const std::string& fileName, mode_t mode, std::string& tempName)
 {
     static std::atomic<std::uint64_t> counter{0};
+    // Names only need to differ; the clock and counter do that within a run and
+    // the process id between runs, so it is asked once (it is a system call).
+    static const std::uint64_t processPart = static_cast<std::uint64_t>(::getpid()) << 32;
     static const char digits[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     const std::string folder = folderOf(fileName);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::uint64_t v = (static_cast<std::uint64_t>(::getpid()) << 32) ^ ++counter ^
+        std::uint64_t v = processPart ^ ++counter ^
                           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
         v *= 0x9E3779B97F4A7C15ULL;
         tempName = folder + kTemporaryFilePrefix;

@@ -90,14 +90,21 @@ void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color capt
     if (c0 >= c1) return;
 
     const int full = factor * factor * 255;
+    // A cell's colour depends on its sum alone: each sum is blended once.
+    constexpr Color kNotBlended = 0xFFFFFFFF;
+    std::vector<Color> blended(static_cast<std::size_t>(full) + 1, kNotBlended);
     std::vector<int> sums(static_cast<std::size_t>(tw));
     for (int r = r0; r < r1; ++r) {
         sumCellRow(scratch.image(), r * factor, factor, c0, c1, sums);
         uchar* out = target.image().scanLine(y + r) + 3 * (static_cast<long long>(x) + c0);
         for (int c = c0; c < c1; ++c, out += 3) {
-            if (sums[c] == full) continue;  // no ink
-            const double coverage = 1.0 - static_cast<double>(sums[c]) / static_cast<double>(full);
-            const Color mixed = blendTowards(captionColor, blendColor, coverage);
+            const int sum = sums[c];
+            if (sum == full) continue;  // no ink
+            Color& mixed = blended[static_cast<std::size_t>(sum)];
+            if (mixed == kNotBlended) {
+                const double coverage = 1.0 - static_cast<double>(sum) / static_cast<double>(full);
+                mixed = blendTowards(captionColor, blendColor, coverage);
+            }
             out[0] = blueOf(mixed);
             out[1] = greenOf(mixed);
             out[2] = redOf(mixed);

@@ -90,7 +90,8 @@ void RasterBitmap::setSize(int width, int height)
         return;
     }
     QImage resized = newBitmapImage(width, height);
-    resized.fill(Qt::white);
+    // White is all bytes 0xFF; the toolkit's fill goes pixel by pixel for 24-bit images.
+    std::memset(resized.bits(), 0xFF, static_cast<std::size_t>(resized.sizeInBytes()));
     const int keepW = std::min(width, this->width());
     const int keepH = std::min(height, this->height());
     for (int y = 0; y < keepH; ++y) std::memcpy(resized.scanLine(y), image_.constScanLine(y), keepW * 3);
@@ -152,10 +153,11 @@ void fillImageRect(QImage& image, int x, int y, int w, int h, Color c)
     const int y2 = static_cast<int>(std::min<long long>(image.height(), static_cast<long long>(y) + h));
     if (x1 >= x2 || y1 >= y2) return;
     const uchar bgr[3] = {blueOf(c), greenOf(c), redOf(c)};
-    for (int row = y1; row < y2; ++row) {
-        uchar* p = image.scanLine(row) + x1 * 3;
-        for (int col = x1; col < x2; ++col, p += 3) std::memcpy(p, bgr, 3);
-    }
+    // The first row pixel by pixel, the others copied from it.
+    uchar* first = image.scanLine(y1) + x1 * 3;
+    for (int col = x1; col < x2; ++col) std::memcpy(first + (col - x1) * 3, bgr, 3);
+    const std::size_t bytes = static_cast<std::size_t>(x2 - x1) * 3;
+    for (int row = y1 + 1; row < y2; ++row) std::memcpy(image.scanLine(row) + x1 * 3, first, bytes);
 }
 
 }  // namespace
