@@ -13,6 +13,20 @@ std::uint8_t blendChannel(int caption, int blend, double coverage)
     return static_cast<std::uint8_t>(std::nearbyint(blend + (caption - blend) * coverage));
 }
 
+// Adds each cell's red bytes of one scratch row: the whole cells first to
+// inside - 1, with the cell width known to the compiler where it can be.
+template <int Factor>
+void addWholeCells(const uchar* red, int first, int inside, int factor, int* sums)
+{
+    const int width = Factor > 0 ? Factor : factor;
+    for (int c = first; c < inside; ++c) {
+        const uchar* p = red + 3 * width * c;
+        int s = 0;
+        for (int a = 0; a < width; ++a) s += p[3 * a];
+        sums[c] += s;
+    }
+}
+
 // The ink of one row of target pixels: for cells first to last - 1 of factor x
 // factor scratch pixels starting at scratch row `top`, the sum of their red
 // bytes, scratch pixels outside the scratch counting as white (255). Each
@@ -22,18 +36,20 @@ void sumCellRow(const QImage& scratch, int top, int factor, int first, int last,
     std::fill(sums.begin() + first, sums.begin() + last, 0);
     const int sw = scratch.width(), sh = scratch.height();
     const int inside = std::clamp(sw / factor, first, last);  // cells wholly inside the scratch's width
+    const uchar* bits = scratch.constBits();
+    const qsizetype stride = scratch.bytesPerLine();
     for (int b = 0; b < factor; ++b) {
         const int sy = top + b;
         if (sy >= sh) {
             for (int c = first; c < last; ++c) sums[c] += 255 * factor;
             continue;
         }
-        const uchar* red = scratch.constScanLine(sy) + 2;
-        for (int c = first; c < inside; ++c) {
-            const uchar* p = red + 3 * c * factor;
-            int s = 0;
-            for (int a = 0; a < factor; ++a) s += p[3 * a];
-            sums[c] += s;
+        const uchar* red = bits + sy * stride + 2;
+        switch (factor) {
+            case 2: addWholeCells<2>(red, first, inside, factor, sums.data()); break;
+            case 3: addWholeCells<3>(red, first, inside, factor, sums.data()); break;
+            case 4: addWholeCells<4>(red, first, inside, factor, sums.data()); break;
+            default: addWholeCells<0>(red, first, inside, factor, sums.data()); break;
         }
         for (int c = inside; c < last; ++c)
             for (int a = 0; a < factor; ++a) {
@@ -94,9 +110,11 @@ void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color capt
     constexpr Color kNotBlended = 0xFFFFFFFF;
     std::vector<Color> blended(static_cast<std::size_t>(full) + 1, kNotBlended);
     std::vector<int> sums(static_cast<std::size_t>(tw));
+    uchar* targetBits = target.image().bits();
+    const qsizetype targetStride = target.image().bytesPerLine();
     for (int r = r0; r < r1; ++r) {
         sumCellRow(scratch.image(), r * factor, factor, c0, c1, sums);
-        uchar* out = target.image().scanLine(y + r) + 3 * (static_cast<long long>(x) + c0);
+        uchar* out = targetBits + (y + r) * targetStride + 3 * (static_cast<long long>(x) + c0);
         for (int c = c0; c < c1; ++c, out += 3) {
             const int sum = sums[c];
             if (sum == full) continue;  // no ink
