@@ -2,49 +2,79 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <iterator>
+#include <memory>
+#include <vector>
 
 #include "image/color_lookup.h"
 
 namespace nimbrel {
 namespace {
 
-// Open addressing over twice the most colours there can be: never full.
-class ColorIds {
+// Colours by the fast lookup's 15-bit cell, which answers "new colour",
+// "seen, with this id" and "another colour holds this cell" with one load and
+// no branch that the pixels can make hard to predict. Each thread keeps one
+// table; a use stamps its entries with a generation, so a new image starts
+// without clearing 32768 entries.
+class CellTable {
 public:
-    static constexpr int kSlots = 512;
-
-    // The id of a colour (0, 1, ... in order of first sight); -1 when it would be
-    // colour number limit + 1.
-    int idOf(Color color, int limit)
+    // Starts an image; ids are handed out from 0.
+    void begin()
     {
-        unsigned slot = (color * 2654435761u) >> 23;
-        for (;; slot = (slot + 1) & (kSlots - 1)) {
-            if (keys_[slot] == color) return ids_[slot];
-            if (keys_[slot] == kEmpty) break;
+        if (++generation_ == 256) {
+            std::fill(std::begin(tags_), std::end(tags_), 0u);
+            generation_ = 1;
         }
-        if (count_ == limit) return -1;
-        keys_[slot] = color;
-        ids_[slot] = static_cast<std::uint8_t>(count_);
-        colors_[static_cast<std::size_t>(count_)] = color;
-        return count_++;
+        stamp_ = generation_ << 24;
+        count_ = 0;
+    }
+    std::uint32_t stamp() const { return stamp_; }
+    std::uint32_t tag(unsigned cell) const { return tags_[cell]; }
+    std::uint8_t id(unsigned cell) const { return ids_[cell]; }
+    // A colour (bits 0 to 23) in its cell; false when that would be colour number limit + 1.
+    bool add(unsigned cell, Color color, int limit)
+    {
+        if (count_ == limit) return false;
+        tags_[cell] = color | stamp_;
+        ids_[cell] = static_cast<std::uint8_t>(count_);
+        colors_[static_cast<std::size_t>(count_++)] = color;
+        return true;
     }
     int count() const { return count_; }
     Color color(int id) const { return colors_[static_cast<std::size_t>(id)]; }
 
 private:
-    static constexpr Color kEmpty = 0xFFFFFFFF;  // no pixel colour has a top byte
-    std::array<Color, kSlots> keys_ = filled();
-    std::array<std::uint8_t, kSlots> ids_{};
-    std::array<Color, 256> colors_{};
+    std::uint32_t tags_[1 << 15] = {};  // colour | generation << 24; 0: never used
+    std::uint8_t ids_[1 << 15] = {};
+    Color colors_[256] = {};
+    std::uint32_t generation_ = 0;
+    std::uint32_t stamp_ = 0;
     int count_ = 0;
-
-    static std::array<Color, kSlots> filled()
-    {
-        std::array<Color, kSlots> keys{};
-        keys.fill(kEmpty);
-        return keys;
-    }
 };
+
+CellTable& threadCellTable()
+{
+    thread_local std::unique_ptr<CellTable> table = std::make_unique<CellTable>();
+    return *table;
+}
+
+// index = place[index] for every byte, eight at a time in a plain word: left to
+// itself, the compiler gathers them through the stack, at a stall per 16 bytes.
+void renumber(std::vector<std::uint8_t>& indexes, const std::array<std::uint8_t, 256>& place)
+{
+    std::uint8_t* p = indexes.data();
+    const std::size_t n = indexes.size();
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        std::uint64_t mapped = 0;
+        for (int k = 0; k < 64; k += 8) mapped |= static_cast<std::uint64_t>(place[(word >> k) & 0xFF]) << k;
+        std::memcpy(p + i, &mapped, 8);
+    }
+    for (; i < n; ++i) p[i] = place[p[i]];
+}
 
 // Bit i of a byte moved to bit 3i.
 constexpr std::uint32_t spreadBits(int byte)
@@ -65,50 +95,50 @@ std::uint32_t treeOrderKey(Color c)
 bool reduceToExactColors(const Bgr24View& source, int maxColors, IndexedImage& out)
 {
     const int limit = std::min(maxColors, 256);
-    out.width = source.width;
-    out.height = source.height;
-    out.pixels.resize(static_cast<std::size_t>(source.width) * source.height);
+    const int width = source.width, height = source.height;
+    out.width = width;
+    out.height = height;
+    out.pixels.resize(static_cast<std::size_t>(width) * height);
 
-    ColorIds ids;
-    Color last = 0xFFFFFFFF;
-    std::uint8_t lastId = 0;
-    for (int y = 0; y < source.height; ++y) {
+    CellTable& table = threadCellTable();
+    table.begin();
+    const std::uint32_t stamp = table.stamp();
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    for (int y = 0; y < height; ++y) {
         const std::uint8_t* p = source.row(y);
         std::uint8_t* indexes = out.row(y);
-        for (int x = 0; x < source.width; ++x, p += 3) {
+        // Buttons repeat most rows (the face above and below the caption, the borders).
+        if (y > 0 && std::memcmp(p, source.row(y - 1), rowBytes) == 0) {
+            std::memcpy(indexes, out.row(y - 1), static_cast<std::size_t>(width));
+            continue;
+        }
+        for (int x = 0; x < width; ++x, p += 3) {
             const Color color = makeColor(p[2], p[1], p[0]);
-            if (color != last) {
-                const int id = ids.idOf(color, limit);
-                if (id < 0) return false;
-                last = color;
-                lastId = static_cast<std::uint8_t>(id);
+            const unsigned cell = static_cast<unsigned>(FastColorLookup::cellOf(p[2], p[1], p[0]));
+            const std::uint32_t tag = table.tag(cell);
+            if (tag != (color | stamp)) {
+                // Another colour of this image in the cell: the lookup would answer one of them with the other.
+                if ((tag & 0xFF000000u) == stamp || !table.add(cell, color, limit)) return false;
             }
-            indexes[x] = lastId;
+            indexes[x] = table.id(cell);
         }
     }
 
-    const int count = ids.count();
+    const int count = table.count();
     std::array<std::uint32_t, 256> order{};  // tree order key << 8 | id
-    std::array<std::uint16_t, 256> cells{};
-    for (int id = 0; id < count; ++id) {
-        const Color c = ids.color(id);
-        order[static_cast<std::size_t>(id)] = treeOrderKey(c) << 8 | static_cast<std::uint32_t>(id);
-        cells[static_cast<std::size_t>(id)] =
-            static_cast<std::uint16_t>(FastColorLookup::cellOf(redOf(c), greenOf(c), blueOf(c)));
-    }
-    std::sort(cells.begin(), cells.begin() + count);
-    if (std::adjacent_find(cells.begin(), cells.begin() + count) != cells.begin() + count) return false;
+    for (int id = 0; id < count; ++id)
+        order[static_cast<std::size_t>(id)] = treeOrderKey(table.color(id)) << 8 | static_cast<std::uint32_t>(id);
     std::sort(order.begin(), order.begin() + count);
 
     std::array<std::uint8_t, 256> place{};
     out.colorTable.fill(Rgb{});
     for (int i = 0; i < count; ++i) {
         const int id = static_cast<int>(order[static_cast<std::size_t>(i)] & 0xFF);
-        const Color c = ids.color(id);
+        const Color c = table.color(id);
         place[static_cast<std::size_t>(id)] = static_cast<std::uint8_t>(i);
         out.colorTable[static_cast<std::size_t>(i)] = Rgb{redOf(c), greenOf(c), blueOf(c)};
     }
-    for (std::uint8_t& index : out.pixels) index = place[index];
+    renumber(out.pixels, place);
     return true;
 }
 

@@ -319,7 +319,7 @@ TEST(ColorReduction, ExactPalettesGiveWhatTheEnginesGive)
 // The one-pass palette of images with few colours against the octree, the fast
 // lookup and the engines it stands in for: random images of 1 to 300 colours,
 // some drawn from a few neighbouring values so that colours share lookup cells,
-// at every palette size.
+// some rows repeating the one above, at every palette size.
 TEST(ColorReduction, OnePassPaletteMatchesTheOctreeAndTheEngines)
 {
     std::uint32_t state = 2024;
@@ -336,8 +336,11 @@ TEST(ColorReduction, OnePassPaletteMatchesTheOctreeAndTheEngines)
             inks.push_back(crowded ? makeColor(100 + next(12), 50 + next(9), next(256))
                                    : makeColor(next(256), next(256), next(256)));
         Bgr24Image image(1 + static_cast<int>(next(40)), 1 + static_cast<int>(next(20)));
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, inks[next(next(4) == 0 ? colors : 3)]);
+        for (int y = 0; y < image.height(); ++y) {
+            const bool repeat = y > 0 && next(3) == 0;  // buttons repeat rows
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, repeat ? image.pixel(x, y - 1) : inks[next(next(4) == 0 ? colors : 3)]);
+        }
         const int bits = 3 + trial % 6;
         const DitherMethod dither = DitherMethod(trial % 7);
 
