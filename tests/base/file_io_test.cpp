@@ -1,6 +1,7 @@
 // Reading and writing files under hostile conditions: files that never end,
 // links, what a killed run leaves behind, and the modes files end up with.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -111,6 +113,24 @@ TEST(AtomicWrite, RemovesOnlyTheStaleTemporaryFilesOfAKilledRun)
     EXPECT_TRUE(fs::exists(fresh));
     EXPECT_TRUE(fs::exists(locked));
     EXPECT_TRUE(fs::exists(notOurs));
+}
+
+TEST(AtomicWrite, AWriteThatOutgrowsTheBufferLocksItsTemporaryFile)
+{
+    // A large file may take long enough to write that another run could take
+    // its temporary file for abandoned: it must hold the lock by then.
+    test::TempFolder folder;
+    writeFileAtomically(folder.file("large.bmp"), [&](FileWriter& out) {
+        const std::vector<char> block(200 * 1024, 'x');
+        out.write(block.data(), block.size());
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            const int fd = ::open(entry.path().c_str(), O_RDONLY);
+            EXPECT_NE(::flock(fd, LOCK_EX | LOCK_NB), 0) << entry.path();
+            ::close(fd);
+        }
+        out.write("end", 3);
+    });
+    EXPECT_EQ(fs::file_size(folder.file("large.bmp")), 200u * 1024 + 3);
 }
 
 TEST(AtomicWrite, AFailingProducerLeavesTheOldFileAndNoTemporaryFile)
