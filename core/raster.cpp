@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <cstdlib>
@@ -39,23 +40,66 @@ QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 Color fromQColor(const QColor& c) { return makeColor(c.red(), c.green(), c.blue()); }
 
-QFont RasterFont::toQFont() const
+namespace {
+
+QFont makeQFont(const RasterFont& font, int pixels)
 {
     QFont f;
-    if (!face.empty()) f.setFamily(toQString(face));
+    if (!font.face.empty()) f.setFamily(toQString(font.face));
+    f.setPixelSize(pixels);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    // Fixed hinting and no smoothing: glyph pixels must not depend on the screen
+    // the program happens to run on, and direct captions take exactly one colour.
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+    f.setStyleStrategy(font.antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
+    return f;
+}
+
+// Making a font and finding its glyph engine take longer than shaping a short
+// caption, and a button set asks for the same two or three fonts thousands of
+// times: each thread keeps the last few. Fonts are never handed to another
+// thread, which the toolkit's fonts do not allow.
+class RecentFonts {
+public:
+    template <class Make>
+    QFont get(const RasterFont& font, Make make)
+    {
+        for (const Entry& e : entries_)
+            if (e.used && sameFace(e.key, font)) return e.font;
+        Entry& e = entries_[next_];
+        next_ = (next_ + 1) % entries_.size();
+        e = {font, make(), true};
+        return e.font;
+    }
+
+private:
+    // Everything that makes the toolkit font; the colour does not.
+    static bool sameFace(const RasterFont& a, const RasterFont& b)
+    {
+        return a.face == b.face && a.sizePt == b.sizePt && a.bold == b.bold && a.italic == b.italic &&
+               a.underline == b.underline && a.antialiased == b.antialiased && a.pixelScale == b.pixelScale;
+    }
+    struct Entry {
+        RasterFont key;
+        QFont font;
+        bool used = false;
+    };
+    std::array<Entry, 4> entries_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace
+
+QFont RasterFont::toQFont() const
+{
     const long long pixels = static_cast<long long>(pointsToPixels(sizePt)) * pixelScale;
     if (pixels > kMaxImageSide)
         throw Error("Font size " + std::to_string(sizePt) + " pt is too large to draw at " +
                     std::to_string(pixelScale) + " times the size");
-    f.setPixelSize(static_cast<int>(pixels));
-    f.setBold(bold);
-    f.setItalic(italic);
-    f.setUnderline(underline);
-    // Fixed hinting and no smoothing: glyph pixels must not depend on the screen
-    // the program happens to run on, and direct captions take exactly one colour.
-    f.setHintingPreference(QFont::PreferVerticalHinting);
-    f.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
-    return f;
+    thread_local RecentFonts recent;
+    return recent.get(*this, [&] { return makeQFont(*this, static_cast<int>(pixels)); });
 }
 
 bool RasterFont::operator==(const RasterFont& o) const
