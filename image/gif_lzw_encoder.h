@@ -2,6 +2,7 @@
 // LZW image data. The string table maps (prefix code, pixel) to a code; any
 // exact map gives the same codes, so it is a dense child table indexed by
 // prefix * 256 + pixel, reset at each restart by undoing only the entries made.
+// Runs of one colour are followed through the table's run codes in one step.
 #include <cstddef>
 #include <cstdint>
 
@@ -22,6 +23,9 @@ public:
     void compress(const std::uint8_t* pixels, std::size_t count);
 
 private:
+    // With FollowRuns, runs of one colour go through the table's run codes.
+    template <bool FollowRuns>
+    void compressWith(const std::uint8_t* pixels, std::size_t count);
     void outputCode(int code);
     void clear();
 

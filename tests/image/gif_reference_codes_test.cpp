@@ -200,6 +200,33 @@ std::vector<std::uint8_t> mixedRuns(int colors, std::size_t total, unsigned seed
     return pixels;
 }
 
+// Runs of one colour after strings that end in that colour and after strings
+// that do not, growing until the table restarts in the middle of a run.
+std::vector<std::uint8_t> growingRuns()
+{
+    std::vector<std::uint8_t> pixels;
+    for (int k = 1; pixels.size() < 60000; k = k % 97 + 1) {
+        pixels.push_back(static_cast<std::uint8_t>(k % 3));
+        pixels.insert(pixels.end(), static_cast<std::size_t>(k), 7);
+        pixels.push_back(7);
+        pixels.insert(pixels.end(), static_cast<std::size_t>(k % 5), 4);
+    }
+    return pixels;
+}
+
+// Rows of a button: face with a border, some rows with a caption's short runs.
+std::vector<std::uint8_t> buttonRows()
+{
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 120; ++x) {
+            std::uint8_t c = x < 2 || y < 2 ? 1 : x > 117 || y > 29 ? 2 : 0;
+            if (y > 9 && y < 23 && x > 20 && x < 100 && (x * 7 + y * 3) % 11 < 3) c = static_cast<std::uint8_t>(3 + x % 4);
+            pixels.push_back(c);
+        }
+    return pixels;
+}
+
 TEST(GifReferenceCodes, EncodersMatchThePlainRules)
 {
     std::vector<std::vector<std::uint8_t>> images = {gif_test::noiseIndexes(30000),
@@ -207,6 +234,8 @@ TEST(GifReferenceCodes, EncodersMatchThePlainRules)
                                                      mixedRuns(7, 200000, 2),
                                                      mixedRuns(256, 200000, 3),
                                                      std::vector<std::uint8_t>(100000, 9),
+                                                     growingRuns(),
+                                                     buttonRows(),
                                                      {5},
                                                      {1, 2}};
     for (std::size_t i = 0; i < images.size(); ++i) {
