@@ -186,6 +186,23 @@ void BM_WriteFloor(benchmark::State& state)
 }
 BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
 
+void BM_WriteOurWay(benchmark::State& state)
+{
+    BatchJob job;
+    job.options.jobs = 1;
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
+    for (const std::string& name : job.run()) files.emplace_back(name, readWholeFile(name));
+    const std::string folder = job.options.outputDir.value();
+    for (auto _ : state) {
+        state.PauseTiming();
+        job.clearOutput();
+        state.ResumeTiming();
+        fs::create_directories(folder);
+        for (const auto& [name, bytes] : files) writeNewFileAtomically(name, bytes.data(), bytes.size());
+    }
+}
+BENCHMARK(BM_WriteOurWay)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
+
 }  // namespace
 
 int main(int argc, char** argv) { return nimbrel::bench::runWithQt<QGuiApplication>(argc, argv); }

@@ -105,7 +105,7 @@ LzwEncoder::~LzwEncoder()
     if (ownsTable_) delete table_;
 }
 
-void LzwEncoder::outputCode(int code)
+inline void LzwEncoder::outputCode(int code)
 {
     outputBits(code);
     if (clearPending_) {

@@ -26,7 +26,7 @@ private:
     // With FollowRuns, runs of one colour go through the table's run codes.
     template <bool FollowRuns>
     void compressWith(const std::uint8_t* pixels, std::size_t count);
-    void outputCode(int code);
+    [[gnu::always_inline]] inline void outputCode(int code);
     void clear();
 
     LzwChildTable* table_;
