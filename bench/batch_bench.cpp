@@ -23,6 +23,7 @@
 #include "cli/cli_run.h"
 #include "core/renderer.h"
 #include "settings/style_from_settings.h"
+#include "image/gif_image.h"
 #include "image/gif_options.h"
 
 namespace {
@@ -159,6 +160,36 @@ void BM_BatchJob(benchmark::State& state)
     state.counters["buttons/s"] = benchmark::Counter(1000, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_BatchJob)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
+
+// The GIF part of the job alone: the job's first hundred buttons, drawn once,
+// each reduced and encoded as the job does (optimal palette, Floyd-Steinberg, LZW).
+void BM_GifOfJobButtons(benchmark::State& state)
+{
+    BatchJob job;
+    ButtonStyle style;
+    style.loadFromFile(job.options.styleFile.value());
+    std::vector<Bgr24Image> buttons;
+    RasterFont font;
+    RasterBitmap bitmap;
+    for (int i = 1; i <= 100; ++i) {
+        renderButton(style, "Page " + std::to_string(i), font, bitmap);
+        const Bgr24View view = bitmap.view();
+        Bgr24Image copy(view.width, view.height);
+        for (int y = 0; y < view.height; ++y) std::copy_n(view.row(y), view.width * 3, copy.row(y));
+        buttons.push_back(std::move(copy));
+    }
+    for (auto _ : state)
+        for (const Bgr24Image& button : buttons) {
+            GifImage gif;
+            gif.setColorReduction(ColorReduction::Optimal);
+            gif.setDitherMethod(DitherMethod::FloydSteinberg);
+            gif.setCompression(GifCompression::Lzw);
+            gif.assign(button.view());
+            benchmark::DoNotOptimize(gif.saveToBytes().data());
+        }
+    state.counters["buttons/s"] = benchmark::Counter(100, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_GifOfJobButtons)->Unit(benchmark::kMicrosecond);
 
 // A new folder, then for each file: a new temporary file beside it, one write,
 // close, rename. The bytes are the job's own, read back once.

@@ -76,6 +76,14 @@ void renumber(std::vector<std::uint8_t>& indexes, const std::array<std::uint8_t,
     for (; i < n; ++i) p[i] = place[p[i]];
 }
 
+bool sameAsOnePixelBack(const std::uint8_t* p)
+{
+    std::uint64_t here, back;
+    std::memcpy(&here, p, 8);
+    std::memcpy(&back, p - 3, 8);
+    return here == back;
+}
+
 // Bit i of a byte moved to bit 3i.
 constexpr std::uint32_t spreadBits(int byte)
 {
@@ -112,7 +120,7 @@ bool reduceToExactColors(const Bgr24View& source, int maxColors, IndexedImage& o
             std::memcpy(indexes, out.row(y - 1), static_cast<std::size_t>(width));
             continue;
         }
-        for (int x = 0; x < width; ++x, p += 3) {
+        for (int x = 0; x < width;) {
             const Color color = makeColor(p[2], p[1], p[0]);
             const unsigned cell = static_cast<unsigned>(FastColorLookup::cellOf(p[2], p[1], p[0]));
             const std::uint32_t tag = table.tag(cell);
@@ -120,7 +128,17 @@ bool reduceToExactColors(const Bgr24View& source, int maxColors, IndexedImage& o
                 // Another colour of this image in the cell: the lookup would answer one of them with the other.
                 if ((tag & 0xFF000000u) == stamp || !table.add(cell, color, limit)) return false;
             }
-            indexes[x] = table.id(cell);
+            const std::uint8_t id = table.id(cell);
+            indexes[x++] = id;
+            p += 3;
+            // The run that follows, two pixels at a time: eight bytes equal to the
+            // eight one pixel back mean the next two pixels repeat this one.
+            while (x + 3 <= width && sameAsOnePixelBack(p)) {
+                indexes[x] = id;
+                indexes[x + 1] = id;
+                x += 2;
+                p += 6;
+            }
         }
     }
 

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "image/pixel_runs.h"
+
 namespace nimbrel {
 
 // 256 pixels x 4096 prefixes of 16-bit codes (2 MB); 0 means no entry, as no
@@ -133,9 +135,11 @@ namespace {
 // before mispredicts too often and costs more than it saves.
 bool mostlyRuns(const std::uint8_t* pixels, std::size_t count)
 {
-    std::size_t repeats = 0;
-    for (std::size_t i = 1; i < count; ++i) repeats += pixels[i] == pixels[i - 1];
-    return repeats * 4 >= count * 3;
+    std::size_t changes = 0, i = 1;
+    for (; i + 8 <= count; i += 8)
+        changes += static_cast<std::size_t>(((pixel_runs::boundaryMask(pixels + i) >> 7) * pixel_runs::kOnes) >> 56);
+    for (; i < count; ++i) changes += pixels[i] != pixels[i - 1];
+    return changes * 4 <= count;
 }
 
 }  // namespace
@@ -168,8 +172,8 @@ void LzwEncoder::compressWith(const std::uint8_t* pixels, std::size_t count)
             if (n != 0 && table.runColor(prefix) == c && table.longestRun(c) > n) {
                 const std::size_t limit =
                     std::min<std::size_t>(static_cast<std::size_t>(table.longestRun(c) - n), count - i);
-                std::size_t k = 1;
-                while (k < limit && pixels[i + k] == c) ++k;
+                const std::size_t k =
+                    pixel_runs::runEnd(pixels, i + 1, i + limit, static_cast<std::uint8_t>(c)) - i;
                 prefix = table.runCode(c, n + static_cast<int>(k));
                 i += k;
                 continue;
