@@ -61,10 +61,8 @@ CellTable& threadCellTable()
 
 // index = place[index] for every byte, eight at a time in a plain word: left to
 // itself, the compiler gathers them through the stack, at a stall per 16 bytes.
-void renumber(std::vector<std::uint8_t>& indexes, const std::array<std::uint8_t, 256>& place)
+void renumber(std::uint8_t* p, std::size_t n, const std::array<std::uint8_t, 256>& place)
 {
-    std::uint8_t* p = indexes.data();
-    const std::size_t n = indexes.size();
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8) {
         std::uint64_t word;
@@ -112,12 +110,14 @@ bool reduceToExactColors(const Bgr24View& source, int maxColors, IndexedImage& o
     table.begin();
     const std::uint32_t stamp = table.stamp();
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    // Buttons repeat most rows (the face above and below the caption, the
+    // borders): such a row takes the indexes of the one above once they are final.
+    std::vector<bool> repeats(static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* p = source.row(y);
         std::uint8_t* indexes = out.row(y);
-        // Buttons repeat most rows (the face above and below the caption, the borders).
         if (y > 0 && std::memcmp(p, source.row(y - 1), rowBytes) == 0) {
-            std::memcpy(indexes, out.row(y - 1), static_cast<std::size_t>(width));
+            repeats[static_cast<std::size_t>(y)] = true;
             continue;
         }
         for (int x = 0; x < width;) {
@@ -156,7 +156,13 @@ bool reduceToExactColors(const Bgr24View& source, int maxColors, IndexedImage& o
         place[static_cast<std::size_t>(id)] = static_cast<std::uint8_t>(i);
         out.colorTable[static_cast<std::size_t>(i)] = Rgb{redOf(c), greenOf(c), blueOf(c)};
     }
-    renumber(out.pixels, place);
+    for (int y = 0; y < height; ++y) {
+        if (repeats[static_cast<std::size_t>(y)]) {
+            std::memcpy(out.row(y), out.row(y - 1), static_cast<std::size_t>(width));
+        } else {
+            renumber(out.row(y), static_cast<std::size_t>(width), place);
+        }
+    }
     return true;
 }
 
