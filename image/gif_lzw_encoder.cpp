@@ -162,9 +162,50 @@ void LzwEncoder::compressWith(const std::uint8_t* pixels, std::size_t count)
     if (prefix >= colorCount_) failColorNotInTable();
     const std::uint16_t* codes = table_->codes();
     LzwChildTable& table = *table_;
+
+    // The code stream's state lives in locals between restarts: a byte written
+    // to the sub-block may alias any member, which would otherwise be read
+    // back from memory after every code. Only a restart goes through the members.
+    std::uint64_t bucket = bucket_;
+    int bitCount = bitCount_;
+    int codeSize = codeSize_;
+    int maxCode = maxCode_;
+    int firstFree = firstFreeCode_;
+    const auto spill = [&] {
+        bucket_ = bucket;
+        bitCount_ = bitCount;
+        codeSize_ = codeSize;
+        maxCode_ = maxCode;
+        firstFreeCode_ = firstFree;
+    };
+    const auto reload = [&] {
+        bucket = bucket_;
+        bitCount = bitCount_;
+        codeSize = codeSize_;
+        maxCode = maxCode_;
+        firstFree = firstFreeCode_;
+    };
+    // outputCode() for a data code: no clear is pending between restarts.
+    const auto emit = [&](int code) {
+        bucket |= static_cast<std::uint64_t>(code) << bitCount;
+        bitCount += codeSize;
+        if (bitCount >= 32) {
+            writer_.put4(static_cast<std::uint32_t>(bucket));
+            bucket >>= 32;
+            bitCount -= 32;
+        }
+        if (firstFree > maxCode) {
+            ++codeSize;
+            maxCode = codeSize == 12 ? 4096 : (1 << codeSize) - 1;
+        }
+    };
+
     for (std::size_t i = 1; i < count;) {
         const int c = pixels[i];
-        if (c >= colorCount_) failColorNotInTable();
+        if (c >= colorCount_) {
+            spill();
+            failColorNotInTable();
+        }
         // A run of c after a string that is itself a run of c: the lookups one
         // pixel at a time would go on as far as the table's longest run.
         if (FollowRuns) {
@@ -186,18 +227,21 @@ void LzwEncoder::compressWith(const std::uint8_t* pixels, std::size_t count)
             prefix = code;
             continue;
         }
-        outputCode(prefix);
+        emit(prefix);
         // Restart one code early: 4095 is never given out.
-        if (firstFreeCode_ >= 4095) {
+        if (firstFree >= 4095) {
+            spill();
             clear();
+            reload();
         } else {
-            table.add(key, firstFreeCode_);
-            if (FollowRuns) table.noteString(firstFreeCode_, prefix, c);
-            ++firstFreeCode_;
+            table.add(key, firstFree);
+            if (FollowRuns) table.noteString(firstFree, prefix, c);
+            ++firstFree;
         }
         prefix = c;
     }
-    outputCode(prefix);
+    emit(prefix);
+    spill();
 }
 
 }  // namespace nimbrel
