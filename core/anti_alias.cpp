@@ -79,23 +79,31 @@ void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color capt
 {
     int tw = cell.width;
     int th = cell.height;
+    // The scratch reaches ten cells beyond the text cell; scratch pixels past
+    // its edge count as white.
+    const int scratchCellsWide = tw + 10, scratchCellsHigh = th + 10;
 
-    RasterBitmap scratch((tw + 10) * factor, (th + 10) * factor);
-    RasterSurface surface(scratch);
-    surface.font = font;
-    surface.font.sizePt = font.sizePt * factor;
-    surface.font.color = 0x00000000;
+    RasterFont scratchFont = font;
+    scratchFont.sizePt = font.sizePt * factor;
+    scratchFont.color = 0x00000000;
 
     // Whole-point scaling rarely gives exactly N times the size: grow the cell
     // grid until it covers all of the scaled text.
-    const TextExtent scaled = measureText(surface.font, text);
+    const TextExtent scaled = measureText(scratchFont, text);
     while (scaled.width > tw * factor) ++tw;
     while (scaled.height > th * factor) ++th;
+
+    if (tw <= 0 || th <= 0) return;
+
+    // Only the cells summed below are made: drawing is clipped at the edge,
+    // which changes no pixel inside.
+    RasterBitmap scratch(std::min(tw, scratchCellsWide) * factor, std::min(th, scratchCellsHigh) * factor);
+    RasterSurface surface(scratch);
+    surface.font = scratchFont;
 
     // The scratch is new and white, so the white cell behind the text needs no fill.
     surface.transparentText = true;
     surface.textOut(0, 0, text);
-    if (tw <= 0) return;
 
     // Only the cells that land on the target are summed and written.
     const long long W = target.width(), H = target.height();

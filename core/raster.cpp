@@ -197,11 +197,14 @@ void fillImageRect(QImage& image, int x, int y, int w, int h, Color c)
     const int y2 = static_cast<int>(std::min<long long>(image.height(), static_cast<long long>(y) + h));
     if (x1 >= x2 || y1 >= y2) return;
     const uchar bgr[3] = {blueOf(c), greenOf(c), redOf(c)};
-    // The first row pixel by pixel, the others copied from it.
-    uchar* first = image.scanLine(y1) + x1 * 3;
+    // The first row pixel by pixel, the others copied from it. The pixels are
+    // fetched once: each scanLine() call checks whether the image is shared.
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    uchar* first = bits + y1 * stride + x1 * 3;
     for (int col = x1; col < x2; ++col) std::memcpy(first + (col - x1) * 3, bgr, 3);
     const std::size_t bytes = static_cast<std::size_t>(x2 - x1) * 3;
-    for (int row = y1 + 1; row < y2; ++row) std::memcpy(image.scanLine(row) + x1 * 3, first, bytes);
+    for (int row = y1 + 1; row < y2; ++row) std::memcpy(bits + row * stride + x1 * 3, first, bytes);
 }
 
 }  // namespace
