@@ -172,22 +172,23 @@ mode_t processUmask()
     return mask;
 }
 
-// A new, empty ".nimbrel-XXXXXX" file beside the target, made with the target's
+// A new, empty ".nimbrel-XXXXXX" file in the target's folder, made with the target's
 // permission bits so that the umask alone usually gives the final mode and no
 // chmod is needed. Returns the descriptor (-1 and errno on failure).
-int createTemporaryBeside(const std::string& fileName, mode_t mode, std::string& tempName)
+int createTemporaryIn(const std::string& folder, mode_t mode, std::string& tempName)
 {
     static std::atomic<std::uint64_t> counter{0};
     // Names only need to differ; the clock and counter do that within a run and
     // the process id between runs, so it is asked once (it is a system call).
     static const std::uint64_t processPart = static_cast<std::uint64_t>(::getpid()) << 32;
     static const char digits[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    const std::string folder = folderOf(fileName);
+    tempName.reserve(folder.size() + std::strlen(kTemporaryFilePrefix) + 6);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::uint64_t v = processPart ^ ++counter ^
                           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
         v *= 0x9E3779B97F4A7C15ULL;
-        tempName = folder + kTemporaryFilePrefix;
+        tempName.assign(folder);
+        tempName += kTemporaryFilePrefix;
         for (int i = 0; i < 6; ++i, v /= 62) tempName += digits[v % 62];
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0777);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -205,7 +206,7 @@ void writeThroughTemporary(const std::string& fileName, const std::string& targe
     const std::string folder = folderOf(target);
     removeStaleTemporaryFiles(folder);
     std::string tempName;
-    FileDescriptor fd(createTemporaryBeside(target, mode, tempName));
+    FileDescriptor fd(createTemporaryIn(folder, mode, tempName));
     if (fd.get() < 0) failCreate(fileName, errno);
 
     const bool modeIsRight = ((mode & 0777) & ~processUmask()) == mode;

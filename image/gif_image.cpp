@@ -1,6 +1,7 @@
 #include "image/gif_image.h"
 
 #include <algorithm>
+#include <array>
 
 #include "image/color_reduction.h"
 #include "base/error.h"
@@ -19,12 +20,15 @@ void putWord(ByteSink& sink, std::uint16_t value)
 
 void putColorTable(ByteSink& sink, const GifColorMap& map)
 {
-    std::vector<std::uint8_t> bytes;
-    const int slots = 1 << map.bitsPerPixel();
-    bytes.reserve(static_cast<std::size_t>(slots) * 3);
-    for (const Rgb& c : map.entries()) bytes.insert(bytes.end(), {c.r, c.g, c.b});
-    bytes.resize(static_cast<std::size_t>(slots) * 3, 0);  // black up to 2^bits entries
-    sink.write(bytes.data(), bytes.size());
+    std::array<std::uint8_t, 256 * 3> bytes{};  // black up to 2^bits entries
+    const std::size_t slots = std::size_t(1) << map.bitsPerPixel();
+    std::size_t at = 0;
+    for (const Rgb& c : map.entries()) {
+        bytes[at++] = c.r;
+        bytes[at++] = c.g;
+        bytes[at++] = c.b;
+    }
+    sink.write(bytes.data(), slots * 3);
 }
 
 std::string hexColor(Color c)
@@ -88,6 +92,7 @@ void GifImage::assign(const Bgr24View& bitmap)
         IndexedImage indexed = reduceColors(bitmap, colorReduction_, ditherMethod_, reductionBits_);
         image.width = static_cast<std::uint16_t>(bitmap.width);
         image.height = static_cast<std::uint16_t>(bitmap.height);
+        image.localMap.reserve(static_cast<int>(indexed.colorTable.size()));
         for (const Rgb& c : indexed.colorTable) image.localMap.add(c);
         image.pixels = std::move(indexed.pixels);
         if (transparentColor_) applyTransparency(bitmap, image);
@@ -185,7 +190,9 @@ void GifImage::saveToStream(ByteSink& sink)
 
 std::vector<std::uint8_t> GifImage::saveToBytes()
 {
+    // Room for the usual button at once, instead of growing block by block.
     std::vector<std::uint8_t> bytes;
+    bytes.reserve(4096);
     VectorByteSink sink(bytes);
     saveToStream(sink);
     return bytes;

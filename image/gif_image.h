@@ -19,6 +19,7 @@ class GifColorMap {
 public:
     // Fails with "Color table overflow" beyond 256 entries.
     void add(Rgb color);
+    void reserve(int count) { entries_.reserve(static_cast<std::size_t>(count)); }
     void clear() { entries_.clear(); }
     const std::vector<Rgb>& entries() const { return entries_; }
     int count() const { return static_cast<int>(entries_.size()); }
