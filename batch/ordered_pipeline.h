@@ -22,21 +22,45 @@ inline int processorCount()
     return n == 0 ? 1 : static_cast<int>(n);
 }
 
+// With one job, results made ahead before they are taken: at most this many,
+// and no more once they hold this many bytes (as `bytesOf` counts them).
+inline constexpr std::size_t kResultsAheadOnOneThread = 8;
+inline constexpr std::size_t kBytesAheadOnOneThread = std::size_t(1) << 20;
+
 // Calls make(i, worker) for every i below count, on `jobs` threads (worker is
 // the thread's number, below jobs, for state a thread keeps to itself), and
 // take(i, result) for i = 0, 1, ... in order on the calling thread. The first
 // error, from make(i) at i's turn or from take, stops everything: no later
 // take runs, and it is rethrown once the threads have ended. With one job,
-// everything runs on the calling thread, one entry after the other.
+// everything runs on the calling thread: a few small results are made, then
+// taken, so that making runs with its code and tables still in the caches
+// that taking (writing files) evicts.
 template <class Result>
 void runInListOrder(std::size_t count, int jobs, const std::function<Result(std::size_t, int)>& make,
-                    const std::function<void(std::size_t, Result&)>& take)
+                    const std::function<void(std::size_t, Result&)>& take,
+                    const std::function<std::size_t(const Result&)>& bytesOf = {})
 {
     if (static_cast<std::size_t>(jobs) > count) jobs = static_cast<int>(count);  // no idle threads
     if (jobs <= 1) {
-        for (std::size_t i = 0; i < count; ++i) {
-            Result r = make(i, 0);
-            take(i, r);
+        std::vector<Result> ahead;
+        ahead.reserve(kResultsAheadOnOneThread);
+        for (std::size_t next = 0; next < count;) {
+            const std::size_t first = next;
+            std::size_t bytes = 0;
+            std::exception_ptr error;
+            ahead.clear();
+            while (next < count && ahead.size() < kResultsAheadOnOneThread && bytes <= kBytesAheadOnOneThread) {
+                try {
+                    ahead.push_back(make(next, 0));
+                } catch (...) {
+                    error = std::current_exception();
+                    break;
+                }
+                if (bytesOf) bytes += bytesOf(ahead.back());
+                ++next;
+            }
+            for (std::size_t k = 0; k < ahead.size(); ++k) take(first + k, ahead[k]);
+            if (error) std::rethrow_exception(error);
         }
         return;
     }

@@ -134,6 +134,11 @@ public:
                 }
                 html_.push_back(std::move(entry.html));
                 report_.progress(static_cast<int>(i) + 1, static_cast<int>(count));
+            },
+            [](const BuiltEntry& entry) {
+                std::size_t bytes = static_cast<std::size_t>(entry.button.width()) * entry.button.height() * 3;
+                for (const EncodedFile& file : entry.files.files) bytes += file.bytes.size();
+                return bytes;
             });
     }
 

@@ -1,6 +1,7 @@
 // Work spread over threads and taken back in list order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <stdexcept>
@@ -66,6 +67,23 @@ TEST(OrderedPipeline, FirstErrorStopsAtItsTurnWithNothingLaterTaken)
             }
             EXPECT_EQ(taken, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6})) << jobs;
         }
+    }
+}
+
+TEST(OrderedPipeline, OneJobHoldsAFewSmallResultsOrOneLargeOne)
+{
+    // Results made and not yet taken, at most, for small and for large results.
+    for (const std::size_t resultBytes : {std::size_t(100), std::size_t(5) << 20}) {
+        std::size_t waiting = 0, mostWaiting = 0;
+        runInListOrder<std::size_t>(
+            50, 1,
+            [&](std::size_t i, int) {
+                mostWaiting = std::max(mostWaiting, ++waiting);
+                return i;
+            },
+            [&](std::size_t, std::size_t&) { --waiting; },
+            [&](const std::size_t&) { return resultBytes; });
+        EXPECT_EQ(mostWaiting, resultBytes < kBytesAheadOnOneThread ? kResultsAheadOnOneThread : 1u);
     }
 }
 
