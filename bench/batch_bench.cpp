@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "bench/fastest.h"
 #include "bench/qt_bench_main.h"
 
 #include <QGuiApplication>
@@ -88,9 +89,7 @@ BENCHMARK(BM_CreateAllButtons)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond)->U
 
 namespace fs = std::filesystem;
 
-// This machine's neighbours make single runs of the job wander by half; the
-// fastest of several repetitions is the figure that compares.
-double fastest(const std::vector<double>& v) { return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end()); }
+using bench::fastest;
 
 // NIMBREL_BENCH_DIR names the folder to work in (a RAM disk such as /dev/shm,
 // say); the system's temporary folder otherwise.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/fastest.h"
 #include "image/color_reduction.h"
 #include "image/gif_image.h"
 #include "image/gif_image_data.h"
@@ -168,22 +169,27 @@ void assignAndWrite(benchmark::State& state)
 const int registered = [] {
     for (const char* name : {"button", "colors256", "runs8"}) {
         const std::string n = name;
-        benchmark::RegisterBenchmark(("BM_Lzw/" + n).c_str(), encodeOurs, n, GifCompression::Lzw);
-        benchmark::RegisterBenchmark(("BM_Rle/" + n).c_str(), encodeOurs, n, GifCompression::Rle);
-        benchmark::RegisterBenchmark(("BM_Giflib/" + n).c_str(), encodeGiflib, n);
+        benchmark::RegisterBenchmark(("BM_Lzw/" + n).c_str(), encodeOurs, n, GifCompression::Lzw)
+            ->ComputeStatistics("min", bench::fastest);
+        benchmark::RegisterBenchmark(("BM_Rle/" + n).c_str(), encodeOurs, n, GifCompression::Rle)
+            ->ComputeStatistics("min", bench::fastest);
+        benchmark::RegisterBenchmark(("BM_Giflib/" + n).c_str(), encodeGiflib, n)
+            ->ComputeStatistics("min", bench::fastest);
     }
     const char* reductions[] = {"windows20", "windows256", "black_white", "grayscale",
                                 "web216",    "optimal",    "optimal_win"};
     for (int i = 0; i < 7; ++i)
         benchmark::RegisterBenchmark((std::string("BM_Reduce/") + reductions[i]).c_str(), reduce,
                                      ColorReduction(i), DitherMethod::Nearest)
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->ComputeStatistics("min", bench::fastest);
     const char* dithers[] = {"nearest", "floyd_steinberg", "stucki", "sierra",
                              "jarvis",  "stevenson_arce",  "burkes"};
     for (int i = 0; i < 7; ++i)
         benchmark::RegisterBenchmark((std::string("BM_Dither/") + dithers[i]).c_str(), reduce,
                                      ColorReduction::Optimal, DitherMethod(i))
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->ComputeStatistics("min", bench::fastest);
     benchmark::RegisterBenchmark("BM_AssignAndWrite/button", assignAndWrite)->Unit(benchmark::kMicrosecond);
     return 0;
 }();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <tuple>
@@ -121,6 +122,88 @@ TEST(Octree, NeverHoldsMoreThanTheMaximum)
     const std::size_t n = small.colorTable().size();
     EXPECT_GE(n, 2u);
     EXPECT_LE(n, 8u);
+}
+
+// The octree's rules with nothing cached: every pixel walks from the root;
+// past the maximum, the inner node made last at the deepest level is folded.
+Palette referenceOctree(const Bgr24Image& image, int maxColors)
+{
+    struct Node {
+        bool leaf = false;
+        long long count = 0, r = 0, g = 0, b = 0;
+        int children[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    };
+    std::vector<Node> nodes(1);
+    std::vector<std::vector<int>> reducible(8, std::vector<int>{});
+    reducible[0].push_back(0);
+    int leaves = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const Color c = image.pixel(x, y);
+            int node = 0;
+            for (int level = 0; !nodes[node].leaf; ++level) {
+                const int shift = 7 - level;
+                const int child = ((redOf(c) >> shift & 1) << 2) | ((greenOf(c) >> shift & 1) << 1) |
+                                  (blueOf(c) >> shift & 1);
+                if (nodes[node].children[child] < 0) {
+                    nodes[node].children[child] = static_cast<int>(nodes.size());
+                    nodes.emplace_back();
+                    if (level + 1 == 8) {
+                        nodes.back().leaf = true;
+                        ++leaves;
+                    } else {
+                        reducible[level + 1].push_back(static_cast<int>(nodes.size()) - 1);
+                    }
+                }
+                node = nodes[node].children[child];
+            }
+            Node& leaf = nodes[node];
+            ++leaf.count;
+            leaf.r += redOf(c);
+            leaf.g += greenOf(c);
+            leaf.b += blueOf(c);
+            while (leaves > maxColors) {
+                int level = 7;
+                while (level > 0 && reducible[level].empty()) --level;
+                const int folded = reducible[level].back();
+                reducible[level].pop_back();
+                for (int& child : nodes[folded].children) {
+                    if (child < 0) continue;
+                    nodes[folded].count += nodes[child].count;
+                    nodes[folded].r += nodes[child].r;
+                    nodes[folded].g += nodes[child].g;
+                    nodes[folded].b += nodes[child].b;
+                    child = -1;
+                    --leaves;
+                }
+                nodes[folded].leaf = true;
+                ++leaves;
+            }
+        }
+    Palette out;
+    const std::function<void(int)> collect = [&](int node) {
+        const Node& n = nodes[node];
+        if (n.leaf) {
+            out.push_back({std::uint8_t(n.r / n.count), std::uint8_t(n.g / n.count), std::uint8_t(n.b / n.count)});
+            return;
+        }
+        for (int child : n.children)
+            if (child >= 0) collect(child);
+    };
+    collect(0);
+    return out;
+}
+
+TEST(Octree, MatchesThePlainRulesOnImagesOfManyColours)
+{
+    const Bgr24Image noise = noiseImage(64, 48);
+    const Bgr24Image gradient = gradientImage(97, 61);
+    for (int bits = 3; bits <= 8; ++bits)
+        for (const Bgr24Image* image : {&noise, &gradient}) {
+            ColorQuantizer quantizer(1 << bits);
+            quantizer.processImage(image->view());
+            EXPECT_EQ(quantizer.colorTable(), referenceOctree(*image, 1 << bits)) << bits;
+        }
 }
 
 TEST(Octree, SumsDoNotOverflowOnHugeFlatImages)
