@@ -13,10 +13,18 @@ shift || true
 work=$(mktemp -d "${NIMBREL_BENCH_DIR:-/tmp}/nimbrel-scaling-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-style() {  # width height anti-aliasing
-  sed -e "s/^width=.*/width=$1/" -e "s/^height=.*/height=$2/" -e "s/^fixedWidth=.*/fixedWidth=True/" \
-      -e "s/^fontAntiAlias=.*/fontAntiAlias=$3/" -e "s/^fontSize=.*/fontSize=10/" \
-      "$top/docs/readme-style.ini" > "$work/style.ini"
+# Fixed sizes go up to the window's limits (360 x 200); larger buttons grow
+# around a larger caption, as in the window.
+style() {  # width height anti-aliasing [font size: the size grows around the caption]
+  local fixed=True size=10
+  if [ -n "${4:-}" ]; then fixed=False size=$4; fi
+  sed -e "s/^width=.*/width=$1/" -e "s/^height=.*/height=$2/" -e "s/^fixedWidth=.*/fixedWidth=$fixed/" \
+      -e "s/^fixedHeight=.*/fixedHeight=$fixed/" -e "s/^fontAntiAlias=.*/fontAntiAlias=$3/" \
+      -e "s/^fontSize=.*/fontSize=$size/" "$top/docs/readme-style.ini" > "$work/style.ini"
+}
+
+drawnSize() {  # the width and height of the first button drawn, from its BMP header
+  od -An -t d4 -j 18 -N 8 "$work/out/page0.bmp" | awk '{ print $1, $2 }'
 }
 
 captions() {  # count
@@ -37,13 +45,14 @@ run() {  # captions, then extra options; prints milliseconds of processor time
   awk -v t="$spent" 'BEGIN { split(t, p, " "); printf "%d\n", (p[1] + p[2]) * 1000 }'
 }
 
-row() {  # captions width height anti-aliasing, then extra options
-  local n=$1 w=$2 h=$3 aa=$4
-  shift 4
-  style "$w" "$h" "$aa"
+row() {  # captions width height anti-aliasing font-size-or-0, then extra options
+  local n=$1 w=$2 h=$3 aa=$4 font=$5
+  shift 5
+  if [ "$font" = 0 ]; then style "$w" "$h" "$aa"; else style "$w" "$h" "$aa" "$font"; fi
   local one all
   one=$(run 1 "$@")
   all=$(run "$n" "$@")
+  read -r w h < <(drawnSize)
   awk -v n="$n" -v w="$w" -v h="$h" -v aa="$aa" -v one="$one" -v all="$all" 'BEGIN {
     extra = n > 1 ? (all - one) / (n - 1) : 0
     printf "| %6d | %4d x %-4d | %d | %7d | %5d | %8.3f | %7.1f |\n", n, w, h, aa, all, one, extra, extra * 1e6 / (w * h) }'
@@ -52,8 +61,8 @@ row() {  # captions width height anti-aliasing, then extra options
 echo "load: $(uptime | sed 's/.*load average: //')"
 echo "| captions | size | AA | run ms | 1-caption ms | ms per further button | ns per pixel |"
 echo "|---:|---|---:|---:|---:|---:|---:|"
-for n in 10 100 1000 10000; do row "$n" 120 32 2 "$@"; done
-row 100 400 100 2 "$@"
-row 40 1000 500 2 "$@"
-row 20 2000 1000 2 "$@"
-for aa in 0 1 2 3; do row 1000 120 32 "$aa" "$@"; done
+for n in 10 100 1000 10000; do row "$n" 120 32 2 0 "$@"; done
+row 100 360 200 2 0 "$@"
+row 40 300 150 2 120 "$@"
+row 20 300 150 2 330 "$@"
+for aa in 0 1 2 3; do row 1000 120 32 "$aa" 0 "$@"; done
