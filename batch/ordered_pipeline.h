@@ -25,7 +25,7 @@ inline int processorCount()
 // With one job, results made ahead before they are taken: at most this many,
 // and no more once they hold this many bytes (as `bytesOf` counts them).
 inline constexpr std::size_t kResultsAheadOnOneThread = 8;
-inline constexpr std::size_t kBytesAheadOnOneThread = std::size_t(1) << 20;
+inline constexpr std::size_t kBytesAheadOnOneThread = std::size_t(128) << 10;
 
 // Calls make(i, worker) for every i below count, on `jobs` threads (worker is
 // the thread's number, below jobs, for state a thread keeps to itself), and
