@@ -421,8 +421,10 @@ TEST(ColorReduction, OnePassPaletteMatchesTheOctreeAndTheEngines)
         Bgr24Image image(1 + static_cast<int>(next(40)), 1 + static_cast<int>(next(20)));
         for (int y = 0; y < image.height(); ++y) {
             const bool repeat = y > 0 && next(3) == 0;  // buttons repeat rows
-            for (int x = 0; x < image.width(); ++x)
-                image.setPixel(x, y, repeat ? image.pixel(x, y - 1) : inks[next(next(4) == 0 ? colors : 3)]);
+            for (int x = 0; x < image.width(); ++x) {
+                const int ink = static_cast<int>(next(next(4) == 0 ? colors : std::min(colors, 3)));
+                image.setPixel(x, y, repeat ? image.pixel(x, y - 1) : inks[static_cast<std::size_t>(ink)]);
+            }
         }
         const int bits = 3 + trial % 6;
         const DitherMethod dither = DitherMethod(trial % 7);
