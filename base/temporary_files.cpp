@@ -47,11 +47,6 @@ std::string temporaryFileTemplate(const std::string& folder)
 
 void removeStaleTemporaryFiles(const std::string& folder)
 {
-    // A batch writes thousands of files into one folder: the thread's last
-    // folder is answered without the lock.
-    thread_local std::string lastLooked;
-    if (!lastLooked.empty() && folder == lastLooked) return;
-    lastLooked = folder;
     static std::mutex mutex;
     static std::set<std::string> looked;
     {

@@ -66,21 +66,18 @@ public:
     template <class Make>
     QFont get(const RasterFont& font, Make make)
     {
+        // Everything but the colour makes the toolkit font: keys carry none.
+        RasterFont key = font;
+        key.color = 0;
         for (const Entry& e : entries_)
-            if (e.used && sameFace(e.key, font)) return e.font;
+            if (e.used && e.key == key) return e.font;
         Entry& e = entries_[next_];
         next_ = (next_ + 1) % entries_.size();
-        e = {font, make(), true};
+        e = {key, make(), true};
         return e.font;
     }
 
 private:
-    // Everything that makes the toolkit font; the colour does not.
-    static bool sameFace(const RasterFont& a, const RasterFont& b)
-    {
-        return a.face == b.face && a.sizePt == b.sizePt && a.bold == b.bold && a.italic == b.italic &&
-               a.underline == b.underline && a.antialiased == b.antialiased && a.pixelScale == b.pixelScale;
-    }
     struct Entry {
         RasterFont key;
         QFont font;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image/color_lookup.h"
+#include "image/pixel_runs.h"
 
 namespace nimbrel {
 namespace {
@@ -74,13 +75,7 @@ void renumber(std::uint8_t* p, std::size_t n, const std::array<std::uint8_t, 256
     for (; i < n; ++i) p[i] = place[p[i]];
 }
 
-bool sameAsOnePixelBack(const std::uint8_t* p)
-{
-    std::uint64_t here, back;
-    std::memcpy(&here, p, 8);
-    std::memcpy(&back, p - 3, 8);
-    return here == back;
-}
+bool sameAsOnePixelBack(const std::uint8_t* p) { return pixel_runs::load8(p) == pixel_runs::load8(p - 3); }
 
 // Bit i of a byte moved to bit 3i.
 constexpr std::uint32_t spreadBits(int byte)

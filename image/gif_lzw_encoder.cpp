@@ -162,57 +162,16 @@ void LzwEncoder::compressWith(const std::uint8_t* pixels, std::size_t count)
     if (prefix >= colorCount_) failColorNotInTable();
     const std::uint16_t* codes = table_->codes();
     LzwChildTable& table = *table_;
-
-    // The code stream's state lives in locals between restarts: a byte written
-    // to the sub-block may alias any member, which would otherwise be read
-    // back from memory after every code. Only a restart goes through the members.
-    std::uint64_t bucket = bucket_;
-    int bitCount = bitCount_;
-    int codeSize = codeSize_;
-    int maxCode = maxCode_;
-    int firstFree = firstFreeCode_;
-    const auto spill = [&] {
-        bucket_ = bucket;
-        bitCount_ = bitCount;
-        codeSize_ = codeSize;
-        maxCode_ = maxCode;
-        firstFreeCode_ = firstFree;
-    };
-    const auto reload = [&] {
-        bucket = bucket_;
-        bitCount = bitCount_;
-        codeSize = codeSize_;
-        maxCode = maxCode_;
-        firstFree = firstFreeCode_;
-    };
-    // outputCode() for a data code: no clear is pending between restarts.
-    const auto emit = [&](int code) {
-        bucket |= static_cast<std::uint64_t>(code) << bitCount;
-        bitCount += codeSize;
-        if (bitCount >= 32) {
-            writer_.put4(static_cast<std::uint32_t>(bucket));
-            bucket >>= 32;
-            bitCount -= 32;
-        }
-        if (firstFree > maxCode) {
-            ++codeSize;
-            maxCode = codeSize == 12 ? 4096 : (1 << codeSize) - 1;
-        }
-    };
-
     for (std::size_t i = 1; i < count;) {
         const int c = pixels[i];
-        if (c >= colorCount_) {
-            spill();
-            failColorNotInTable();
-        }
+        if (c >= colorCount_) failColorNotInTable();
         // A run of c after a string that is itself a run of c: the lookups one
         // pixel at a time would go on as far as the table's longest run.
         if (FollowRuns) {
             const int n = table.runLength(prefix);
-            if (n != 0 && table.runColor(prefix) == c && table.longestRun(c) > n) {
-                const std::size_t limit =
-                    std::min<std::size_t>(static_cast<std::size_t>(table.longestRun(c) - n), count - i);
+            const int longest = n != 0 && table.runColor(prefix) == c ? table.longestRun(c) : 0;
+            if (longest > n) {
+                const std::size_t limit = std::min<std::size_t>(static_cast<std::size_t>(longest - n), count - i);
                 const std::size_t k =
                     pixel_runs::runEnd(pixels, i + 1, i + limit, static_cast<std::uint8_t>(c)) - i;
                 prefix = table.runCode(c, n + static_cast<int>(k));
@@ -227,21 +186,18 @@ void LzwEncoder::compressWith(const std::uint8_t* pixels, std::size_t count)
             prefix = code;
             continue;
         }
-        emit(prefix);
+        outputCode(prefix);
         // Restart one code early: 4095 is never given out.
-        if (firstFree >= 4095) {
-            spill();
+        if (firstFreeCode_ >= 4095) {
             clear();
-            reload();
         } else {
-            table.add(key, firstFree);
-            if (FollowRuns) table.noteString(firstFree, prefix, c);
-            ++firstFree;
+            table.add(key, firstFreeCode_);
+            if (FollowRuns) table.noteString(firstFreeCode_, prefix, c);
+            ++firstFreeCode_;
         }
         prefix = c;
     }
-    emit(prefix);
-    spill();
+    outputCode(prefix);
 }
 
 }  // namespace nimbrel
