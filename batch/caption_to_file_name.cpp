@@ -4,8 +4,10 @@
 
 namespace nimbrel {
 
-std::string captionToFileName(const std::string& caption, bool replaceSpaces, bool lowerCase)
+std::string captionToFileName(const std::string& caption, Spaces spaces, LetterCase letters)
 {
+    const bool replaceSpaces = spaces == Spaces::ToUnderscores;
+    const bool lowerCase = letters == LetterCase::Lower;
     std::string name = caption;
     for (char& c : name) {
         if (lowerCase && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -3,12 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "batch/output_name.h"
 #include "image/bmp_writer.h"
 #include "base/error.h"
 #include "base/file_io.h"
 #include "image/gif_image.h"
-#include "image/gif_options.h"
 #include "image/png_writer.h"
 
 namespace nimbrel {
@@ -34,95 +32,14 @@ bool createFolderWithParents(const std::string& dir)
 
 void applyGifOptions(const SaveRequest& request, GifImage& gif)
 {
-    if (const int i = radioGroupIndex(request.colorReduction, kColorReductionItems); i >= 0)
-        gif.setColorReduction(static_cast<ColorReduction>(i));
-    if (const int i = radioGroupIndex(request.dithering, kDitheringItems); i >= 0)
-        gif.setDitherMethod(static_cast<DitherMethod>(i));
-    if (const int i = radioGroupIndex(request.gifCompression, kGifCompressionItems); i >= 0)
-        gif.setCompression(static_cast<GifCompression>(i));
-    gif.setReductionBits(radioGroupIndex(request.reductionBits, kReductionBitsItems) + kMinReductionBits);
+    gif.setColorReduction(request.colorReduction);
+    gif.setDitherMethod(request.dithering);
+    gif.setCompression(request.gifCompression);
+    gif.setReductionBits(request.reductionBits);
     if (request.transparent) gif.setTransparentColor(request.transparentColor);
 }
 
-std::string fileStem(const SaveRequest& request)
-{
-    std::string base = request.outputDir;
-    if (base.empty() || base.back() != '/') base += '/';
-    return base + request.prefix + request.fileName + request.suffix;
-}
-
-void refuseNamesOutsideTheFolder(const SaveRequest& request)
-{
-    for (const ImageFormat format : kImageFormats)
-        if (const std::string problem =
-                outputNameProblem(request.prefix, request.fileName, request.suffix, extensionOf(format));
-            !problem.empty())
-            throw Error(problem);
-}
-
-std::string scaleTag(int scale)
-{
-    return scale == 1 ? std::string() : "@" + std::to_string(scale) + "x";
-}
-
 }  // namespace
-
-int radioGroupIndex(long long index, int itemCount)
-{
-    if (index < 0) return -1;
-    return static_cast<int>(index < itemCount ? index : itemCount - 1);
-}
-
-std::string missingFolderQuestion(const std::string& dir)
-{
-    return "Folder \"" + dir + "\" does not exist! Create?";
-}
-
-std::string folderNotCreatedMessage(const std::string& dir)
-{
-    return "Cannot create folder \"" + dir + "\". Nimbrel will not save the image";
-}
-
-const char* extensionOf(ImageFormat format)
-{
-    switch (format) {
-        case ImageFormat::Bmp: return ".bmp";
-        case ImageFormat::Gif: return ".gif";
-        case ImageFormat::Png: return ".png";
-    }
-    return "";
-}
-
-bool savesFormat(const SaveRequest& request, ImageFormat format)
-{
-    switch (format) {
-        case ImageFormat::Bmp: return request.saveBmp;
-        case ImageFormat::Gif: return request.saveGif;
-        case ImageFormat::Png: return request.savePng;
-    }
-    return false;
-}
-
-bool savesAnything(const SaveRequest& request)
-{
-    return request.saveBmp || request.saveGif || request.savePng;
-}
-
-SaveFileNames saveFileNames(const SaveRequest& request)
-{
-    const std::string stem = fileStem(request);
-    return {stem + ".bmp", stem + ".gif", stem + ".png"};
-}
-
-std::string saveFileLeafName(const SaveRequest& request, ImageFormat format, int scale)
-{
-    return request.prefix + request.fileName + request.suffix + scaleTag(scale) + extensionOf(format);
-}
-
-std::string saveFileName(const SaveRequest& request, ImageFormat format, int scale)
-{
-    return fileStem(request) + scaleTag(scale) + extensionOf(format);
-}
 
 EncodedImage encodeButtonImage(const SaveRequest& request, ImageFormat format, const Bgr24View& image)
 {
@@ -167,7 +84,7 @@ SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveI
     }
 
     const EncodedButton encoded = encodeButton(request, button, drawScaled);
-    result.filesWritten = writeEncodedButton(encoded, false);
+    result.filesWritten = writeEncodedButton(encoded, OutputFolder::Existing);
     for (const EncodedFile& file : encoded.files)
         if (!file.warning.empty()) result.warnings.push_back(file.name + ": " + file.warning);
     return result;
@@ -205,7 +122,7 @@ EncodedButton encodeButton(const SaveRequest& request, const Bgr24View& button, 
     return encoded;
 }
 
-std::vector<std::string> writeEncodedButton(const EncodedButton& button, bool freshFolder)
+std::vector<std::string> writeEncodedButton(const EncodedButton& button, OutputFolder folder)
 {
     std::vector<std::string> written;
     for (const EncodedFile& file : button.files) {
@@ -216,7 +133,7 @@ std::vector<std::string> writeEncodedButton(const EncodedButton& button, bool fr
                 out.write(file.bytes.data(), file.bytes.size());
             }
         };
-        if (freshFolder) {
+        if (folder == OutputFolder::MadeThisRun) {
             writeNewFileAtomically(file.name, content);
         } else {
             writeFileAtomically(file.name, content, FileSync::None);
@@ -225,13 +142,6 @@ std::vector<std::string> writeEncodedButton(const EncodedButton& button, bool fr
     }
     if (button.failure) std::rethrow_exception(button.failure);
     return written;
-}
-
-bool checkOutputTypes(const SaveRequest& request, SaveInteraction& ui)
-{
-    if (savesAnything(request)) return true;
-    ui.showMessage(kNoOutputTypeMessage);
-    return false;
 }
 
 }  // namespace nimbrel

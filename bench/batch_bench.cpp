@@ -45,10 +45,10 @@ public:
     explicit BenchWindow(const std::string& folder)
     {
         request.outputDir = folder;
-        request.colorReduction = static_cast<int>(ColorReduction::Optimal);
-        request.dithering = static_cast<int>(DitherMethod::FloydSteinberg);
-        request.gifCompression = static_cast<int>(GifCompression::Lzw);
-        request.reductionBits = kReductionBitsItems - 1;
+        request.colorReduction = ColorReduction::Optimal;
+        request.dithering = DitherMethod::FloydSteinberg;
+        request.gifCompression = GifCompression::Lzw;
+        request.reductionBits = 8;
     }
     void loadEntry(const std::string& newCaption, const std::string& fileName) override
     {
@@ -76,7 +76,7 @@ void BM_CreateAllButtons(benchmark::State& state)
     std::vector<std::string> captions, names;
     for (int i = 0; i < 100; ++i) {
         captions.push_back("Section " + std::to_string(i + 1) + " Overview");
-        names.push_back(captionToFileName(captions.back(), true, true));
+        names.push_back(captionToFileName(captions.back(), Spaces::ToUnderscores, LetterCase::Lower));
     }
     BenchWindow window(folder.string());
     window.style.fontAntiAlias = static_cast<int>(state.range(0));
@@ -127,9 +127,9 @@ struct BatchJob {
         options.captionFile = (work / "captions.txt").string();
         options.outputDir = (work / "out").string();
         options.saveBmp = options.saveGif = true;
-        options.colorReduction = static_cast<int>(ColorReduction::Optimal);
-        options.dithering = static_cast<int>(DitherMethod::FloydSteinberg);
-        options.gifCompression = static_cast<int>(GifCompression::Lzw);
+        options.colorReduction = ColorReduction::Optimal;
+        options.dithering = DitherMethod::FloydSteinberg;
+        options.gifCompression = GifCompression::Lzw;
         options.reductionBits = 8;
     }
     ~BatchJob() { fs::remove_all(work); }

@@ -101,9 +101,9 @@ void BM_OutputType(benchmark::State& state)
     static const char* const names[] = {"BMP", "GIF LZW", "GIF RLE", "PNG"};
     const int type = static_cast<int>(state.range(0));
     SaveRequest request;
-    request.colorReduction = static_cast<int>(ColorReduction::Optimal);
-    request.dithering = static_cast<int>(DitherMethod::Nearest);
-    request.gifCompression = type == 2 ? 1 : 0;
+    request.colorReduction = ColorReduction::Optimal;
+    request.dithering = DitherMethod::Nearest;
+    request.gifCompression = type == 2 ? GifCompression::Rle : GifCompression::Lzw;
     const ImageFormat format = type == 0 ? ImageFormat::Bmp : type == 3 ? ImageFormat::Png : ImageFormat::Gif;
     const std::vector<Bgr24Image>& set = buttonSet(static_cast<int>(state.range(1)));
     std::size_t setBytes = 0;

@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "image/gif_choices.h"
+
 namespace nimbrel::cli {
 namespace {
 
@@ -90,6 +92,8 @@ bool setTransparent(Options& o, const std::string& value)
 
 using ValueSetter = std::function<bool(Options&, const std::string&)>;
 
+enum class ChoiceBy { Name, NameOrNumber };
+
 ValueSetter numberSetter(std::optional<int> Options::*field, int low, int high)
 {
     return [=](Options& o, const std::string& v) {
@@ -106,31 +110,46 @@ ValueSetter textSetter(std::optional<std::string> Options::*field)
     };
 }
 
-// A GIF option's choices by name, in the order of their numbers.
-const std::vector<const char*> kReductionNames = {"windows20", "windows256", "bw",      "grey",
-                                                  "web216",    "optimal",    "optimal-system"};
-const std::vector<const char*> kDitherNames = {"none",   "floyd-steinberg", "stucki", "sierra",
-                                               "jjn",    "stevenson-arce",  "burkes"};
-
-// A name of the list or its number.
-ValueSetter choiceSetter(std::optional<int> Options::*field, const std::vector<const char*>& names)
+// A row of a GIF choice table by its name, or, for `byNumber`, by its position.
+template <class Value, std::size_t Items>
+ValueSetter choiceSetter(std::optional<Value> Options::*field, const GifChoice<Value> (&choices)[Items],
+                         ChoiceBy by)
 {
     return [=](Options& o, const std::string& v) {
-        std::optional<int> chosen;
-        for (std::size_t i = 0; i < names.size(); ++i)
-            if (v == names[i]) chosen = static_cast<int>(i);
-        if (!chosen) chosen = wholeNumberIn(v, 0, static_cast<int>(names.size()) - 1);
-        o.*field = chosen;
-        return chosen.has_value();
+        std::optional<int> row;
+        for (std::size_t i = 0; i < Items; ++i)
+            if (v == choices[i].name) row = static_cast<int>(i);
+        if (!row && by == ChoiceBy::NameOrNumber) row = wholeNumberIn(v, 0, static_cast<int>(Items) - 1);
+        if (row) o.*field = choices[*row].value;
+        return row.has_value();
     };
 }
 
-std::string choicesText(const std::vector<const char*>& names)
+// "windows20 (0), windows256 (1), ..."; with RowHelp::With each number is
+// followed by the row's help words.
+enum class RowHelp { Without, With };
+template <class Value, std::size_t Items>
+std::string choicesText(const GifChoice<Value> (&choices)[Items], RowHelp help = RowHelp::Without)
 {
     std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        text += (i ? ", " : "") + std::string(names[i]) + " (" + std::to_string(i) + ")";
+    for (std::size_t i = 0; i < Items; ++i) {
+        text += (i ? ", " : "") + std::string(choices[i].name) + " (" + std::to_string(i) + ")";
+        if (help == RowHelp::With && !choices[i].help.empty()) text += " " + std::string(choices[i].help);
+    }
     return text;
+}
+
+template <class Value, std::size_t Items>
+std::string namesText(const GifChoice<Value> (&choices)[Items], const std::string& between)
+{
+    std::string text;
+    for (std::size_t i = 0; i < Items; ++i) text += (i ? between : "") + std::string(choices[i].name);
+    return text;
+}
+
+std::string bitsRange(const std::string& between)
+{
+    return std::string(kReductionBitsChoices[0].name) + between + std::string(std::end(kReductionBitsChoices)[-1].name);
 }
 
 struct ValueOption {
@@ -148,16 +167,18 @@ const std::map<std::string, ValueOption>& valueOptions()
         {"--transparent", {setTransparent, "a color as RRGGBB (six hexadecimal digits) or none"}},
         {"--scale", {setScales, "a comma list of 1, 2 and 3"}},
         {"--html", {textSetter(&Options::htmlFile), "an HTML file to write"}},
-        {"--reduction", {choiceSetter(&Options::colorReduction, kReductionNames), choicesText(kReductionNames)}},
-        {"--dither", {choiceSetter(&Options::dithering, kDitherNames), choicesText(kDitherNames)}},
+        {"--reduction",
+         {choiceSetter(&Options::colorReduction, kColorReductionChoices, ChoiceBy::NameOrNumber),
+          choicesText(kColorReductionChoices)}},
+        {"--dither",
+         {choiceSetter(&Options::dithering, kDitherChoices, ChoiceBy::NameOrNumber), choicesText(kDitherChoices)}},
         {"--compression",
-         {[](Options& o, const std::string& v) {
-              if (v != "lzw" && v != "rle") return false;
-              o.gifCompression = v == "lzw" ? 0 : 1;
-              return true;
-          },
-          "lzw or rle"}},
-        {"--bits", {numberSetter(&Options::reductionBits, 3, 8), "3 to 8"}},
+         {choiceSetter(&Options::gifCompression, kCompressionChoices, ChoiceBy::Name),
+          namesText(kCompressionChoices, " or ")}},
+        {"--bits",
+         {numberSetter(&Options::reductionBits, kReductionBitsChoices[0].value,
+                       std::end(kReductionBitsChoices)[-1].value),
+          bitsRange(" to ")}},
         {"--jobs", {numberSetter(&Options::jobs, 1, 256), "1 to 256"}},
     };
     return options;
@@ -175,6 +196,37 @@ const std::map<std::string, bool Options::*>& flagOptions()
         {"--version", &Options::version},
     };
     return flags;
+}
+
+// One option of the help: `lead` (the option and its value) at the left and
+// `text` wrapped in the column beside it, or under it when the lead is longer.
+std::string helpEntry(const std::string& lead, const std::string& text)
+{
+    constexpr std::size_t kColumn = 22;
+    constexpr std::size_t kWidth = 80;
+    const std::string indent(kColumn, ' ');
+    std::string help;
+    std::string line = lead.empty() ? indent : "  " + lead;
+    if (text.empty()) return line + "\n";
+    if (line.size() < kColumn) {
+        line.resize(kColumn, ' ');
+    } else if (line != indent) {
+        help = line + "\n";
+        line = indent;
+    }
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(start, end - start);
+        const bool lineEmpty = line.size() == kColumn;
+        if (!lineEmpty && line.size() + 1 + word.size() > kWidth) {
+            help += line + "\n";
+            line = indent;
+        }
+        line += (line.size() == kColumn ? "" : " ") + word;
+        start = end + 1;
+    }
+    return help + line + "\n";
 }
 
 }  // namespace
@@ -245,18 +297,12 @@ files, exactly as "Create All Buttons" of the Nimbrel window does.
                       default: 1 and the settings' 2x / 3x choices
   --html FILE         also write FILE, a page showing the set, whose <img> tags
                       (with size, alt text and srcset) can be copied into a site
-  --reduction NAME    colour reduction, by name or number: windows20 (0) Windows
-                      20 colours, windows256 (1) Windows 256 colours, bw (2)
-                      black and white, grey (3) greyscale, web216 (4) web 216
-                      colours, optimal (5), optimal-system (6) optimal with
-                      the 20 system colours
-  --dither NAME       dithering, by name or number: none (0) nearest colour,
-                      floyd-steinberg (1), stucki (2), sierra (3),
-                      jjn (4) Jarvis-Judice-Ninke, stevenson-arce (5), burkes (6)
-  --compression lzw|rle
-  --bits 3..8         colours of the optimal palette (2^bits)
-                      the GIF options default to the settings
-  --no-settings       ignore the settings file: use the first-start values of every setting
+)" + helpEntry("--reduction NAME",
+                       "colour reduction, by name or number: " + choicesText(kColorReductionChoices, RowHelp::With)) +
+           helpEntry("--dither NAME", "dithering, by name or number: " + choicesText(kDitherChoices, RowHelp::With)) +
+           helpEntry("--compression " + namesText(kCompressionChoices, "|"), "") +
+           helpEntry("--bits " + bitsRange(".."), "colours of the optimal palette (2^bits)") +
+           helpEntry("", "the GIF options default to the settings") + R"(  --no-settings       ignore the settings file: use the first-start values of every setting
   --check             draw everything, write nothing, report problems
   --jobs N            buttons drawn and encoded at once (1 to 256); default: one
                       per processor. Files are written and listed in list order.

@@ -6,6 +6,7 @@
 
 #include "base/version.h"
 #include "image/color.h"
+#include "image/gif_options.h"
 
 namespace nimbrel::cli {
 
@@ -20,9 +21,9 @@ struct Options {
     std::optional<Color> transparentColor;
     std::optional<std::vector<int>> scales;  // 1, 2, 3 in rising order
     std::optional<std::string> htmlFile;
-    std::optional<int> colorReduction;
-    std::optional<int> dithering;
-    std::optional<int> gifCompression;
+    std::optional<ColorReduction> colorReduction;
+    std::optional<DitherMethod> dithering;
+    std::optional<GifCompression> gifCompression;
     std::optional<int> reductionBits;  // the bits themselves, 3..8
     std::optional<int> jobs;           // threads that draw and encode; none: one per processor
     bool noSettings = false;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <new>
+#include <optional>
 
 #include "cli/cli_checks.h"
 #include "base/text_codec.h"
@@ -25,7 +26,6 @@
 #include "base/error.h"
 #include "base/file_io.h"
 #include "base/printable_text.h"
-#include "image/gif_options.h"
 
 namespace nimbrel::cli {
 namespace {
@@ -87,7 +87,7 @@ private:
 struct BuiltEntry {
     std::string problem;
     EncodedButton files;
-    bool freshFolder = false;  // its files go straight into the folder this run made
+    OutputFolder folder = OutputFolder::Existing;
     HtmlButton html;
     RasterBitmap button;  // the pixels its BMP is written from
 };
@@ -95,12 +95,13 @@ struct BuiltEntry {
 // Draws and encodes the entries on `jobs` threads and writes them in list
 // order on this one. Text is drawn on the worker threads too: Qt paints text
 // onto a QImage from any thread, and each thread has its own fonts and
-// bitmaps here.
+// bitmaps here. Without an output folder the entries are only drawn (and
+// checked).
 class BatchRun {
 public:
-    BatchRun(const ButtonStyle& style, const SaveRequest& request, bool writeFiles, bool freshFolder,
+    BatchRun(const ButtonStyle& style, const SaveRequest& request, std::optional<OutputFolder> output,
              Reporter& report)
-        : style_(style), request_(request), writeFiles_(writeFiles), freshFolder_(freshFolder), report_(report)
+        : style_(style), request_(request), output_(output), report_(report)
     {
     }
 
@@ -126,8 +127,8 @@ public:
             },
             [&](std::size_t i, BuiltEntry& entry) {
                 report_.problem(entry.problem);
-                if (writeFiles_) {
-                    for (const std::string& file : writeEncodedButton(entry.files, entry.freshFolder))
+                if (output_) {
+                    for (const std::string& file : writeEncodedButton(entry.files, entry.folder))
                         report_.fileWritten(file);
                     for (const EncodedFile& file : entry.files.files)
                         if (!file.warning.empty()) report_.warn(file.name + ": " + file.warning);
@@ -156,7 +157,7 @@ private:
         const TextExtent text = renderButton(style_, caption, w.previewFont, w.button);
         built.html = {caption, fileName, w.button.width(), w.button.height()};
         built.problem = clippedCaptionProblem(entry, caption, text.width, w.button.width());
-        if (writeFiles_) {
+        if (output_) {
             SaveRequest request = request_;
             request.fileName = fileName;
             built.files = encodeButton(request, w.button.view(), [&](int scale) {
@@ -164,16 +165,16 @@ private:
             });
             built.button = std::move(w.button);
             // A name with a folder part may lead out of the new folder, to files that exist.
-            built.freshFolder =
-                freshFolder_ && (request.prefix + request.fileName + request.suffix).find('/') == std::string::npos;
+            const bool staysInFolder =
+                (request.prefix + request.fileName + request.suffix).find('/') == std::string::npos;
+            built.folder = staysInFolder ? *output_ : OutputFolder::Existing;
         }
         return built;
     }
 
     const ButtonStyle& style_;
     const SaveRequest& request_;
-    bool writeFiles_;
-    bool freshFolder_;
+    std::optional<OutputFolder> output_;
     Reporter& report_;
     std::vector<HtmlButton> html_;
 };
@@ -226,7 +227,7 @@ SaveRequest saveRequestFor(const Options& o, const SettingsValues& values, const
     if (o.colorReduction) r.colorReduction = *o.colorReduction;
     if (o.dithering) r.dithering = *o.dithering;
     if (o.gifCompression) r.gifCompression = *o.gifCompression;
-    if (o.reductionBits) r.reductionBits = *o.reductionBits - kMinReductionBits;
+    if (o.reductionBits) r.reductionBits = *o.reductionBits;
     return r;
 }
 
@@ -287,16 +288,18 @@ int runBatch(const Options& o, Streams& streams)
         const bool lowerCase = values.boolean("chkLowercase");
         for (const std::string& caption : o.captions) {
             captions.push_back(caption);
-            fileNames.push_back(captionToFileName(caption, replaceSpaces, lowerCase));
+            fileNames.push_back(captionToFileName(caption, replaceSpaces ? Spaces::ToUnderscores : Spaces::Keep,
+                                                  lowerCase ? LetterCase::Lower : LetterCase::Keep));
         }
 
         const SaveRequest request = saveRequestFor(o, values, style);
         if (!savesAnything(request)) report.warn(kNoOutputTypeMessage);
         reportPlanProblems(style, request, captions, fileNames, report);
-        const bool writeFiles = !o.check && savesAnything(request);
-        const bool freshFolder = writeFiles && makeOutputFolder(request.outputDir);
+        std::optional<OutputFolder> output;
+        if (!o.check && savesAnything(request))
+            output = makeOutputFolder(request.outputDir) ? OutputFolder::MadeThisRun : OutputFolder::Existing;
 
-        BatchRun run(style, request, writeFiles, freshFolder, report);
+        BatchRun run(style, request, output, report);
         run.run(captions, fileNames, o.jobs.value_or(processorCount()));
         if (o.htmlFile && !o.check) {
             writeFileAtomically(*o.htmlFile, buttonSetPage(request, run.htmlButtons(),

@@ -20,7 +20,7 @@ configure_file(${NIMBREL_DIST_DIR}/nimbrel.metainfo.xml.in ${dist_out}/${NIMBREL
 install(TARGETS nimbrel-batch nimbrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${dist_out}/${NIMBREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${dist_out}/${NIMBREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${NIMBREL_DIST_DIR}/nimbrel-batch.bash-completion
+install(FILES ${dist_out}/nimbrel-batch.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME nimbrel-batch)
 install(DIRECTORY ${NIMBREL_DIST_DIR}/styles/ DESTINATION ${CMAKE_INSTALL_DATADIR}/nimbrel/styles)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
@@ -29,6 +29,20 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
 add_executable(nimbrel_bmp_to_png ${NIMBREL_DIST_DIR}/bmp_to_png.cpp)
 target_include_directories(nimbrel_bmp_to_png PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(nimbrel_bmp_to_png PRIVATE nimbrel_image Qt6::Gui)
+
+# The bash completion, its value lists filled in at build time from the GIF
+# choice tables the command line parses with.
+add_executable(nimbrel_write_completion ${NIMBREL_DIST_DIR}/write_completion.cpp)
+target_include_directories(nimbrel_write_completion PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(nimbrel_write_completion PRIVATE nimbrel_options)
+add_custom_command(
+  OUTPUT ${dist_out}/nimbrel-batch.bash-completion
+  COMMAND $<TARGET_FILE:nimbrel_write_completion> ${NIMBREL_DIST_DIR}/nimbrel-batch.bash-completion.in
+          ${dist_out}/nimbrel-batch.bash-completion
+  DEPENDS nimbrel_write_completion ${NIMBREL_DIST_DIR}/nimbrel-batch.bash-completion.in
+  COMMENT "Writing the bash completion of nimbrel-batch"
+  VERBATIM)
+add_custom_target(nimbrel_completion ALL DEPENDS ${dist_out}/nimbrel-batch.bash-completion)
 
 # The icon, drawn at build time as SVG and PNGs from one description.
 add_executable(nimbrel_draw_icons ${NIMBREL_DIST_DIR}/draw_icons.cpp)

@@ -14,14 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace nimbrel;
     FuzzedDataProvider in(data, size);
-    const bool replaceSpaces = in.ConsumeBool();
-    const bool lowerCase = in.ConsumeBool();
+    const Spaces spaces = in.ConsumeBool() ? Spaces::ToUnderscores : Spaces::Keep;
+    const LetterCase letters = in.ConsumeBool() ? LetterCase::Lower : LetterCase::Keep;
     const std::string prefix = in.ConsumeRandomLengthString(16);
     const std::string suffix = in.ConsumeRandomLengthString(16);
     const bool fromCaption = in.ConsumeBool();
     const std::string text = in.ConsumeRemainingBytesAsString();
 
-    const std::string name = fromCaption ? captionToFileName(text, replaceSpaces, lowerCase) : text;
+    const std::string name = fromCaption ? captionToFileName(text, spaces, letters) : text;
     if (fromCaption && (name.size() != text.size() || name.find('/') != std::string::npos)) std::abort();
 
     if (!outputNameProblem(prefix, name, suffix, ".bmp").empty()) return 0;

@@ -92,9 +92,9 @@ private:
     void computeHeaderFlags();
     void applyTransparency(const Bgr24View& bitmap, GifSubImage& image);
 
-    ColorReduction colorReduction_ = ColorReduction::Web216;
-    DitherMethod ditherMethod_ = DitherMethod::Nearest;
-    GifCompression compression_ = GifCompression::Lzw;
+    ColorReduction colorReduction_ = kStartColorReduction;
+    DitherMethod ditherMethod_ = kStartDitherMethod;
+    GifCompression compression_ = kStartCompression;
     int reductionBits_ = 8;
     std::optional<Color> transparentColor_;
     std::string transparencyWarning_;

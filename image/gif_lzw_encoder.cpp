@@ -94,9 +94,12 @@ LzwChildTable& threadTable()
 }  // namespace
 
 LzwEncoder::LzwEncoder(ByteSink& sink, int colorCount, int initialBits)
-    : GifEncoder(sink, colorCount, initialBits), table_(&threadTable()), ownsTable_(table_->busy)
+    : GifEncoder(sink, colorCount, initialBits), table_(&threadTable())
 {
-    if (ownsTable_) table_ = new LzwChildTable;
+    if (table_->busy) {
+        ownTable_ = std::make_unique<LzwChildTable>();
+        table_ = ownTable_.get();
+    }
     table_->busy = true;
 }
 
@@ -104,7 +107,6 @@ LzwEncoder::~LzwEncoder()
 {
     table_->clear(0);
     table_->busy = false;
-    if (ownsTable_) delete table_;
 }
 
 inline void LzwEncoder::outputCode(int code)

@@ -5,6 +5,7 @@
 // Runs of one colour are followed through the table's run codes in one step.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "image/gif_writer.h"
 
@@ -29,8 +30,10 @@ private:
     [[gnu::always_inline]] inline void outputCode(int code);
     void clear();
 
+    // This thread's table, or, while an encoder further up the stack holds
+    // that one, a table of this encoder's own.
+    std::unique_ptr<LzwChildTable> ownTable_;
     LzwChildTable* table_;
-    bool ownsTable_;
 };
 
 }  // namespace nimbrel

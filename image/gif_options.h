@@ -1,7 +1,6 @@
 #pragma once
-// The four choices of the GIF output. The numbers are the item indexes of the
-// radio groups on the "Output Options" tab, so a stored or selected index maps
-// straight onto them.
+// The four choices of the GIF output; their names and labels are in
+// image/gif_choices.h.
 
 namespace nimbrel {
 
@@ -32,5 +31,10 @@ enum class GifCompression {
 
 constexpr int kMinReductionBits = 3;
 constexpr int kMaxReductionBits = 8;
+
+// What a GIF image uses until it is told otherwise.
+inline constexpr ColorReduction kStartColorReduction = ColorReduction::Web216;
+inline constexpr DitherMethod kStartDitherMethod = DitherMethod::Nearest;
+inline constexpr GifCompression kStartCompression = GifCompression::Lzw;
 
 }  // namespace nimbrel

@@ -183,21 +183,18 @@ void RleEncoder::compress(const std::uint8_t* pixels, std::size_t count)
     std::size_t runStart = 0;
 
     // Most runs are a pixel or a few repeated pixel codes far from the next
-    // code-size step or clear. Those codes are packed with the bit bucket and
-    // code count in locals, which go back to the members before any other
-    // step runs.
-    std::uint64_t bucket = bucket_;
-    int bitCount = bitCount_;
+    // code-size step or clear. Those codes go out through a local copy of the
+    // code output and code count, which go back to the members before any
+    // other step runs.
+    GifCodeBits bits = bits_;
     int outCount = outCount_;
     int nextEvent = std::min(outBump_, outClear_);
     auto spill = [&] {
-        bucket_ = bucket;
-        bitCount_ = bitCount;
+        bits_ = bits;
         outCount_ = outCount;
     };
     auto reload = [&] {
-        bucket = bucket_;
-        bitCount = bitCount_;
+        bits = bits_;
         outCount = outCount_;
         nextEvent = std::min(outBump_, outClear_);
     };
@@ -206,15 +203,7 @@ void RleEncoder::compress(const std::uint8_t* pixels, std::size_t count)
         const bool repeats =
             length == 1 || (length <= 4 && (tableMax_ < 2 || tablePixel_ != runPixel_));  // as flushRun would
         if (repeats && !clearPending_ && outCount + static_cast<int>(length) < nextEvent) {
-            for (std::size_t k = 0; k < length; ++k) {
-                bucket |= static_cast<std::uint64_t>(runPixel_) << bitCount;
-                bitCount += codeSize_;
-                if (bitCount >= 32) {
-                    writer_.put4(static_cast<std::uint32_t>(bucket));
-                    bucket >>= 32;
-                    bitCount -= 32;
-                }
-            }
+            for (std::size_t k = 0; k < length; ++k) bits.put(runPixel_, codeSize_, writer_);
             outCount += static_cast<int>(length);
         } else {
             spill();
@@ -247,15 +236,7 @@ void RleEncoder::compress(const std::uint8_t* pixels, std::size_t count)
                 const int n = perRun ? static_cast<int>(__builtin_ctzll(perRun) >> 3) : lastEnd + 1;
                 if (n > 0 && outCount + n < nextEvent) {
                     const int codeSize = codeSize_;
-                    for (int k = 0; k < n; ++k) {
-                        bucket |= static_cast<std::uint64_t>(pixels[runStart + k]) << bitCount;
-                        bitCount += codeSize;
-                        if (bitCount >= 32) {
-                            writer_.put4(static_cast<std::uint32_t>(bucket));
-                            bucket >>= 32;
-                            bitCount -= 32;
-                        }
-                    }
+                    for (int k = 0; k < n; ++k) bits.put(pixels[runStart + k], codeSize, writer_);
                     outCount += n;
                     runStart += static_cast<std::size_t>(n);
                     runPixel_ = pixels[runStart];

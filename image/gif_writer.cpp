@@ -20,9 +20,7 @@ GifEncoder::GifEncoder(ByteSink& sink, int colorCount, int initialBits)
 void GifEncoder::finish()
 {
     outputBits(endCode_);
-    for (; bitCount_ > 0; bitCount_ -= 8, bucket_ >>= 8) writer_.put(static_cast<std::uint8_t>(bucket_));
-    bucket_ = 0;
-    bitCount_ = 0;
+    bits_.flush(writer_);
     writer_.close();
 }
 

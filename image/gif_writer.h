@@ -1,8 +1,8 @@
 #pragma once
 // The two layers under both image-data encoders: the sub-block writer, which
 // packs the code stream into blocks of at most 255 bytes, each led by its
-// count, and the code output, which packs variable-width codes least
-// significant bit first.
+// count, and the code output (GifCodeBits), which packs variable-width codes
+// least significant bit first.
 #include <array>
 #include <cstdint>
 
@@ -53,6 +53,34 @@ private:
     int count_ = 0;
 };
 
+// The code output: variable-width codes packed least significant bit first.
+// Whole bytes leave four at a time; the byte stream is the same as writing
+// each byte as soon as it is complete. It is a plain value, so an encoder's
+// tight loop can work on a local copy the compiler keeps in registers.
+struct GifCodeBits {
+    std::uint64_t bucket = 0;
+    // As wide as the bucket: a copy then has no padding to carry along.
+    std::int64_t count = 0;
+
+    [[gnu::always_inline]] void put(int code, int codeSize, GifWriter& writer)
+    {
+        bucket |= static_cast<std::uint64_t>(code) << count;
+        count += codeSize;
+        if (count >= 32) {
+            writer.put4(static_cast<std::uint32_t>(bucket));
+            bucket >>= 32;
+            count -= 32;
+        }
+    }
+    // Sends the last, partly filled byte.
+    void flush(GifWriter& writer)
+    {
+        for (; count > 0; count -= 8, bucket >>= 8) writer.put(static_cast<std::uint8_t>(bucket));
+        bucket = 0;
+        count = 0;
+    }
+};
+
 // State shared by the LZW and RLE encoders for one image. The encoder owns
 // its sub-block writer, so the compiler can see that writing a byte does not
 // change the encoder's own counters and keep them in registers.
@@ -67,19 +95,7 @@ public:
     void finish();
 
 protected:
-    // Codes are packed least significant bit first. Whole bytes leave four at
-    // a time; the byte stream is the same as writing each byte as soon as it
-    // is complete.
-    [[gnu::always_inline]] void outputBits(int code)
-    {
-        bucket_ |= static_cast<std::uint64_t>(code) << bitCount_;
-        bitCount_ += codeSize_;
-        if (bitCount_ >= 32) {
-            writer_.put4(static_cast<std::uint32_t>(bucket_));
-            bucket_ >>= 32;
-            bitCount_ -= 32;
-        }
-    }
+    [[gnu::always_inline]] void outputBits(int code) { bits_.put(code, codeSize_, writer_); }
     [[noreturn]] static void failColorNotInTable();
 
     GifWriter writer_;
@@ -92,9 +108,7 @@ protected:
     int firstFreeCode_;
     int maxCode_;
     bool clearPending_ = false;
-
-    std::uint64_t bucket_ = 0;
-    int bitCount_ = 0;
+    GifCodeBits bits_;
 };
 
 }  // namespace nimbrel

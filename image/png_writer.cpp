@@ -8,7 +8,6 @@
 #include <unordered_map>
 
 #include "base/error.h"
-#include "base/file_io.h"
 #include "image/image_limits.h"
 
 namespace nimbrel {
@@ -209,10 +208,6 @@ std::vector<std::uint8_t> encodePng(const Bgr24View& image, const PngOptions& op
 {
     if (image.empty()) return {};
     return encodePngLayout(pngLayoutOf(image, options.transparentColor), options.compressionLevel);
-}
-void savePngFile(const std::string& fileName, const Bgr24View& image, const PngOptions& options)
-{
-    writeFileAtomically(fileName, encodePng(image, options));
 }
 
 }  // namespace nimbrel

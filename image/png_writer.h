@@ -6,7 +6,6 @@
 // fully transparent (a tRNS chunk).
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "image/image.h"
@@ -48,8 +47,5 @@ std::vector<std::uint8_t> encodePngLayout(const PngLayout& layout, int compressi
 // An empty image (width or height 0) gives no bytes at all, as the BMP writer
 // does: a PNG cannot hold an image without pixels.
 std::vector<std::uint8_t> encodePng(const Bgr24View& image, const PngOptions& options = {});
-
-// Creates or replaces the file through writeFileAtomically.
-void savePngFile(const std::string& fileName, const Bgr24View& image, const PngOptions& options = {});
 
 }  // namespace nimbrel

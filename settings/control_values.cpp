@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "batch/save_button.h"
+#include "settings/gif_radio_groups.h"
 
 namespace nimbrel {
 namespace {

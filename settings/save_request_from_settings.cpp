@@ -1,6 +1,7 @@
 #include "settings/save_request_from_settings.h"
 
 #include "settings/control_values.h"
+#include "settings/gif_radio_groups.h"
 
 namespace nimbrel {
 
@@ -17,10 +18,10 @@ SaveRequest saveRequestFromSettings(const SettingsValues& v)
     r.scales = {1};
     if (v.boolean("chkSave2x")) r.scales.push_back(2);
     if (v.boolean("chkSave3x")) r.scales.push_back(3);
-    r.gifCompression = index("rgGIFCompression");
-    r.dithering = index("rgDithering");
-    r.colorReduction = index("rgColorReduction");
-    r.reductionBits = index("rgColorReductionBits");
+    r.gifCompression = gifCompressionAt(index("rgGIFCompression"));
+    r.dithering = ditherMethodAt(index("rgDithering"));
+    r.colorReduction = colorReductionAt(index("rgColorReduction"));
+    r.reductionBits = reductionBitsAt(index("rgColorReductionBits"));
     return r;
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/error.h"
-#include "batch/save_button.h"
+#include "settings/gif_radio_groups.h"
 
 namespace nimbrel {
 namespace {

@@ -164,8 +164,9 @@ std::string CaptionsPage::caption() const
 void CaptionsPage::deriveFileName()
 {
     if (chkAutoFilename_->isChecked())
-        edtFilename_->setText(q(captionToFileName(text(edtCaption_), chkSpaceToUnderscore_->isChecked(),
-                                                  chkLowercase_->isChecked())));
+        edtFilename_->setText(q(captionToFileName(
+            text(edtCaption_), chkSpaceToUnderscore_->isChecked() ? Spaces::ToUnderscores : Spaces::Keep,
+            chkLowercase_->isChecked() ? LetterCase::Lower : LetterCase::Keep)));
 }
 
 void CaptionsPage::updateFileNameOptions()

@@ -11,8 +11,20 @@
 #include "app/widgets/color_panel_button.h"
 #include "app/widgets/control_makers.h"
 #include "app/widgets/radio_group.h"
+#include "settings/gif_radio_groups.h"
 
 namespace nimbrel {
+namespace {
+
+template <class Choices>
+QStringList labelsOf(const Choices& choices)
+{
+    QStringList labels;
+    for (const auto& choice : choices) labels << QString::fromUtf8(choice.label.data(), choice.label.size());
+    return labels;
+}
+
+}  // namespace
 
 OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(guard)
 {
@@ -44,26 +56,15 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     folderRow->addWidget(chkSavePNG_);
     page->addLayout(folderRow);
 
-    rgColorReduction_ = new RadioGroup(
-        "rgColorReduction", " Color Reduction ",
-        {"Windows Standard (20 colors)", "Windows (256 colors)", "Black && White", "GrayScale (256 shades)",
-         "Netscape (216 colors)", "Optimal (256 colors) [*]", "Optimal Win (includes 20 WinSys colors)"});
-    rgDithering_ = new RadioGroup(
-        "rgDithering", " Dithering ",
-        {"Nearest color w/o Error Correction [*]", "Floyd Steinberg Error Diffusion",
-         "Stucki Error Diffusion", "Sierra Error Diffusion", "Jarvis, Judice && Ninke Error Diffusion",
-         "Stevenson && Arche Error Diffusion", "Burkes Error Diffusion"});
+    rgColorReduction_ = new RadioGroup("rgColorReduction", " Color Reduction ", labelsOf(kColorReductionChoices));
+    rgDithering_ = new RadioGroup("rgDithering", " Dithering ", labelsOf(kDitherChoices));
     auto* longGroups = new QHBoxLayout;
     longGroups->addWidget(rgColorReduction_, 1);
     longGroups->addWidget(rgDithering_, 1);
     page->addLayout(longGroups);
 
-    rgReductionBits_ =
-        new RadioGroup("rgReductionBits", " Reduction Bits ",
-                       {"3-bits (8-colors)", "4-bits (16-colors)", "5-bits (32-colors)", "6-bits (64-colors)",
-                        "7-bits (128 colors)", "8-bits (256 colors) [*]"},
-                       2);
-    rgGIFCompression_ = new RadioGroup("rgGIFCompression", " GIF Compression ", {"LZW", "RLE"}, 2);
+    rgReductionBits_ = new RadioGroup("rgReductionBits", " Reduction Bits ", labelsOf(kReductionBitsChoices), 2);
+    rgGIFCompression_ = new RadioGroup("rgGIFCompression", " GIF Compression ", labelsOf(kCompressionChoices), 2);
     // Transparency and the high-density copies sit under GIF Compression, in
     // the room the two-column bits group leaves beside it.
     auto* beside = new QVBoxLayout;
@@ -123,10 +124,10 @@ void OutputPage::readInto(SaveRequest& request) const
     request.scales = {1};
     if (chkSave2x_->isChecked()) request.scales.push_back(2);
     if (chkSave3x_->isChecked()) request.scales.push_back(3);
-    request.gifCompression = rgGIFCompression_->itemIndex();
-    request.colorReduction = rgColorReduction_->itemIndex();
-    request.dithering = rgDithering_->itemIndex();
-    request.reductionBits = rgReductionBits_->itemIndex();
+    request.gifCompression = gifCompressionAt(rgGIFCompression_->itemIndex());
+    request.colorReduction = colorReductionAt(rgColorReduction_->itemIndex());
+    request.dithering = ditherMethodAt(rgDithering_->itemIndex());
+    request.reductionBits = reductionBitsAt(rgReductionBits_->itemIndex());
 }
 
 void OutputPage::setOutputFolder(const std::string& folder)

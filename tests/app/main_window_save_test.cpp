@@ -14,6 +14,7 @@
 #include "app/widgets/radio_group.h"
 #include "base/file_io.h"
 #include "image/bmp_reader.h"
+#include "image/gif_choices.h"
 #include "support/gif_test_support.h"
 #include "window_fixture.h"
 
@@ -173,16 +174,20 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
 
     struct Group {
         RadioGroup* group;
-        int SaveRequest::*field;
+        void (*choose)(SaveRequest&, int item);  // the item's row of its choice table
         int colorReduction;  // set first, so the group's choice matters
         bool allDistinct;
     };
     const std::vector<Group> groups = {
-        {control<RadioGroup>(w, "rgGIFCompression"), &SaveRequest::gifCompression, 5, true},
-        {control<RadioGroup>(w, "rgColorReduction"), &SaveRequest::colorReduction, 5, true},
-        {control<RadioGroup>(w, "rgDithering"), &SaveRequest::dithering, 4, true},
+        {control<RadioGroup>(w, "rgGIFCompression"),
+         [](SaveRequest& r, int item) { r.gifCompression = kCompressionChoices[item].value; }, 5, true},
+        {control<RadioGroup>(w, "rgColorReduction"),
+         [](SaveRequest& r, int item) { r.colorReduction = kColorReductionChoices[item].value; }, 5, true},
+        {control<RadioGroup>(w, "rgDithering"),
+         [](SaveRequest& r, int item) { r.dithering = kDitherChoices[item].value; }, 4, true},
         // Optimal palettes of more bits than the button has colours are the same.
-        {control<RadioGroup>(w, "rgReductionBits"), &SaveRequest::reductionBits, 5, false},
+        {control<RadioGroup>(w, "rgReductionBits"),
+         [](SaveRequest& r, int item) { r.reductionBits = kReductionBitsChoices[item].value; }, 5, false},
     };
     control<RadioGroup>(w, "rgDithering")->setItemIndex(1);
     for (const Group& g : groups) {
@@ -198,11 +203,7 @@ TEST_F(MainWindowSave, GifOptionsComeFromTheRadioGroups)
 
             SaveRequest direct = w.saveRequestFromControls();
             direct.fileName = "direct";
-            direct.gifCompression = control<RadioGroup>(w, "rgGIFCompression")->itemIndex();
-            direct.colorReduction = control<RadioGroup>(w, "rgColorReduction")->itemIndex();
-            direct.dithering = control<RadioGroup>(w, "rgDithering")->itemIndex();
-            direct.reductionBits = control<RadioGroup>(w, "rgReductionBits")->itemIndex();
-            direct.*g.field = item;
+            g.choose(direct, item);
             NoQuestions ui;
             saveButton(direct, button.view(), ui);
             EXPECT_EQ(bytes, readWholeFile(homeFile("direct.gif"))) << what;

@@ -1,4 +1,4 @@
-// The GIF options come from the four radio groups; whatever the combination,
+// The GIF options of the request; whatever the combination,
 // the file must decode (with a decoder we did not write) to the button, as far
 // as the chosen palette can hold its colours.
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include <set>
 
 #include "batch/save_button.h"
+#include "image/gif_choices.h"
 #include "batch/scripted_save_ui.h"
 #include "support/temp_folder.h"
 #include "base/error.h"
@@ -44,7 +45,7 @@ std::vector<std::uint8_t> saveGif(const SaveRequest& request, const Bgr24Image& 
 {
     ScriptedSaveUi ui;
     saveButton(request, button.view(), ui);
-    return readWholeFile(saveFileNames(request).gif);
+    return readWholeFile(saveFileName(request, ImageFormat::Gif));
 }
 
 void expectDecodesTo(const std::vector<std::uint8_t>& bytes, const Bgr24Image& button,
@@ -63,7 +64,8 @@ void expectDecodesTo(const std::vector<std::uint8_t>& bytes, const Bgr24Image& b
     }
 }
 
-SaveRequest gifOnly(const TempFolder& tmp, int reduction, int dither, int compression, int bits)
+SaveRequest gifOnly(const TempFolder& tmp, ColorReduction reduction, DitherMethod dither, GifCompression compression,
+                    int bits)
 {
     SaveRequest r;
     r.outputDir = tmp.path().string();
@@ -81,16 +83,17 @@ TEST(SaveGifOptions, EveryCombinationDecodesToTheButton)
     TempFolder tmp;
     const Bgr24Image bw = blackAndWhiteButton();
     const Bgr24Image colours = eightColourButton();
-    for (int reduction = 0; reduction < kColorReductionItems; ++reduction) {
-        for (int dither = 0; dither < kDitheringItems; ++dither) {
-            for (int compression = 0; compression < kGifCompressionItems; ++compression) {
-                for (int bits = 0; bits < kReductionBitsItems; ++bits) {
-                    const std::string what = "reduction " + std::to_string(reduction) + " dither " +
-                                             std::to_string(dither) + " compression " +
-                                             std::to_string(compression) + " bits " + std::to_string(bits);
-                    const SaveRequest r = gifOnly(tmp, reduction, dither, compression, bits);
+    for (const auto& reduction : kColorReductionChoices) {
+        for (const auto& dither : kDitherChoices) {
+            for (const auto& compression : kCompressionChoices) {
+                for (const auto& bits : kReductionBitsChoices) {
+                    const std::string what = std::string(reduction.name) + " " + std::string(dither.name) + " " +
+                                             std::string(compression.name) + " bits " + std::string(bits.name);
+                    const SaveRequest r = gifOnly(tmp, reduction.value, dither.value, compression.value, bits.value);
                     expectDecodesTo(saveGif(r, bw), bw, what);
-                    const bool holdsTheCube = reduction == 4 || reduction == 5 || reduction == 6;
+                    const bool holdsTheCube = reduction.value == ColorReduction::Web216 ||
+                                              reduction.value == ColorReduction::Optimal ||
+                                              reduction.value == ColorReduction::OptimalWithSystemColors;
                     if (holdsTheCube) expectDecodesTo(saveGif(r, colours), colours, what + " (colours)");
                 }
             }
@@ -114,22 +117,17 @@ TEST(SaveGifOptions, OptionsReachTheFile)
             for (int x = 0; x < 64; ++x) image.setPixel(x, y, makeColor(x * 4, y * 16, 255 - x * 2));
         return image;
     }();
-    EXPECT_LE(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, 5, 0, 0, 0), many))), 8u);
-    EXPECT_GT(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, 5, 0, 0, 5), many))), 8u);
-    // "Optimal Win" ignores the bits group.
-    const auto optimalWin = saveGif(gifOnly(tmp, 6, 1, 0, 0), button);
-    for (int bits = 1; bits < kReductionBitsItems; ++bits)
-        EXPECT_EQ(saveGif(gifOnly(tmp, 6, 1, 0, bits), button), optimalWin) << bits;
-}
-
-TEST(SaveGifOptions, UnselectedGroupsKeepTheGifObjectsStartValues)
-{
-    TempFolder tmp;
-    const Bgr24Image button = eightColourButton();
-    // Start values: web 216, nearest colour, LZW.
-    EXPECT_EQ(saveGif(gifOnly(tmp, -1, -1, -1, 5), button), saveGif(gifOnly(tmp, 4, 0, 0, 5), button));
-    // Indexes past the last item behave as the last item, as the group shows them.
-    EXPECT_EQ(saveGif(gifOnly(tmp, 9, 8, 2, 6), button), saveGif(gifOnly(tmp, 6, 6, 1, 5), button));
+    constexpr auto optimal = ColorReduction::Optimal;
+    constexpr auto nearest = DitherMethod::Nearest;
+    constexpr auto lzw = GifCompression::Lzw;
+    EXPECT_LE(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, optimal, nearest, lzw, 3), many))), 8u);
+    EXPECT_GT(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, optimal, nearest, lzw, 8), many))), 8u);
+    // "Optimal Win" ignores the bits.
+    constexpr auto optimalWin = ColorReduction::OptimalWithSystemColors;
+    const auto floyd = DitherMethod::FloydSteinberg;
+    const auto withThreeBits = saveGif(gifOnly(tmp, optimalWin, floyd, lzw, 3), button);
+    for (int bits = 4; bits <= kMaxReductionBits; ++bits)
+        EXPECT_EQ(saveGif(gifOnly(tmp, optimalWin, floyd, lzw, bits), button), withThreeBits) << bits;
 }
 
 }  // namespace

@@ -61,8 +61,7 @@ protected:
         request.fileName = "reference";
         AnswerYes ui;
         saveButton(request, button.view(), ui);
-        const SaveFileNames names = saveFileNames(request);
-        return readWholeFile(gif ? names.gif : names.bmp);
+        return readWholeFile(saveFileName(request, gif ? ImageFormat::Gif : ImageFormat::Bmp));
     }
 
     static std::vector<std::string> lines(const std::string& text)

@@ -1,5 +1,6 @@
 // The command line of nimbrel-batch: every option, its good values, its bad ones.
 #include "base/version.h"
+#include "image/gif_choices.h"
 #include "cli_fixture.h"
 
 namespace nimbrel::test {
@@ -74,9 +75,14 @@ TEST_F(CliTest, FormatChoosesTheFilesAndCaptionsMayLookLikeOptions)
 
 TEST_F(CliTest, NamedGifOptionsGiveTheSameBytesAsTheirNumbers)
 {
+    auto namesOf = [](const auto& choices) {
+        std::vector<std::string> names;
+        for (const auto& choice : choices) names.emplace_back(choice.name);
+        return names;
+    };
     const std::vector<std::pair<std::string, std::vector<std::string>>> names = {
-        {"--reduction", {"windows20", "windows256", "bw", "grey", "web216", "optimal", "optimal-system"}},
-        {"--dither", {"none", "floyd-steinberg", "stucki", "sierra", "jjn", "stevenson-arce", "burkes"}},
+        {"--reduction", namesOf(kColorReductionChoices)},
+        {"--dither", namesOf(kDitherChoices)},
     };
     std::vector<std::vector<std::string>> commands;
     for (const auto& [option, values] : names) {
@@ -94,6 +100,41 @@ TEST_F(CliTest, NamedGifOptionsGiveTheSameBytesAsTheirNumbers)
         const std::string named = commands[c][1], numbered = commands[c + 1][1];
         EXPECT_EQ(readWholeFile(named + "/colourful.gif"), readWholeFile(numbered + "/colourful.gif")) << named;
     }
+}
+
+// The manual page and the README are written by hand: they must name every
+// choice of the GIF options as the command line takes it, with its number.
+TEST(GifChoiceDocs, ManualPageAndReadmeNameTheChoicesOfTheTable)
+{
+    auto text = [](const std::string& file) {
+        const std::vector<std::uint8_t> bytes = readWholeFile(std::string(NIMBREL_SOURCE_DIR) + "/" + file);
+        std::string flat(bytes.begin(), bytes.end());
+        std::replace(flat.begin(), flat.end(), '\n', ' ');
+        return flat;
+    };
+    const std::string manual = text("dist/nimbrel-batch.1.in");
+    const std::string readme = text("README.md");
+    auto expectNumberedNames = [&](const auto& choices) {
+        std::string inReadme;
+        for (std::size_t i = 0; i < std::size(choices); ++i) {
+            const std::string name(choices[i].name);
+            const std::string inManual = "\\fB" + name + "\\fR (" + std::to_string(i) + ")";
+            EXPECT_NE(manual.find(inManual), std::string::npos) << inManual;
+            inReadme += (i ? ", `" : "`") + name + "`";
+        }
+        EXPECT_NE(readme.find(inReadme), std::string::npos) << inReadme;
+    };
+    expectNumberedNames(kColorReductionChoices);
+    expectNumberedNames(kDitherChoices);
+    std::string compression;
+    for (const auto& choice : kCompressionChoices) {
+        compression += (compression.empty() ? "" : "|") + std::string(choice.name);
+        EXPECT_NE(readme.find("`" + std::string(choice.name) + "`"), std::string::npos) << choice.name;
+    }
+    EXPECT_NE(manual.find("compression \" " + compression + "\""), std::string::npos) << compression;
+    const std::string bits = std::string(kReductionBitsChoices[0].name) + ".." +
+                             std::string(std::end(kReductionBitsChoices)[-1].name);
+    EXPECT_NE(manual.find("bits \" " + bits + "\""), std::string::npos) << bits;
 }
 
 TEST_F(CliTest, NoOutputTypeChosenWarnsAndWritesNothing)
