@@ -26,10 +26,6 @@ install(DIRECTORY ${NIMBREL_DIST_DIR}/styles/ DESTINATION ${CMAKE_INSTALL_DATADI
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nimbrel)
 
-add_executable(nimbrel_bmp_to_png ${NIMBREL_DIST_DIR}/bmp_to_png.cpp)
-target_include_directories(nimbrel_bmp_to_png PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(nimbrel_bmp_to_png PRIVATE nimbrel_image Qt6::Gui)
-
 # The icon, drawn at build time as SVG and PNGs from one description.
 add_executable(nimbrel_draw_icons ${NIMBREL_DIST_DIR}/draw_icons.cpp)
 target_link_libraries(nimbrel_draw_icons PRIVATE nimbrel_options Qt6::Gui)
