@@ -53,7 +53,7 @@ std::string qtFileFilter(const std::string& pairs)
     QStringList filters;
     for (int i = 0; i + 1 < fields.size(); i += 2) {
         QString label = fields[i];
-        const int open = label.lastIndexOf('(');
+        const qsizetype open = label.lastIndexOf('(');
         if (open > 0 && label.endsWith(')')) label = label.left(open).trimmed();
         filters << label + " (" + qtPatterns(fields[i + 1]) + ")";
     }

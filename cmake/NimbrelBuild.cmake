@@ -1,6 +1,13 @@
 # Warnings and sanitizers shared by every target of the project (not by third-party code).
 add_library(nimbrel_options INTERFACE)
 target_compile_options(nimbrel_options INTERFACE -Wall -Wextra)
+if(NIMBREL_STRICT_WARNINGS)
+  target_compile_options(nimbrel_options INTERFACE
+    -Wshadow -Wconversion -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual)
+endif()
+if(NIMBREL_WARNINGS_AS_ERRORS)
+  target_compile_options(nimbrel_options INTERFACE -Werror)
+endif()
 if(NIMBREL_SANITIZE)
   target_compile_options(nimbrel_options INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

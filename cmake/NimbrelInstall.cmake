@@ -26,10 +26,6 @@ install(DIRECTORY ${NIMBREL_DIST_DIR}/styles/ DESTINATION ${CMAKE_INSTALL_DATADI
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nimbrel)
 
-add_executable(nimbrel_bmp_to_png ${NIMBREL_DIST_DIR}/bmp_to_png.cpp)
-target_include_directories(nimbrel_bmp_to_png PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(nimbrel_bmp_to_png PRIVATE nimbrel_image Qt6::Gui)
-
 # The bash completion, its value lists filled in at build time from the GIF
 # choice tables the command line parses with.
 add_executable(nimbrel_write_completion ${NIMBREL_DIST_DIR}/write_completion.cpp)

@@ -27,7 +27,7 @@ for style in "$home"/Styles/*.ini; do
   NIMBREL_HOME="$home" "$build/cli/nimbrel-batch" --no-settings --quiet --style "$style" \
     --format bmp --out "$home/out" -- "$caption" >/dev/null
   bmp=$(ls -t "$home"/out/*.bmp | head -1)
-  "$build/nimbrel_bmp_to_png" "$bmp" "$top/docs/styles/$name.png"
+  "$build/tools/nimbrel_bmp_to_png" "$bmp" "$top/docs/styles/$name.png"
   rm -f "$home"/out/*
   echo "docs/styles/$name.png"
 done

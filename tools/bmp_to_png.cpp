@@ -1,5 +1,5 @@
-// Build helper: turns the button nimbrel-batch drew for the icon into the PNG
-// that desktops want. Not installed.
+// Picture helper of tools/example-pictures.sh: turns a button nimbrel-batch
+// drew into the PNG the README shows. Built on demand, never installed.
 #include <QImage>
 #include <iostream>
 
