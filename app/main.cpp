@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/app_folder.h"
 #include "base/version.h"
 
 #include "app/command_line.h"
@@ -55,7 +56,7 @@ int main(int argc, char* argv[])
 
     // A signal while the window is still being made (a start-up error box open)
     // closes the box; the window then finishes and shuts down at once.
-    nimbrel::MainWindow mainWindow(dialogs);
+    nimbrel::MainWindow mainWindow(dialogs, nimbrel::setUpAppFolders());
     window = &mainWindow;
     dialogs.setParent(window);
     if (terminating) {

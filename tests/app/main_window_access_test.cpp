@@ -196,7 +196,7 @@ TEST_F(MainWindowAccess, StyleFileOnTheCommandLineOpensLikeTheMenuCommand)
     MainWindow& w = startShown();
     ButtonStyle style = w.currentStyle();
     style.colorBack = 0x00123456;
-    ASSERT_TRUE(style.saveToFile(homeFile("site.ini")));
+    ASSERT_TRUE(style.saveToFile(homeFile("site.ini"), homeFolder()));
     w.openStyleFile(homeFile("site.ini"));
     EXPECT_EQ(w.currentStyle().colorBack, 0x00123456u);
     EXPECT_EQ(w.ini().text("StyleDir"), homeFolder());
