@@ -13,7 +13,8 @@
 #include "base/app_folder.h"
 #include "batch/save_button.h"
 #include "core/button_style.h"
-#include "core/raster.h"
+#include "core/raster_bitmap.h"
+#include "core/raster_font.h"
 
 class QTabWidget;
 
