@@ -30,13 +30,16 @@ int main(int argc, char* argv[])
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
     // Help and version need no display: answered before Qt looks for one.
-    if (const auto status = answerArguments(nimbrel::parseWindowArguments(rawArguments, false))) return *status;
+    if (const auto status =
+            answerArguments(nimbrel::parseWindowArguments(rawArguments, nimbrel::QtOptions::StillPresent)))
+        return *status;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Nimbrel");
     QApplication::setApplicationVersion(nimbrel::kVersion);
     QApplication::setDesktopFileName(NIMBREL_APP_ID);
-    const nimbrel::WindowArguments arguments = nimbrel::parseWindowArguments(QApplication::arguments(), true);
+    const nimbrel::WindowArguments arguments =
+        nimbrel::parseWindowArguments(QApplication::arguments(), nimbrel::QtOptions::Removed);
     if (const auto status = answerArguments(arguments)) return *status;
 
     nimbrel::QtDialogs dialogs;

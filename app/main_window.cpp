@@ -318,7 +318,8 @@ void MainWindow::saveStyle()
         guard_.dialogs().saveFileName(styleFileDialog("Save Button Style", ini_->text(kStyleDir)));
     if (!name) return;
     const ButtonStyle style = currentStyle();
-    if (!style.saveToFile(*name, folders_.data)) guard_.dialogs().message("Error trying to write style to file " + *name);
+    if (!style.saveToFile(*name, folders_.data))
+        guard_.dialogs().message("Error trying to write style to file " + *name);
     ini_->setText(kStyleDir, folderPartOf(*name));
 }
 

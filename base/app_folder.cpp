@@ -57,7 +57,8 @@ AppFolders chooseAppFolders(const AppFolderInputs& in)
     const bool installed = isFolder(shared);
     // A copy that is not installed but cannot keep its files beside itself
     // (a read-only folder, a system folder) uses the per-user folders as well.
-    if (!installed && !isSystemProgramFolder(exe) && ::access(exe.c_str(), W_OK) == 0) return allInOneFolder(exe);
+    if (!installed && !isSystemProgramFolder(exe) && ::access(exe.c_str(), W_OK) == 0)
+        return allInOneFolder(exe);
 
     AppFolders folders;
     folders.config = xdgConfigHome(in.xdg) + "nimbrel/";

@@ -139,7 +139,8 @@ struct BatchJob {
     {
         std::ostringstream out, err;
         cli::Streams streams{out, err};
-        if (cli::runBatch(options, allInOneFolder(work.string()), streams) != 0) throw std::runtime_error(err.str());
+        if (cli::runBatch(options, allInOneFolder(work.string()), streams) != 0)
+            throw std::runtime_error(err.str());
         std::vector<std::string> files;
         std::istringstream listing(out.str());
         for (std::string line; std::getline(listing, line);) files.push_back(line);

@@ -280,7 +280,8 @@ int runBatch(const Options& o, const AppFolders& folders, Streams& streams)
         if (!o.noSettings) settings.loadAll();
         const SettingsValues values = settingsValues(settings);
 
-        const ButtonStyle style = o.styleFile ? loadStyle(*o.styleFile, folders.data) : styleFromSettings(values);
+        const ButtonStyle style =
+            o.styleFile ? loadStyle(*o.styleFile, folders.data) : styleFromSettings(values);
         std::vector<std::string> captions, fileNames;
         if (o.captionFile) readCaptions(*o.captionFile, captions, fileNames);
         const bool replaceSpaces = values.boolean("chkSpaceToUnderscore");

@@ -22,8 +22,8 @@ public:
     int height() const { return image_.isNull() ? 0 : image_.height(); }
     bool empty() const { return width() == 0 || height() == 0; }
 
-    Color pixel(int x, int y) const;         // outside: white
-    void setPixel(int x, int y, Color c);    // outside: ignored
+    Color pixel(int x, int y) const;       // outside: white
+    void setPixel(int x, int y, Color c);  // outside: ignored
 
     // Replaces size and pixels by a BMP file's (strict decoder; "Bitmap image is not valid").
     void loadFromFile(const std::string& fileName);

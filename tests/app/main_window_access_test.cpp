@@ -183,13 +183,16 @@ TEST_F(MainWindowAccess, FirstStartOffersTheExampleStylesAndEachOneDraws)
 
 TEST_F(MainWindowAccess, StyleFileOnTheCommandLineOpensLikeTheMenuCommand)
 {
-    const WindowArguments info = parseWindowArguments({"nimbrel", "-platform", "offscreen", "--version"}, false);
+    const WindowArguments info =
+        parseWindowArguments({"nimbrel", "-platform", "offscreen", "--version"}, QtOptions::StillPresent);
     EXPECT_EQ(info.exitStatus, 0);
     EXPECT_EQ(info.output, windowVersionText());
-    EXPECT_EQ(parseWindowArguments({"nimbrel", "--help"}, false).output.left(6), "Usage:");
-    EXPECT_FALSE(parseWindowArguments({"nimbrel", "-reverse"}, false).exitStatus) << "a Qt option, not -v";
-    EXPECT_EQ(parseWindowArguments({"nimbrel", "--bogus"}, true).exitStatus, 2);
-    const WindowArguments relative = parseWindowArguments({"nimbrel", "site.ini", "other.ini"}, true);
+    EXPECT_EQ(parseWindowArguments({"nimbrel", "--help"}, QtOptions::StillPresent).output.left(6), "Usage:");
+    EXPECT_FALSE(parseWindowArguments({"nimbrel", "-reverse"}, QtOptions::StillPresent).exitStatus)
+        << "a Qt option, not -v";
+    EXPECT_EQ(parseWindowArguments({"nimbrel", "--bogus"}, QtOptions::Removed).exitStatus, 2);
+    const WindowArguments relative =
+        parseWindowArguments({"nimbrel", "site.ini", "other.ini"}, QtOptions::Removed);
     EXPECT_FALSE(relative.exitStatus);
     EXPECT_EQ(relative.styleFile, QDir::current().absoluteFilePath("site.ini"));
 
