@@ -13,7 +13,7 @@ QString windowVersionText()
     return QString("nimbrel %1\n").arg(kVersion);
 }
 
-WindowArguments parseWindowArguments(const QStringList& arguments, bool qtOptionsRemoved)
+WindowArguments parseWindowArguments(const QStringList& arguments, QtOptions qtOptions)
 {
     QCommandLineParser parser;
     // Qt's own options are single-dash words (-reverse, -platform): read as
@@ -36,7 +36,7 @@ WindowArguments parseWindowArguments(const QStringList& arguments, bool qtOption
     } else if (parser.isSet(version)) {
         result.output = windowVersionText();
         result.exitStatus = 0;
-    } else if (!parsed && qtOptionsRemoved) {
+    } else if (!parsed && qtOptions == QtOptions::Removed) {
         result.output = "nimbrel: " + parser.errorText() + " (see nimbrel --help)\n";
         result.toStandardError = true;
         result.exitStatus = 2;

@@ -15,10 +15,13 @@ struct WindowArguments {
     QString styleFile;              // absolute; empty when none was given
 };
 
-// `arguments` as main receives them, program name first. Qt's own options
-// (-platform, -style, ...) must have been taken out already, except when only
-// help or version is asked for.
-WindowArguments parseWindowArguments(const QStringList& arguments, bool qtOptionsRemoved);
+// Whether Qt's own options (-platform, -style, ...) have been taken out of the
+// arguments yet: before that, an option Qt would take is no error.
+enum class QtOptions { StillPresent, Removed };
+
+// `arguments` as main receives them, program name first. Before Qt's own
+// options are taken out, only help and version are answered.
+WindowArguments parseWindowArguments(const QStringList& arguments, QtOptions qtOptions);
 
 // The version line of --version.
 QString windowVersionText();

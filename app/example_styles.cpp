@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/folders.h"
+
 namespace nimbrel {
 
 namespace fs = std::filesystem;
@@ -11,16 +13,15 @@ std::string exampleStylesFolder(const AppFolders& folders)
 {
     if (!folders.exampleStyles.empty()) return folders.exampleStyles;
 #ifdef NIMBREL_SOURCE_EXAMPLE_STYLES
-    std::error_code ec;
-    if (fs::is_directory(NIMBREL_SOURCE_EXAMPLE_STYLES, ec)) return NIMBREL_SOURCE_EXAMPLE_STYLES;
+    if (isFolder(NIMBREL_SOURCE_EXAMPLE_STYLES)) return NIMBREL_SOURCE_EXAMPLE_STYLES;
 #endif
     return {};
 }
 
 int copyExampleStyles(const std::string& from, const std::string& to)
 {
+    if (!isFolder(from)) return 0;
     std::error_code ec;
-    if (from.empty() || !fs::is_directory(fs::u8path(from), ec)) return 0;
     // Styles the user already has, or has deliberately cleared away, stay as they are.
     if (!fs::is_empty(fs::u8path(to), ec) || ec) return 0;
     int copied = 0;

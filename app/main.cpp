@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/app_folder.h"
 #include "base/version.h"
 
 #include "app/command_line.h"
@@ -29,13 +30,16 @@ int main(int argc, char* argv[])
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
     // Help and version need no display: answered before Qt looks for one.
-    if (const auto status = answerArguments(nimbrel::parseWindowArguments(rawArguments, false))) return *status;
+    if (const auto status =
+            answerArguments(nimbrel::parseWindowArguments(rawArguments, nimbrel::QtOptions::StillPresent)))
+        return *status;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Nimbrel");
     QApplication::setApplicationVersion(nimbrel::kVersion);
     QApplication::setDesktopFileName(NIMBREL_APP_ID);
-    const nimbrel::WindowArguments arguments = nimbrel::parseWindowArguments(QApplication::arguments(), true);
+    const nimbrel::WindowArguments arguments =
+        nimbrel::parseWindowArguments(QApplication::arguments(), nimbrel::QtOptions::Removed);
     if (const auto status = answerArguments(arguments)) return *status;
 
     nimbrel::QtDialogs dialogs;
@@ -55,7 +59,7 @@ int main(int argc, char* argv[])
 
     // A signal while the window is still being made (a start-up error box open)
     // closes the box; the window then finishes and shuts down at once.
-    nimbrel::MainWindow mainWindow(dialogs);
+    nimbrel::MainWindow mainWindow(dialogs, nimbrel::setUpAppFolders());
     window = &mainWindow;
     dialogs.setParent(window);
     if (terminating) {

@@ -10,7 +10,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
-#include <filesystem>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -32,6 +31,7 @@
 #include "app/widgets/control_makers.h"
 #include "app/widgets/preview_box.h"
 #include "base/app_folder.h"
+#include "base/folders.h"
 #include "batch/button_html.h"
 #include "core/renderer.h"
 #include "settings/main_window_settings.h"
@@ -53,8 +53,11 @@ FileDialogOptions styleFileDialog(const char* title, const std::string& folder)
 
 }  // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), guard_(dialogs), ini_(std::make_unique<SettingsStore>(mainWindowSettingsStore()))
+MainWindow::MainWindow(Dialogs& dialogs, AppFolders folders, QWidget* parent)
+    : QMainWindow(parent),
+      guard_(dialogs),
+      folders_(std::move(folders)),
+      ini_(std::make_unique<SettingsStore>(mainWindowSettingsStore(folders_)))
 {
     setObjectName("frmMain");
     setWindowTitle(QString(kProgramNameAndVersion) + " " + "- web button images made easy");
@@ -295,7 +298,7 @@ void MainWindow::loadStyleFile(const std::string& fileName)
     ini_->setText(kStyleDir, folderPartOf(fileName));
     ButtonStyle style;
     // A file that does not read leaves every control as it was: they are set only after a complete read.
-    if (!style.loadFromFile(fileName)) return;
+    if (!style.loadFromFile(fileName, folders_.data)) return;
     // The controls would each redraw on their own; one drawing at the end shows the same.
     quiet_ = true;
     try {
@@ -315,7 +318,8 @@ void MainWindow::saveStyle()
         guard_.dialogs().saveFileName(styleFileDialog("Save Button Style", ini_->text(kStyleDir)));
     if (!name) return;
     const ButtonStyle style = currentStyle();
-    if (!style.saveToFile(*name)) guard_.dialogs().message("Error trying to write style to file " + *name);
+    if (!style.saveToFile(*name, folders_.data))
+        guard_.dialogs().message("Error trying to write style to file " + *name);
     ini_->setText(kStyleDir, folderPartOf(*name));
 }
 
@@ -356,8 +360,7 @@ void MainWindow::showStatus(const std::string& text)
 void MainWindow::openOutputFolder()
 {
     const std::string folder = saveRequestFromControls().outputDir;
-    std::error_code error;
-    if (!std::filesystem::is_directory(std::filesystem::u8path(folder), error)) {
+    if (!isFolder(folder)) {
         guard_.dialogs().message("The output folder \"" + folder +
                                  "\" does not exist yet. It is made when the first button is saved.");
         return;

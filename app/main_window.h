@@ -10,9 +10,11 @@
 
 #include "app/dialogs.h"
 #include "app/guard.h"
+#include "base/app_folder.h"
 #include "batch/save_button.h"
 #include "core/button_style.h"
-#include "core/raster.h"
+#include "core/raster_bitmap.h"
+#include "core/raster_font.h"
 
 class QTabWidget;
 
@@ -31,8 +33,9 @@ class MainWindow : public QMainWindow {
 public:
     // Runs the whole creation: layout, settings, autosaved caption list. Errors
     // along the way are shown through `dialogs`, and the window still finishes
-    // creating itself (the loading flag is always cleared).
-    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    // creating itself (the loading flag is always cleared). The settings, the
+    // autosaved caption list and the default folders live in `folders`.
+    MainWindow(Dialogs& dialogs, AppFolders folders, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // --- state --------------------------------------------------------------
@@ -97,6 +100,7 @@ private:
     void storeWindowPlacement();
 
     Guard guard_;
+    const AppFolders folders_;
     std::unique_ptr<SettingsStore> ini_;
     RasterBitmap button_;
     RasterFont previewFont_;  // the font state of the preview surface the caption is measured on

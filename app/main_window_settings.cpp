@@ -14,26 +14,12 @@
 #include "app/widgets/preview_box.h"
 #include "app/example_styles.h"
 #include "base/app_folder.h"
+#include "base/folders.h"
 #include "batch/caption_list_file.h"
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
 
 namespace nimbrel {
-
-namespace {
-
-bool folderExists(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::u8path(path), error);
-}
-
-std::string autosavedCaptionListPath()
-{
-    return appFolders().config + kAutosavedCaptionListName;
-}
-
-}  // namespace
 
 void MainWindow::loadSettings()
 {
@@ -43,14 +29,14 @@ void MainWindow::loadSettings()
 
     // A folder setting left empty gets its default folder, made when missing. A
     // stored folder is used as it is, whether or not it exists.
-    const AppFolders folders = appFolders();
+    const AppFolders& folders = folders_;
     for (const auto& [setting, path] :
          {std::pair{"StyleDir", defaultFolderPath(folders.data, kStylesFolderName)},
           std::pair{"CaptionDir", defaultFolderPath(folders.data, kCaptionsFolderName)},
           std::pair{"OutputDir", folders.output}}) {
         if (!ini_->text(setting).empty()) continue;
         ini_->setText(setting, path);
-        if (!folderExists(path)) createFolderQuietly(path);
+        makeFolderWithParents(path);
         if (std::string(setting) == "OutputDir") outputPage_->setOutputFolder(path);
         // A newcomer gets something to try: the example styles, in a Styles folder of their own.
         if (std::string(setting) == "StyleDir") copyExampleStyles(exampleStylesFolder(folders), path);
@@ -66,9 +52,8 @@ void MainWindow::saveSettings()
 
 void MainWindow::readStartUpCaptionList()
 {
-    const std::string path = configFileToRead(appFolders(), kAutosavedCaptionListName);
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::u8path(path), error)) {
+    const std::string path = configFileToRead(folders_, kAutosavedCaptionListName);
+    if (!pathExists(path)) {
         captionsPage_->loadEntry("untitled", "untitled");
         return;
     }
@@ -86,10 +71,10 @@ void MainWindow::readStartUpCaptionList()
 
 void MainWindow::writeAutosavedCaptionList()
 {
-    const std::string path = autosavedCaptionListPath();
+    const std::string path = folders_.config + kAutosavedCaptionListName;
     if (autosavedListUnreadable_) {
         std::error_code error;
-        std::filesystem::copy_file(std::filesystem::u8path(configFileToRead(appFolders(), kAutosavedCaptionListName)),
+        std::filesystem::copy_file(std::filesystem::u8path(configFileToRead(folders_, kAutosavedCaptionListName)),
                                    std::filesystem::u8path(path + ".unreadable"),
                                    std::filesystem::copy_options::overwrite_existing, error);
     }

@@ -21,8 +21,9 @@ int main(int argc, char* argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(folder);
 
+    const nimbrel::AppFolders folders = nimbrel::setUpAppFolders();
     nimbrel::QtDialogs dialogs;
-    nimbrel::MainWindow window(dialogs);
+    nimbrel::MainWindow window(dialogs, folders);
     dialogs.setParent(&window);
     window.show();
 
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
         steps.push_back([save, tab] { save(QStringLiteral("window-tab%1").arg(tab + 1)); });
     }
     steps.push_back([&] {
-        window.openStyleFile(nimbrel::appFolder() + "Styles/glossy.ini");
+        window.openStyleFile(folders.data + "Styles/glossy.ini");
         window.findChild<QLineEdit*>("edtCaption")->setText("Sign up");
         tabs->setCurrentIndex(2);
         window.findChild<QPushButton*>("btnSave")->click();

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/folders.h"
+
 namespace nimbrel {
 namespace {
 
@@ -29,18 +31,6 @@ std::string environment(const char* name)
     return value ? std::string(value) : std::string();
 }
 
-bool isFolder(const std::string& path)
-{
-    std::error_code ec;
-    return std::filesystem::is_directory(path, ec);
-}
-
-bool isFile(const std::string& path)
-{
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
-}
-
 // The system's own program folders: even a user who may write there (root)
 // must not get settings files next to every other program.
 bool isSystemProgramFolder(const std::string& folder)
@@ -50,23 +40,25 @@ bool isSystemProgramFolder(const std::string& folder)
     return false;
 }
 
-AppFolders everythingIn(const std::string& folder)
-{
-    return {folder, folder, folder + kOutputFolderName, {}, {}};
-}
-
 }  // namespace
+
+AppFolders allInOneFolder(const std::string& folder)
+{
+    const std::string all = withTrailingSlash(folder);
+    return {all, all, all + kOutputFolderName, {}, {}};
+}
 
 AppFolders chooseAppFolders(const AppFolderInputs& in)
 {
-    if (!in.nimbrelHome.empty()) return everythingIn(withTrailingSlash(in.nimbrelHome));
+    if (!in.nimbrelHome.empty()) return allInOneFolder(in.nimbrelHome);
 
     const std::string exe = withTrailingSlash(in.executableFolder);
     const std::string shared = exe + "../share/nimbrel/";
     const bool installed = isFolder(shared);
     // A copy that is not installed but cannot keep its files beside itself
     // (a read-only folder, a system folder) uses the per-user folders as well.
-    if (!installed && !isSystemProgramFolder(exe) && ::access(exe.c_str(), W_OK) == 0) return everythingIn(exe);
+    if (!installed && !isSystemProgramFolder(exe) && ::access(exe.c_str(), W_OK) == 0)
+        return allInOneFolder(exe);
 
     AppFolders folders;
     folders.config = xdgConfigHome(in.xdg) + "nimbrel/";
@@ -80,26 +72,21 @@ AppFolders chooseAppFolders(const AppFolderInputs& in)
     return folders;
 }
 
-AppFolders appFolders()
+AppFolders setUpAppFolders()
 {
     const AppFolders folders =
         chooseAppFolders({executableFolder(), environment("NIMBREL_HOME"), xdgInputsFromEnvironment()});
-    createFolderQuietly(folders.config);
-    createFolderQuietly(folders.data);
+    makeFolderWithParents(folders.config);
+    makeFolderWithParents(folders.data);
     return folders;
-}
-
-std::string appFolder()
-{
-    return appFolders().data;
 }
 
 std::string configFileToRead(const AppFolders& folders, const std::string& name)
 {
     const std::string current = folders.config + name;
-    if (folders.previousConfig.empty() || isFile(current)) return current;
+    if (folders.previousConfig.empty() || pathExists(current)) return current;
     const std::string previous = folders.previousConfig + name;
-    return isFile(previous) ? previous : current;
+    return pathExists(previous) ? previous : current;
 }
 
 std::string relativeToFolder(const std::string& folder, const std::string& path)
@@ -119,18 +106,6 @@ std::string absoluteFromFolder(const std::string& folder, const std::string& pat
     return folder + rest;
 }
 
-std::string relativeToAppFolder(const std::string& path)
-{
-    return relativeToFolder(appFolder(), path);
-}
-
-std::string absoluteFromAppFolder(const std::string& path)
-{
-    // Only a relative name needs the folder; most names are absolute or empty.
-    if (path.size() < 2 || path[0] != '.' || (path[1] != '/' && path[1] != '\\')) return path;
-    return absoluteFromFolder(appFolder(), path);
-}
-
 std::string folderPartOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
@@ -140,13 +115,6 @@ std::string folderPartOf(const std::string& path)
 std::string defaultFolderPath(const std::string& appFolder, const std::string& name)
 {
     return withTrailingSlash(appFolder) + name;
-}
-
-bool createFolderQuietly(const std::string& path)
-{
-    std::error_code ec;
-    std::filesystem::create_directories(path, ec);
-    return !ec && std::filesystem::is_directory(path, ec);
 }
 
 }  // namespace nimbrel

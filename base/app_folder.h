@@ -34,13 +34,15 @@ struct AppFolderInputs {
     XdgInputs xdg;
 };
 
+// What a portable copy, or NIMBREL_HOME, uses: everything in one folder.
+AppFolders allInOneFolder(const std::string& folder);
 // The rule with its inputs given. Touches no folder.
 AppFolders chooseAppFolders(const AppFolderInputs& in);
-// The rule for this process. The config and data folders are created when missing.
-AppFolders appFolders();
+// The rule for this process, from its environment and where its executable is;
+// creates the config and data folders when missing. Each program's main works
+// its folders out once with this and hands them to what needs them.
+AppFolders setUpAppFolders();
 
-// The data folder of appFolders(): what relative bitmap names are relative to.
-std::string appFolder();
 // configFolder + name of a file the program keeps between runs: the one in the
 // config folder, or an older copy in the previous place when only that exists.
 std::string configFileToRead(const AppFolders& folders, const std::string& name);
@@ -54,16 +56,10 @@ std::string relativeToFolder(const std::string& folder, const std::string& path)
 // "/". Other paths are returned unchanged.
 std::string absoluteFromFolder(const std::string& folder, const std::string& path);
 
-std::string relativeToAppFolder(const std::string& path);
-std::string absoluteFromAppFolder(const std::string& path);
-
 // Everything up to and including the last "/" (empty when there is none).
 std::string folderPartOf(const std::string& path);
 
 // folder + name, without a trailing "/".
 std::string defaultFolderPath(const std::string& folder, const std::string& name);
-// Creates the folder and its missing parents; returns false (and reports
-// nothing) when that fails.
-bool createFolderQuietly(const std::string& path);
 
 }  // namespace nimbrel

@@ -40,11 +40,6 @@ void removeIfAbandoned(int dirFd, const char* name)
 
 }  // namespace
 
-std::string temporaryFileTemplate(const std::string& folder)
-{
-    return folder + kTemporaryFilePrefix + "XXXXXX";
-}
-
 void removeStaleTemporaryFiles(const std::string& folder)
 {
     static std::mutex mutex;

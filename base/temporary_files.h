@@ -10,9 +10,6 @@ inline constexpr const char* kTemporaryFilePrefix = ".nimbrel-";
 // Younger than this, a temporary file may belong to a writer that has not locked it yet.
 constexpr int kStaleTemporaryFileSeconds = 60;
 
-// The mkstemp template for a temporary file in `folder` ("" or ending in "/").
-std::string temporaryFileTemplate(const std::string& folder);
-
 // Removes the stale temporary files of `folder`: the first call for a folder
 // looks, later calls for it return at once. A file whose writer still holds
 // its lock, or that was changed within kStaleTemporaryFileSeconds, is kept.

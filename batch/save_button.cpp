@@ -1,34 +1,14 @@
 #include "batch/save_button.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "image/bmp_writer.h"
 #include "base/error.h"
+#include "base/folders.h"
 #include "base/file_io.h"
 #include "image/gif_image.h"
 #include "image/png_writer.h"
 
 namespace nimbrel {
 namespace {
-
-namespace fs = std::filesystem;
-
-bool folderExists(const std::string& dir)
-{
-    std::error_code ec;
-    return !dir.empty() && fs::is_directory(fs::u8path(dir), ec);
-}
-
-bool createFolderWithParents(const std::string& dir)
-{
-    std::string path = dir;
-    // "a/b/" names the same folder as "a/b"; some library versions trip over the slash.
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    std::error_code ec;
-    fs::create_directories(fs::u8path(path), ec);
-    return folderExists(path);
-}
 
 void applyGifOptions(const SaveRequest& request, GifImage& gif)
 {
@@ -70,13 +50,13 @@ SaveResult saveButton(const SaveRequest& request, const Bgr24View& button, SaveI
     refuseNamesOutsideTheFolder(request);
     SaveResult result;
     const std::string& dir = request.outputDir;
-    if (!folderExists(dir)) {
+    if (!isFolder(dir)) {
         if (!ui.askYesNo(missingFolderQuestion(dir))) {
             result.outcome = SaveOutcome::FolderDeclined;
             return result;
         }
         if (dir.empty()) throw Error("Unable to create directory");
-        if (!createFolderWithParents(dir)) {
+        if (!makeFolderWithParents(dir)) {
             ui.showMessage(folderNotCreatedMessage(dir));
             result.outcome = SaveOutcome::FolderNotCreated;
             return result;

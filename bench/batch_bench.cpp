@@ -114,7 +114,7 @@ struct BatchJob {
         style.width = 120;
         style.height = 32;
         style.fontAntiAlias = 2;
-        style.saveToFile((work / "style.ini").string());
+        style.saveToFile((work / "style.ini").string(), work.string() + "/");
         std::vector<std::string> captions, names;
         for (int i = 0; i < 1000; ++i) {
             captions.push_back("Page " + std::to_string(i + 1));
@@ -139,7 +139,8 @@ struct BatchJob {
     {
         std::ostringstream out, err;
         cli::Streams streams{out, err};
-        if (cli::runBatch(options, streams) != 0) throw std::runtime_error(err.str());
+        if (cli::runBatch(options, allInOneFolder(work.string()), streams) != 0)
+            throw std::runtime_error(err.str());
         std::vector<std::string> files;
         std::istringstream listing(out.str());
         for (std::string line; std::getline(listing, line);) files.push_back(line);
@@ -169,7 +170,7 @@ void BM_GifOfJobButtons(benchmark::State& state)
 {
     BatchJob job;
     ButtonStyle style;
-    style.loadFromFile(job.options.styleFile.value());
+    style.loadFromFile(job.options.styleFile.value(), job.work.string() + "/");
     std::vector<Bgr24Image> buttons;
     RasterFont font;
     RasterBitmap bitmap;

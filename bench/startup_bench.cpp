@@ -24,9 +24,9 @@ public:
     std::optional<nimbrel::Color> chooseColor(nimbrel::Color) override { return {}; }
 };
 
-void startOnce(SilentDialogs& dialogs)
+void startOnce(SilentDialogs& dialogs, const std::string& home)
 {
-    nimbrel::MainWindow window(dialogs);
+    nimbrel::MainWindow window(dialogs, nimbrel::allInOneFolder(home));
     window.show();
     while (window.drawingCount() == 0) QApplication::processEvents();
     benchmark::DoNotOptimize(window.buttonBitmap().width());
@@ -40,10 +40,9 @@ void BM_StartToFirstButton(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir home;
-        qputenv("NIMBREL_HOME", home.path().toLocal8Bit());
-        if (!firstStart) startOnce(dialogs);  // leaves settings and folders behind
+        if (!firstStart) startOnce(dialogs, home.path().toStdString());  // leaves settings and folders behind
         state.ResumeTiming();
-        startOnce(dialogs);
+        startOnce(dialogs, home.path().toStdString());
     }
 }
 BENCHMARK(BM_StartToFirstButton)->Arg(1)->Arg(0)->ArgNames({"first"})->Unit(benchmark::kMillisecond);

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <map>
 
-#include "core/raster.h"
+#include "core/raster_font.h"
 #include "core/renderer.h"
 
 namespace nimbrel::cli {

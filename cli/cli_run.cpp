@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <new>
 #include <optional>
 
@@ -21,6 +20,7 @@
 #include "batch/save_button.h"
 #include "settings/save_request_from_settings.h"
 #include "base/app_folder.h"
+#include "base/folders.h"
 #include "core/renderer.h"
 #include "settings/style_from_settings.h"
 #include "base/error.h"
@@ -192,10 +192,10 @@ void readNaming(const std::string& shownName, Read read)
 }
 
 // As "Open button style..." puts it into the window's controls.
-ButtonStyle loadStyle(const std::string& fileName)
+ButtonStyle loadStyle(const std::string& fileName, const std::string& dataFolder)
 {
     ButtonStyle style;
-    readNaming(fileName, [&] { style.loadFromFile(fileName); });
+    readNaming(fileName, [&] { style.loadFromFile(fileName, dataFolder); });
     return styleAsShown(style);
 }
 
@@ -211,13 +211,14 @@ void readCaptions(const std::string& fileName, std::vector<std::string>& caption
     readNaming(shownName, [&] { readCaptionListLines(splitLines(decodeTextFile(bytes)), captions, fileNames); });
 }
 
-SaveRequest saveRequestFor(const Options& o, const SettingsValues& values, const ButtonStyle& style)
+SaveRequest saveRequestFor(const Options& o, const AppFolders& folders, const SettingsValues& values,
+                           const ButtonStyle& style)
 {
     SaveRequest r = saveRequestFromSettings(values);
     r.prefix = style.prefix;
     r.suffix = style.suffix;
     if (o.outputDir) r.outputDir = *o.outputDir;
-    if (r.outputDir.empty()) r.outputDir = appFolders().output;
+    if (r.outputDir.empty()) r.outputDir = folders.output;
     if (o.saveBmp) r.saveBmp = *o.saveBmp;
     if (o.saveGif) r.saveGif = *o.saveGif;
     if (o.savePng) r.savePng = *o.savePng;
@@ -264,24 +265,24 @@ void reportPlanProblems(const ButtonStyle& style, const SaveRequest& request,
 // Returns true when the folder is new (made now).
 bool makeOutputFolder(const std::string& dir)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::u8path(dir), ec)) return false;
-    if (!createFolderQuietly(dir)) throw Error(folderNotCreatedMessage(dir));
+    if (isFolder(dir)) return false;
+    if (!makeFolderWithParents(dir)) throw Error(folderNotCreatedMessage(dir));
     return true;
 }
 
 }  // namespace
 
-int runBatch(const Options& o, Streams& streams)
+int runBatch(const Options& o, const AppFolders& folders, Streams& streams)
 {
     Reporter report(streams, o);
     try {
-        SettingsStore settings = mainWindowSettingsStore();
+        SettingsStore settings = mainWindowSettingsStore(folders);
         settings.onMessage = [&report](const std::string& text) { report.warn(text); };
         if (!o.noSettings) settings.loadAll();
         const SettingsValues values = settingsValues(settings);
 
-        const ButtonStyle style = o.styleFile ? loadStyle(*o.styleFile) : styleFromSettings(values);
+        const ButtonStyle style =
+            o.styleFile ? loadStyle(*o.styleFile, folders.data) : styleFromSettings(values);
         std::vector<std::string> captions, fileNames;
         if (o.captionFile) readCaptions(*o.captionFile, captions, fileNames);
         const bool replaceSpaces = values.boolean("chkSpaceToUnderscore");
@@ -292,7 +293,7 @@ int runBatch(const Options& o, Streams& streams)
                                                   lowerCase ? LetterCase::Lower : LetterCase::Keep));
         }
 
-        const SaveRequest request = saveRequestFor(o, values, style);
+        const SaveRequest request = saveRequestFor(o, folders, values, style);
         if (!savesAnything(request)) report.warn(kNoOutputTypeMessage);
         reportPlanProblems(style, request, captions, fileNames, report);
         std::optional<OutputFolder> output;

@@ -3,6 +3,7 @@
 // Needs a QGuiApplication (text is measured and drawn through Qt).
 #include <ostream>
 
+#include "base/app_folder.h"
 #include "cli/cli_options.h"
 
 namespace nimbrel::cli {
@@ -14,7 +15,8 @@ struct Streams {
 };
 
 // Returns the exit status: 0 all written, 1 a failure (or a problem found by --check).
-int runBatch(const Options& options, Streams& streams);
+// The settings file, relative bitmap names and the default output folder come from `folders`.
+int runBatch(const Options& options, const AppFolders& folders, Streams& streams);
 
 inline constexpr const char* kProgramPrefix = "nimbrel-batch: ";
 

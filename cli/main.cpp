@@ -7,6 +7,7 @@
 #include <iostream>
 #include <new>
 
+#include "base/app_folder.h"
 #include "base/error.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
@@ -48,7 +49,7 @@ int runProgram(int argc, char** argv)
     QGuiApplication::palette();
 
     Streams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
-    const int status = runBatch(parsed.options, streams);
+    const int status = runBatch(parsed.options, nimbrel::setUpAppFolders(), streams);
     std::cout.flush();
     return status;
 }

@@ -103,7 +103,7 @@ void antiAliasedTextOut(RasterBitmap& target, const RasterFont& font, Color capt
 
     // The scratch is new and white, so the white cell behind the text needs no fill.
     surface.transparentText = true;
-    surface.textOut(0, 0, text);
+    surface.drawText(0, 0, text);
 
     // Only the cells that land on the target are summed and written.
     const long long W = target.width(), H = target.height();

@@ -4,7 +4,7 @@
 // covers its N x N block, blended towards a flat colour.
 #include <string>
 
-#include "core/raster.h"
+#include "core/raster_surface.h"
 
 namespace nimbrel {
 

@@ -72,9 +72,10 @@ public:
     // Style files (key=value lines). Load throws nimbrel::Error on a file that
     // cannot be read or a value that does not parse; fields read before the
     // failure keep their new values. Save returns false when the file cannot
-    // be written, leaving any old file whole.
-    bool loadFromFile(const std::string& fileName);
-    bool saveToFile(const std::string& fileName) const;
+    // be written, leaving any old file whole. Bitmap names in the data folder
+    // are stored relative to it.
+    bool loadFromFile(const std::string& fileName, const std::string& dataFolder);
+    bool saveToFile(const std::string& fileName, const std::string& dataFolder) const;
 
     bool operator==(const ButtonStyle& other) const;
     bool operator!=(const ButtonStyle& other) const { return !(*this == other); }

@@ -105,7 +105,7 @@ void drawCaption(const ButtonStyle& style, const std::string& caption, const Ras
         RasterSurface surface(button);
         surface.font = font;
         surface.transparentText = true;
-        surface.textOut(x, y, caption);
+        surface.drawText(x, y, caption);
     } else if (style.fontAntiAlias >= 1 && style.fontAntiAlias <= 3) {
         // The caption's cell is measured again only when the measuring surface
         // kept a face or style that a new surface would not have.

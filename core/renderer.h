@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/button_style.h"
-#include "core/raster.h"
+#include "core/raster_surface.h"
 
 namespace nimbrel {
 

@@ -132,17 +132,17 @@ void readStyleFileLines(ButtonStyle& style, const std::vector<std::string>& line
     for (const FieldSpec& f : kTrailingFields) readField(style, f, file);
 }
 
-bool ButtonStyle::loadFromFile(const std::string& fileName)
+bool ButtonStyle::loadFromFile(const std::string& fileName, const std::string& dataFolder)
 {
     const std::vector<std::string> lines = readTextFileLines(fileName);
-    readStyleFileLines(*this, lines, appFolder());
+    readStyleFileLines(*this, lines, dataFolder);
     return true;
 }
 
-bool ButtonStyle::saveToFile(const std::string& fileName) const
+bool ButtonStyle::saveToFile(const std::string& fileName, const std::string& dataFolder) const
 {
     try {
-        writeFileAtomically(fileName, joinLines(styleFileLines(*this, appFolder()), "\r\n"));
+        writeFileAtomically(fileName, joinLines(styleFileLines(*this, dataFolder), "\r\n"));
         return true;
     } catch (const Error&) {
         return false;

@@ -1,13 +1,25 @@
 #include "settings/main_window_settings.h"
 
 namespace nimbrel {
+namespace {
 
-SettingsStore mainWindowSettingsStore()
+SettingsStore withMainWindowSettings(SettingsStore store)
 {
-    SettingsStore store(kSettingsFileName);
     for (const Setting& setting : mainWindowSettings())
         store.add(setting.type, setting.key, setting.firstStart);
     return store;
+}
+
+}  // namespace
+
+SettingsStore mainWindowSettingsStore(const AppFolders& folders)
+{
+    return withMainWindowSettings(SettingsStore(kSettingsFileName, folders));
+}
+
+SettingsStore mainWindowSettingsStore()
+{
+    return withMainWindowSettings(SettingsStore());
 }
 
 }  // namespace nimbrel

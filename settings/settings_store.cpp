@@ -118,8 +118,8 @@ void restoreWindowPlacement(const WindowPlacement& placement, WindowPlacementTar
     }
 }
 
-SettingsStore::SettingsStore(std::string fileName, Folder folder, std::string sectionPrefix)
-    : fileName_(std::move(fileName)), folder_(folder), sectionPrefix_(std::move(sectionPrefix))
+SettingsStore::SettingsStore(std::string fileName, AppFolders folders, std::string sectionPrefix)
+    : fileName_(std::move(fileName)), folders_(std::move(folders)), sectionPrefix_(std::move(sectionPrefix))
 {
 }
 
@@ -151,13 +151,13 @@ void SettingsStore::add(SettingType type, std::string_view name, std::string_vie
 std::string SettingsStore::settingsFilePath() const
 {
     if (fileName_.empty()) return {};
-    return folder_ == Folder::Application ? appFolders().config + fileName_ : fileName_;
+    return folders_.config + fileName_;
 }
 
 std::string SettingsStore::settingsFileToRead() const
 {
-    if (fileName_.empty() || folder_ != Folder::Application) return settingsFilePath();
-    return configFileToRead(appFolders(), fileName_);
+    if (fileName_.empty()) return {};
+    return configFileToRead(folders_, fileName_);
 }
 
 std::string SettingsStore::sectionName(const std::string& name) const

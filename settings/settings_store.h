@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/app_folder.h"
 #include "settings/ini_document.h"
 #include "settings/setting_type.h"
 
@@ -38,14 +39,12 @@ void restoreWindowPlacement(const WindowPlacement& placement, WindowPlacementTar
 
 class SettingsStore {
 public:
-    // Where the file name leads.
-    enum class Folder { Application, AsGiven };
-
     // A store without a file: loading, saving and placements do nothing.
     SettingsStore() = default;
-    // When sectionPrefix is set, every section is sectionPrefix + "\" + name.
-    explicit SettingsStore(std::string fileName, Folder folder = Folder::Application,
-                           std::string sectionPrefix = {});
+    // The file `fileName` in the config folder of `folders`; with no folders
+    // given, the file name is the path. When sectionPrefix is set, every
+    // section is sectionPrefix + "\" + name.
+    explicit SettingsStore(std::string fileName, AppFolders folders = {}, std::string sectionPrefix = {});
 
     // Adds a value and its default at the end of the list of its type; the
     // lists' order is the order of the names in the file.
@@ -111,7 +110,7 @@ private:
     };
 
     std::string fileName_;
-    Folder folder_ = Folder::Application;
+    AppFolders folders_;
     std::vector<UnreadableValue> unreadableBooleans_;
     std::string sectionPrefix_;
     std::vector<std::string> booleans_;

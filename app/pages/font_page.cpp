@@ -13,7 +13,7 @@
 #include "app/widgets/color_panel_button.h"
 #include "app/widgets/control_makers.h"
 #include "app/widgets/font_faces.h"
-#include "core/raster.h"
+#include "core/raster_font.h"
 
 namespace nimbrel {
 

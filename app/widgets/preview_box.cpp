@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPalette>
 
-#include "core/raster.h"
+#include "core/raster_surface.h"
 #include "image/system_colors.h"
 
 namespace nimbrel {

@@ -183,20 +183,23 @@ TEST_F(MainWindowAccess, FirstStartOffersTheExampleStylesAndEachOneDraws)
 
 TEST_F(MainWindowAccess, StyleFileOnTheCommandLineOpensLikeTheMenuCommand)
 {
-    const WindowArguments info = parseWindowArguments({"nimbrel", "-platform", "offscreen", "--version"}, false);
+    const WindowArguments info =
+        parseWindowArguments({"nimbrel", "-platform", "offscreen", "--version"}, QtOptions::StillPresent);
     EXPECT_EQ(info.exitStatus, 0);
     EXPECT_EQ(info.output, windowVersionText());
-    EXPECT_EQ(parseWindowArguments({"nimbrel", "--help"}, false).output.left(6), "Usage:");
-    EXPECT_FALSE(parseWindowArguments({"nimbrel", "-reverse"}, false).exitStatus) << "a Qt option, not -v";
-    EXPECT_EQ(parseWindowArguments({"nimbrel", "--bogus"}, true).exitStatus, 2);
-    const WindowArguments relative = parseWindowArguments({"nimbrel", "site.ini", "other.ini"}, true);
+    EXPECT_EQ(parseWindowArguments({"nimbrel", "--help"}, QtOptions::StillPresent).output.left(6), "Usage:");
+    EXPECT_FALSE(parseWindowArguments({"nimbrel", "-reverse"}, QtOptions::StillPresent).exitStatus)
+        << "a Qt option, not -v";
+    EXPECT_EQ(parseWindowArguments({"nimbrel", "--bogus"}, QtOptions::Removed).exitStatus, 2);
+    const WindowArguments relative =
+        parseWindowArguments({"nimbrel", "site.ini", "other.ini"}, QtOptions::Removed);
     EXPECT_FALSE(relative.exitStatus);
     EXPECT_EQ(relative.styleFile, QDir::current().absoluteFilePath("site.ini"));
 
     MainWindow& w = startShown();
     ButtonStyle style = w.currentStyle();
     style.colorBack = 0x00123456;
-    ASSERT_TRUE(style.saveToFile(homeFile("site.ini")));
+    ASSERT_TRUE(style.saveToFile(homeFile("site.ini"), homeFolder()));
     w.openStyleFile(homeFile("site.ini"));
     EXPECT_EQ(w.currentStyle().colorBack, 0x00123456u);
     EXPECT_EQ(w.ini().text("StyleDir"), homeFolder());

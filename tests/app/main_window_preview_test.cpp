@@ -4,7 +4,7 @@
 
 #include "app/widgets/color_panel_button.h"
 #include "app/widgets/preview_box.h"
-#include "core/raster.h"
+#include "core/raster_surface.h"
 #include "window_fixture.h"
 
 namespace nimbrel::test {

@@ -81,7 +81,7 @@ TEST_F(MainWindowStyleFiles, LongPrefixAndSuffixFromFilesStayWhole)
     style.prefix = prefix;
     style.width = 500;
     const std::string name = homeFile("long.ini");
-    ASSERT_TRUE(style.saveToFile(name));
+    ASSERT_TRUE(style.saveToFile(name, homeFolder()));
     dialogs.fileNames.push_back(name);
     control<QAction>(w, "cmOpenbuttonstyle")->trigger();
     EXPECT_EQ(control<QLineEdit>(w, "edtPrefix")->text().toStdString(), prefix);

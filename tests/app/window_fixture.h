@@ -1,6 +1,6 @@
 #pragma once
-// Widget tests run on one QApplication, each in an empty application folder of its
-// own (NIMBREL_HOME), with the dialogs scripted.
+// Widget tests run on one QApplication, each with an empty folder of its own
+// holding everything the window keeps, with the dialogs scripted.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -69,23 +69,15 @@ inline void writeText(const std::string& path, const std::string& text)
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ensureApplication();
-        setenv("NIMBREL_HOME", home.path().c_str(), 1);
-    }
-    void TearDown() override
-    {
-        window.reset();
-        unsetenv("NIMBREL_HOME");
-    }
+    void SetUp() override { ensureApplication(); }
+    void TearDown() override { window.reset(); }
 
     std::string homeFile(const std::string& name) const { return home.file(name); }
     std::string homeFolder() const { return home.path().string() + "/"; }
 
     MainWindow& start()
     {
-        window = std::make_unique<MainWindow>(dialogs);
+        window = std::make_unique<MainWindow>(dialogs, allInOneFolder(homeFolder()));
         return *window;
     }
     MainWindow& startShown()

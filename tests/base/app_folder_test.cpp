@@ -129,14 +129,13 @@ TEST(AppFolderRule, ExeFolderFollowsTheEnvironmentAndDefaultsToTheProgramsFolder
     const std::string programFolder = fs::read_symlink("/proc/self/exe").parent_path().string() + "/";
     {
         test::ScopedEnvironment unset("NIMBREL_HOME", "");
-        EXPECT_EQ(appFolder(), programFolder);
+        EXPECT_EQ(setUpAppFolders().data, programFolder);
     }
     test::TempFolder temp;
-    test::ScopedEnvironment home("NIMBREL_HOME", temp.path().string());
-    const std::string folder = temp.path().string() + "/";
-    EXPECT_EQ(appFolder(), folder);
-    EXPECT_EQ(relativeToAppFolder(folder + "Styles/a.bmp"), "./Styles/a.bmp");
-    EXPECT_EQ(absoluteFromAppFolder(".\\Styles\\a.bmp"), folder + "Styles/a.bmp");
+    test::ScopedEnvironment home("NIMBREL_HOME", temp.file("home"));
+    const std::string folder = temp.file("home/");
+    EXPECT_EQ(setUpAppFolders().data, folder);
+    EXPECT_TRUE(fs::is_directory(folder));
 }
 
 }  // namespace

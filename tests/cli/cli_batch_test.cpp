@@ -59,11 +59,10 @@ TEST_F(CliTest, StyleFileIsDrawnAsTheWindowDrawsItAfterOpeningIt)
     ASSERT_EQ(r.status, 0) << r.err;
 
     TempFolder windowHome, windowOut;
-    setenv("NIMBREL_HOME", windowHome.path().string().c_str(), 1);
     {
         ensureApplication();
         ScriptedDialogs dialogs;
-        MainWindow w(dialogs);
+        MainWindow w(dialogs, allInOneFolder(windowHome.path().string()));
         w.show();
         control<QLineEdit>(w, "edtOutputDir")->setText(QString::fromStdString(windowOut.path().string()));
         control<QCheckBox>(w, "chkSaveGIF")->setChecked(false);
@@ -74,7 +73,6 @@ TEST_F(CliTest, StyleFileIsDrawnAsTheWindowDrawsItAfterOpeningIt)
         EXPECT_TRUE(dialogs.messages.empty());
         w.shutDown();
     }
-    unsetenv("NIMBREL_HOME");
     for (const char* name : {"index", "about"}) {
         const std::string file = style.prefix + name + ".bmp";
         EXPECT_EQ(readWholeFile(outDir() + "/" + file), readWholeFile(windowOut.file(file))) << file;

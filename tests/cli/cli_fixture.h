@@ -36,7 +36,7 @@ protected:
     std::string writeStyle(const ButtonStyle& style, const std::string& name = "style.ini") const
     {
         const std::string path = work.file(name);
-        EXPECT_TRUE(style.saveToFile(path));
+        EXPECT_TRUE(style.saveToFile(path, home.path().string() + "/"));
         return path;
     }
     std::string writeCaptions(const std::vector<std::string>& captions, const std::vector<std::string>& names,

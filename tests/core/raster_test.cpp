@@ -1,4 +1,4 @@
-#include "core/raster.h"
+#include "core/raster_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,7 @@ TEST_F(RasterTest, TransparentTextKeepsTheBackgroundOpaqueTextFillsTheCell)
     s.fillRect(0, 0, cell.width, cell.height, kRed);
     s.font = font;
     s.transparentText = true;
-    s.textOut(0, 0, "Hi");
+    s.drawText(0, 0, "Hi");
     int redLeft = 0, black = 0, other = 0;
     for (int y = 0; y < cell.height; ++y)
         for (int x = 0; x < cell.width; ++x) {
@@ -104,7 +104,7 @@ TEST_F(RasterTest, TransparentTextKeepsTheBackgroundOpaqueTextFillsTheCell)
 
     s.transparentText = false;
     s.brush = kWhite;
-    s.textOut(0, 0, "Hi");
+    s.drawText(0, 0, "Hi");
     for (int y = 0; y < cell.height; ++y)
         for (int x = 0; x < cell.width; ++x) EXPECT_NE(red.pixel(x, y), kRed);
 }

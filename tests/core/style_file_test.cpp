@@ -18,7 +18,6 @@ using ::testing::HasSubstr;
 class StyleFile : public ::testing::Test {
 protected:
     test::TempFolder app;
-    test::ScopedEnvironment home{"NIMBREL_HOME", app.path().string()};
     std::string appFolder = app.path().string() + "/";
 
     // Loads `text` as a style file into `style` and returns the error text, if any.
@@ -26,7 +25,7 @@ protected:
     {
         test::writeBytes(app.file("style.ini"), text);
         try {
-            EXPECT_TRUE(style.loadFromFile(app.file("style.ini")));
+            EXPECT_TRUE(style.loadFromFile(app.file("style.ini"), appFolder));
         } catch (const Error& e) {
             return e.what();
         }
@@ -48,7 +47,7 @@ protected:
 
 TEST_F(StyleFile, FirstStartStyleIsWrittenAsThirtySevenLinesInOrderWithCrLf)
 {
-    ASSERT_TRUE(firstStartStyle().saveToFile(app.file("first.ini")));
+    ASSERT_TRUE(firstStartStyle().saveToFile(app.file("first.ini"), appFolder));
     EXPECT_EQ(
         test::readBytes(app.file("first.ini")),
         "width=16\r\nheight=32\r\nfixedWidth=False\r\nfixedHeight=True\r\ncolorBack=12615680\r\n"
@@ -95,7 +94,7 @@ TEST_F(StyleFile, EveryFieldSurvivesARoundTrip)
     s.prefix = "  Caf\xC3\xA9-";
     s.suffix = "_\xE2\x82\xAC ";
 
-    ASSERT_TRUE(s.saveToFile(app.file("all.ini")));
+    ASSERT_TRUE(s.saveToFile(app.file("all.ini"), appFolder));
     const std::string text = test::readBytes(app.file("all.ini"));
     EXPECT_THAT(text, HasSubstr("\r\ncolorBack=-16777201\r\n"));
     EXPECT_THAT(text, HasSubstr("\r\nBMPfilename1=./Art/a b.bmp\r\n"));
@@ -187,7 +186,7 @@ TEST_F(StyleFile, LineBreaksInsideTextsCannotForgeOtherKeys)
     ButtonStyle s = firstStartStyle();
     s.setBitmapFileName(2, "/a.bmp\r\nBMPFilename=/forged.bmp");
     s.prefix = "x\ny";
-    ASSERT_TRUE(s.saveToFile(app.file("breaks.ini")));
+    ASSERT_TRUE(s.saveToFile(app.file("breaks.ini"), appFolder));
     ButtonStyle back;
     ASSERT_EQ(load(test::readBytes(app.file("breaks.ini")), back), "");
     EXPECT_EQ(back.bitmapFileName(2), "/a.bmp  BMPFilename=/forged.bmp");
@@ -198,21 +197,21 @@ TEST_F(StyleFile, LineBreaksInsideTextsCannotForgeOtherKeys)
 TEST_F(StyleFile, UnreadableAndUnwritableFiles)
 {
     ButtonStyle style;
-    EXPECT_THAT(test::errorOf([&] { style.loadFromFile(app.file("missing.ini")); }),
+    EXPECT_THAT(test::errorOf([&] { style.loadFromFile(app.file("missing.ini"), appFolder); }),
                 HasSubstr("Cannot open file"));
-    EXPECT_FALSE(firstStartStyle().saveToFile(app.file("no/such/folder/a.ini")));
+    EXPECT_FALSE(firstStartStyle().saveToFile(app.file("no/such/folder/a.ini"), appFolder));
 }
 
 TEST_F(StyleFile, AFailedWriteLeavesTheOldFileWhole)
 {
     const std::string path = app.file("keep.ini");
-    ASSERT_TRUE(firstStartStyle().saveToFile(path));
+    ASSERT_TRUE(firstStartStyle().saveToFile(path, appFolder));
     const std::string before = test::readBytes(path);
 
     ButtonStyle changed = firstStartStyle();
     changed.fontName = "Something Else";
     setWriteFailureAfterBytesForTesting(100);
-    const bool saved = changed.saveToFile(path);
+    const bool saved = changed.saveToFile(path, appFolder);
     setWriteFailureAfterBytesForTesting(-1);
     EXPECT_FALSE(saved);
     EXPECT_EQ(test::readBytes(path), before);

@@ -26,7 +26,7 @@ protected:
 
     SettingsStore makeStore()
     {
-        SettingsStore s(path, SettingsStore::Folder::AsGiven);
+        SettingsStore s(path);
         s.add(SettingType::Boolean, "chkA", "0");
         s.add(SettingType::Boolean, "chkB", "1");
         s.add(SettingType::Integer, "Width", "16");
@@ -170,7 +170,7 @@ TEST_F(SettingsStoreTest, FloatsByPosition)
 
 TEST_F(SettingsStoreTest, SectionPrefixAppliesToEverySection)
 {
-    store = SettingsStore(path, SettingsStore::Folder::AsGiven, "Main");
+    store = SettingsStore(path, {}, "Main");
     store.add(SettingType::Integer, "Width", "16");
     store.add(SettingType::Integer, "Zoom", "1");
     store.onMessage = [this](const std::string& m) { messages.push_back(m); };
@@ -195,15 +195,14 @@ TEST_F(SettingsStoreTest, WritesThatFailLeaveTheOldFileWhole)
         << "no temporary file left";
 
     const std::string missing = folder.file("no/such/folder.ini");
-    SettingsStore nowhere(missing, SettingsStore::Folder::AsGiven);
+    SettingsStore nowhere(missing);
     EXPECT_EQ(errorOf([&] { nowhere.saveAll(); }), "Unable to write to " + missing);
     EXPECT_EQ(errorOf([&] { nowhere.writeWindowPlacement("frmMain", {}); }), "Unable to write to " + missing);
 }
 
 TEST_F(SettingsStoreTest, TheFileLiesInTheApplicationFolderByDefault)
 {
-    test::ScopedEnvironment home("NIMBREL_HOME", folder.path().string());
-    SettingsStore inApp("app.ini");
+    SettingsStore inApp("app.ini", allInOneFolder(folder.path().string()));
     EXPECT_EQ(inApp.settingsFilePath(), folder.file("app.ini"));
     inApp.saveAll();
     EXPECT_TRUE(std::filesystem::exists(folder.file("app.ini")));

@@ -14,10 +14,10 @@ namespace {
 TEST(StyleFromSettings, TheFirstStartStyleSurvivesTheSettingsFile)
 {
     test::TempFolder folder;
-    test::ScopedEnvironment home("NIMBREL_HOME", folder.path().string());
-    mainWindowSettingsStore().saveAll();
+    const AppFolders folders = allInOneFolder(folder.path().string());
+    mainWindowSettingsStore(folders).saveAll();
 
-    SettingsStore next(kSettingsFileName);
+    SettingsStore next(kSettingsFileName, folders);
     for (const Setting& s : mainWindowSettings())
         next.add(s.type, s.key, s.type == SettingType::String ? "" : "0");
     next.loadAll();
