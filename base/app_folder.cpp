@@ -72,10 +72,14 @@ AppFolders chooseAppFolders(const AppFolderInputs& in)
     return folders;
 }
 
+AppFolders appFoldersOfThisProcess()
+{
+    return chooseAppFolders({executableFolder(), environment("NIMBREL_HOME"), xdgInputsFromEnvironment()});
+}
+
 AppFolders setUpAppFolders()
 {
-    const AppFolders folders =
-        chooseAppFolders({executableFolder(), environment("NIMBREL_HOME"), xdgInputsFromEnvironment()});
+    const AppFolders folders = appFoldersOfThisProcess();
     makeFolderWithParents(folders.config);
     makeFolderWithParents(folders.data);
     return folders;

@@ -38,9 +38,12 @@ struct AppFolderInputs {
 AppFolders allInOneFolder(const std::string& folder);
 // The rule with its inputs given. Touches no folder.
 AppFolders chooseAppFolders(const AppFolderInputs& in);
-// The rule for this process, from its environment and where its executable is;
-// creates the config and data folders when missing. Each program's main works
-// its folders out once with this and hands them to what needs them.
+// The rule for this process, from its environment and where its executable is.
+// Each program's main works its folders out once and hands them to what needs
+// them: the window with setUpAppFolders, which also creates the config and data
+// folders it writes into; nimbrel-batch, which only reads them, with
+// appFoldersOfThisProcess, which touches no folder.
+AppFolders appFoldersOfThisProcess();
 AppFolders setUpAppFolders();
 
 // configFolder + name of a file the program keeps between runs: the one in the

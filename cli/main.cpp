@@ -49,7 +49,7 @@ int runProgram(int argc, char** argv)
     QGuiApplication::palette();
 
     Streams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
-    const int status = runBatch(parsed.options, nimbrel::setUpAppFolders(), streams);
+    const int status = runBatch(parsed.options, nimbrel::appFoldersOfThisProcess(), streams);
     std::cout.flush();
     return status;
 }
