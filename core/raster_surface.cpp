@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "base/error.h"
@@ -59,42 +58,6 @@ void RasterSurface::rectangle(int x1, int y1, int x2, int y2)
     fillRect(x1, y2 - 1, w, 1, pen);
     fillRect(x1, y1, 1, h, pen);
     fillRect(x2 - 1, y1, 1, h, pen);
-}
-
-void RasterSurface::moveTo(int x, int y)
-{
-    penX_ = x;
-    penY_ = y;
-}
-
-void RasterSurface::lineTo(int x, int y)
-{
-    if (penY_ == y || penX_ == x) {
-        // Straight lines in one fill; the end point is left out.
-        if (penY_ == y && penX_ != x)
-            fillRect(penX_ < x ? penX_ : x + 1, y, std::abs(x - penX_), 1, pen);
-        else if (penX_ == x && penY_ != y)
-            fillRect(x, penY_ < y ? penY_ : y + 1, 1, std::abs(y - penY_), pen);
-    } else {
-        // Bresenham from the current point, stopping before the end point.
-        int cx = penX_, cy = penY_;
-        const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
-        const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
-        int err = dx + dy;
-        while (cx != x || cy != y) {
-            fillRect(cx, cy, 1, 1, pen);
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                cx += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                cy += sy;
-            }
-        }
-    }
-    moveTo(x, y);
 }
 
 void RasterSurface::drawText(int x, int y, const std::string& text)

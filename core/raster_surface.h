@@ -44,9 +44,6 @@ public:
 
     // Outlines x1..x2-1, y1..y2-1 with the pen and fills the inside with the brush.
     void rectangle(int x1, int y1, int x2, int y2);
-    void moveTo(int x, int y);
-    // Draws towards (x, y) without the end point, which becomes current.
-    void lineTo(int x, int y);
 
     // The text in the font's colour, the top-left of its cell at (x, y); opaque
     // mode first fills the cell with the brush.
@@ -62,8 +59,6 @@ public:
 
 private:
     QPaintDevice* device_;
-    int penX_ = 0;
-    int penY_ = 0;
 };
 
 }  // namespace nimbrel

@@ -44,26 +44,6 @@ TEST_F(RasterTest, PixelAccessOutsideIsWhiteAndIgnored)
     EXPECT_EQ(p[2], 0x56);
 }
 
-TEST_F(RasterTest, LinesLeaveOutTheirEndPoint)
-{
-    RasterBitmap bmp(12, 12);
-    RasterSurface s(bmp);
-    s.pen = kBlack;
-    s.moveTo(0, 5);
-    s.lineTo(10, 5);
-    for (int x = 0; x < 10; ++x) EXPECT_EQ(bmp.pixel(x, 5), kBlack) << x;
-    EXPECT_EQ(bmp.pixel(10, 5), kWhite);
-    // Backwards and vertical lines too, continuing from the current point.
-    s.lineTo(10, 0);
-    EXPECT_EQ(bmp.pixel(10, 5), kBlack);
-    EXPECT_EQ(bmp.pixel(10, 1), kBlack);
-    EXPECT_EQ(bmp.pixel(10, 0), kWhite);
-    s.moveTo(0, 0);
-    s.lineTo(3, 3);
-    EXPECT_EQ(bmp.pixel(2, 2), kBlack);
-    EXPECT_EQ(bmp.pixel(3, 3), kWhite);
-}
-
 TEST_F(RasterTest, RectangleOutlinesWithPenAndFillsWithBrush)
 {
     RasterBitmap bmp(6, 6);
