@@ -195,11 +195,11 @@ TEST_F(MainWindowAccess, StyleFileOnTheCommandLineOpensLikeTheMenuCommand)
 
     MainWindow& w = startShown();
     ButtonStyle style = w.currentStyle();
-    style.colorBack = 0x00123456;
+    style.faceColor = 0x00123456;
     ASSERT_TRUE(style.saveToFile(homeFile("site.ini")));
     w.openStyleFile(homeFile("site.ini"));
-    EXPECT_EQ(w.currentStyle().colorBack, 0x00123456u);
-    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder());
+    EXPECT_EQ(w.currentStyle().faceColor, 0x00123456u);
+    EXPECT_EQ(w.settings().text("StyleDir"), homeFolder());
     w.openStyleFile(homeFile("missing.ini"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot open file", 0), 0u) << dialogs.messages[0];

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 
 namespace nimbrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 #include "support/temp_folder.h"
 #include "support/text_test_support.h"
 
@@ -40,10 +40,10 @@ TEST(StyleFromSettings, ValuesAreTakenAsTheControlsTakeThem)
     EXPECT_EQ(s.width, 360);
     EXPECT_EQ(s.height, 0);
     EXPECT_EQ(s.fontStyle, -1);
-    EXPECT_EQ(s.fontAntiAlias, -1);
+    EXPECT_EQ(s.antiAliasLevel, -1);
     EXPECT_EQ(s.bitmapAlign(3), -1);
     EXPECT_EQ(s.bitmapAlign(4), 3);
-    EXPECT_EQ(s.minorX, 2147483647);
+    EXPECT_EQ(s.captionOffsetX, 2147483647);
     EXPECT_EQ(s.fontColor, 0xFF00000Fu) << "a system colour is kept as stored";
     EXPECT_EQ(s.bitmapFileName(2), "/art/tile.bmp");
     EXPECT_EQ(s.prefix, std::string(50, 'p')) << "the 40-character limit is for typing only";
