@@ -15,6 +15,7 @@
 #include "app/command_line.h"
 #include "app/keyboard_access.h"
 #include "core/renderer.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "window_fixture.h"
 
@@ -199,7 +200,7 @@ TEST_F(MainWindowAccess, StyleFileOnTheCommandLineOpensLikeTheMenuCommand)
     ASSERT_TRUE(style.saveToFile(homeFile("site.ini")));
     w.openStyleFile(homeFile("site.ini"));
     EXPECT_EQ(w.currentStyle().faceColor, 0x00123456u);
-    EXPECT_EQ(w.settings().text("StyleDir"), homeFolder());
+    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), homeFolder());
     w.openStyleFile(homeFile("missing.ini"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot open file", 0), 0u) << dialogs.messages[0];

@@ -10,10 +10,10 @@ namespace {
 TEST(SaveRequestFromSettings, RadioGroupsKeepTheirItemRange)
 {
     SettingsStore settings = mainWindowSettingsStore();
-    settings.setText("OutputDir", "/srv/out");
-    settings.setBoolean("chkSaveBMP", false);
-    settings.setInteger("rgDithering", -3);
-    settings.setInteger("rgColorReduction", 9);
+    settings.setText(setting_key::kOutputDir, "/srv/out");
+    settings.setBoolean(setting_key::kSaveBmp, false);
+    settings.setInteger(setting_key::kDithering, -3);
+    settings.setInteger(setting_key::kColorReduction, 9);
     const SaveRequest r = saveRequestFromSettings(settingsValues(settings));
     EXPECT_EQ(r.outputDir, "/srv/out");
     EXPECT_FALSE(r.saveBmp);
