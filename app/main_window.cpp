@@ -22,6 +22,7 @@
 
 #include "app/about_dialog.h"
 #include "app/keyboard_access.h"
+#include "app/settings_binding.h"
 #include "app/status_messages.h"
 #include "app/pages/button_page.h"
 #include "app/pages/captions_page.h"
@@ -34,7 +35,8 @@
 #include "base/folders.h"
 #include "batch/button_html.h"
 #include "core/renderer.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "settings/style_from_settings.h"
 
@@ -44,7 +46,6 @@ namespace {
 
 constexpr QSize kStartSize{590, 448};
 constexpr QSize kBigButton{160, 32};
-const char* const kStyleDir = "StyleDir";
 
 FileDialogOptions styleFileDialog(const char* title, const std::string& folder)
 {
@@ -57,7 +58,7 @@ MainWindow::MainWindow(Dialogs& dialogs, AppFolders folders, QWidget* parent)
     : QMainWindow(parent),
       guard_(dialogs),
       folders_(std::move(folders)),
-      ini_(std::make_unique<SettingsStore>(mainWindowSettingsStore(folders_)))
+      settings_(std::make_unique<SettingsStore>(mainWindowSettingsStore(folders_)))
 {
     setObjectName("frmMain");
     setWindowTitle(QString(kProgramNameAndVersion) + " " + "- web button images made easy");
@@ -68,14 +69,14 @@ MainWindow::MainWindow(Dialogs& dialogs, AppFolders folders, QWidget* parent)
     connectPages();
     resize(kStartSize);
 
-    ini_->onMessage = [&dialogs](const std::string& text) { dialogs.message(text); };
+    settings_->onMessage = [&dialogs](const std::string& text) { dialogs.message(text); };
     // Each step runs on its own: an error is shown, and the window still finishes
     // creating itself instead of staying silent for the whole session.
-    guard_.run([this] { ini_->loadAll(); });
+    guard_.run([this] { settings_->loadAll(); });
     guard_.run([this] { applyWindowPlacement(); });
     guard_.run([this] { loadSettings(); });
     loading_ = false;
-    pc_->setCurrentIndex(0);
+    tabs_->setCurrentIndex(0);
 }
 
 MainWindow::~MainWindow()
@@ -91,13 +92,13 @@ void MainWindow::buildLayout()
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(4);
 
-    pb_ = new PreviewBox(button_);
-    column->addWidget(pb_, 1);
+    preview_ = new PreviewBox(button_);
+    column->addWidget(preview_, 1);
 
-    pc_ = new QTabWidget;
-    pc_->setObjectName("pc");
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName("pc");
     // The tab area keeps the height its tallest tab needs; the preview takes the rest.
-    pc_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    tabs_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     buttonPage_ = new ButtonPage(guard_);
     fontPage_ = new FontPage(guard_);
     captionsPage_ = new CaptionsPage(guard_);
@@ -109,14 +110,14 @@ void MainWindow::buildLayout()
                                                  {outputPage_, "Output Options"},
                                                  {viewPage_, "View Settings"}};
     for (const auto& [page, title] : tabs) {
-        const int index = pc_->addTab(page, title);
+        const int index = tabs_->addTab(page, title);
         // Assistive technology gets each tab and its page named as the title reads on
         // screen, not with the doubled ampersand dropped.
         const QString shown = QString(title).replace("&&", "&");
-        pc_->tabBar()->setAccessibleTabName(index, shown);
+        tabs_->tabBar()->setAccessibleTabName(index, shown);
         page->setAccessibleName(shown);
     }
-    column->addWidget(pc_);
+    column->addWidget(tabs_);
     column->addWidget(buildBottomRow());
     setCentralWidget(central);
 }
@@ -151,9 +152,9 @@ void MainWindow::setUpKeyboardAccess()
     QString windowKeys;
     for (const QAction* menu : menuBar()->actions()) windowKeys += mnemonicOf(menu->text());
     assignMnemonics(findChild<QWidget*>("Panel1"), windowKeys);
-    for (int i = 0; i < pc_->count(); ++i) {
+    for (int i = 0; i < tabs_->count(); ++i) {
         QString taken = windowKeys;
-        assignMnemonics(pc_->widget(i), taken);
+        assignMnemonics(tabs_->widget(i), taken);
     }
     applyToolTips(this);
 
@@ -211,25 +212,20 @@ void MainWindow::shutDown()
     guard_.run([this] { saveSettings(); });
     guard_.run([this] { writeAutosavedCaptionList(); });
     guard_.run([this] {
-        ini_->saveAll();
+        settings_->saveAll();
         storeWindowPlacement();
     });
 }
 
 ButtonStyle MainWindow::currentStyle() const
 {
-    ButtonStyle style;
-    buttonPage_->readInto(style);
-    fontPage_->readInto(style);
-    captionsPage_->readInto(style);
-    return style;
+    // The controls keep their limits already; taken as shown, bitmap names lose their quotes.
+    return styleAsShown(shownStyle(*this));
 }
 
 void MainWindow::applyStyle(const ButtonStyle& style)
 {
-    buttonPage_->apply(style);
-    fontPage_->apply(style);
-    captionsPage_->apply(style);
+    showStyle(style, *this);
 }
 
 SaveRequest MainWindow::saveRequestFromControls() const
@@ -251,7 +247,7 @@ void MainWindow::drawButton()
     drawnCaption_ = captionsPage_->caption();
     drawnFont_ = previewFont_;
     renderButton(style, drawnCaption_, previewFont_, button_);
-    pb_->update();
+    preview_->update();
 }
 
 void MainWindow::applyFontAndDraw()
@@ -271,20 +267,20 @@ void MainWindow::captionChanged()
 
 void MainWindow::applyZoom()
 {
-    pb_->setZoom(viewPage_->zoom());
-    if (!loading_) pb_->update();
+    preview_->setZoom(viewPage_->zoom());
+    if (!loading_) preview_->update();
 }
 
 void MainWindow::applyBackground()
 {
-    pb_->setBackground(viewPage_->background());
+    preview_->setBackground(viewPage_->background());
     drawButton();
 }
 
 void MainWindow::openStyle()
 {
     const auto name =
-        guard_.dialogs().openFileName(styleFileDialog("Open Button Style", ini_->text(kStyleDir)));
+        guard_.dialogs().openFileName(styleFileDialog("Open Button Style", settings_->text(setting_key::kStyleDir)));
     if (name) loadStyleFile(*name);
 }
 
@@ -295,7 +291,7 @@ void MainWindow::openStyleFile(const std::string& fileName)
 
 void MainWindow::loadStyleFile(const std::string& fileName)
 {
-    ini_->setText(kStyleDir, folderPartOf(fileName));
+    settings_->setText(setting_key::kStyleDir, folderPartOf(fileName));
     ButtonStyle style;
     // A file that does not read leaves every control as it was: they are set only after a complete read.
     if (!style.loadFromFile(fileName, folders_.data)) return;
@@ -315,12 +311,12 @@ void MainWindow::loadStyleFile(const std::string& fileName)
 void MainWindow::saveStyle()
 {
     const auto name =
-        guard_.dialogs().saveFileName(styleFileDialog("Save Button Style", ini_->text(kStyleDir)));
+        guard_.dialogs().saveFileName(styleFileDialog("Save Button Style", settings_->text(setting_key::kStyleDir)));
     if (!name) return;
     const ButtonStyle style = currentStyle();
     if (!style.saveToFile(*name, folders_.data))
         guard_.dialogs().message("Error trying to write style to file " + *name);
-    ini_->setText(kStyleDir, folderPartOf(*name));
+    settings_->setText(setting_key::kStyleDir, folderPartOf(*name));
 }
 
 SaveResult MainWindow::saveButtonImage()

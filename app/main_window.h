@@ -6,6 +6,7 @@
 // (spnWidth, edtCaption, cmOpenbuttonstyle, ...), never through this class.
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/dialogs.h"
@@ -43,7 +44,7 @@ public:
     const RasterBitmap& buttonBitmap() const { return button_; }
     // How many drawings have replaced the button bitmap so far.
     int drawingCount() const { return drawingCount_; }
-    const SettingsStore& ini() const { return *ini_; }
+    const SettingsStore& settings() const { return *settings_; }
     bool shutDownDone() const { return shutDownDone_; }
 
     // --- the style and the save request as values ------------------------------
@@ -93,6 +94,9 @@ private:
     void showSaveWarnings(const std::vector<std::string>& warnings);
     // Settings, caption list and placement (main_window_settings.cpp).
     void loadSettings();
+    // Gives an empty folder setting `path` (made when missing) and returns it;
+    // nothing when the setting holds a folder already.
+    std::optional<std::string> fillEmptyFolder(const char* setting, const std::string& path);
     void saveSettings();
     void readStartUpCaptionList();
     void writeAutosavedCaptionList();
@@ -101,7 +105,7 @@ private:
 
     Guard guard_;
     const AppFolders folders_;
-    std::unique_ptr<SettingsStore> ini_;
+    std::unique_ptr<SettingsStore> settings_;
     RasterBitmap button_;
     RasterFont previewFont_;  // the font state of the preview surface the caption is measured on
     // What the button bitmap was drawn from, so the high-density copies show the same button.
@@ -110,8 +114,8 @@ private:
     RasterFont drawnFont_;
     // While "Create All Buttons" runs, the save warnings wait here to be shown once.
     std::vector<std::string>* batchWarnings_ = nullptr;
-    PreviewBox* pb_ = nullptr;
-    QTabWidget* pc_ = nullptr;
+    PreviewBox* preview_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     ButtonPage* buttonPage_ = nullptr;
     FontPage* fontPage_ = nullptr;
     CaptionsPage* captionsPage_ = nullptr;

@@ -12,13 +12,13 @@
 #include "app/pages/captions_page.h"
 #include "base/app_folder.h"
 #include "batch/caption_list_file.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 
 namespace nimbrel {
 
 namespace {
 
-const char* const kCaptionDir = "CaptionDir";
 
 FileDialogOptions captionListDialog(const char* title, const std::string& folder)
 {
@@ -66,7 +66,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::readCaptionsFromFile()
 {
-    const auto name = guard_.dialogs().openFileName(captionListDialog("Open", ini_->text(kCaptionDir)));
+    const auto name = guard_.dialogs().openFileName(captionListDialog("Open", settings_->text(setting_key::kCaptionDir)));
     if (!name) return;
     // A file that does not read throws here, before the lists, edits or folder change.
     std::vector<std::string> captions, fileNames;
@@ -75,16 +75,16 @@ void MainWindow::readCaptionsFromFile()
     captionsPage_->replaceEntries(captions, fileNames);
     if (!captions.empty() && !fileNames.empty())
         captionsPage_->loadEntry(captions.front(), fileNames.front());
-    ini_->setText(kCaptionDir, folderPartOf(*name));
+    settings_->setText(setting_key::kCaptionDir, folderPartOf(*name));
     drawButton();
 }
 
 void MainWindow::writeCaptionsToFile()
 {
-    const auto name = guard_.dialogs().saveFileName(captionListDialog("Save As", ini_->text(kCaptionDir)));
+    const auto name = guard_.dialogs().saveFileName(captionListDialog("Save As", settings_->text(setting_key::kCaptionDir)));
     if (!name) return;
     writeCaptionList(*name, captionsPage_->captions(), captionsPage_->fileNames());
-    ini_->setText(kCaptionDir, folderPartOf(*name));
+    settings_->setText(setting_key::kCaptionDir, folderPartOf(*name));
 }
 
 }  // namespace nimbrel

@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/window_bounds.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
 namespace nimbrel {
@@ -78,7 +78,7 @@ private:
 void MainWindow::applyWindowPlacement()
 {
     PlacementTarget target(*this);
-    restoreWindowPlacement(ini_->readWindowPlacement(kMainWindowSection), target);
+    restoreWindowPlacement(settings_->readWindowPlacement(kMainWindowSection), target);
 }
 
 void MainWindow::storeWindowPlacement()
@@ -90,7 +90,7 @@ void MainWindow::storeWindowPlacement()
     p.width = normal.width();
     p.height = normal.height();
     p.state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
-    ini_->writeWindowPlacement(kMainWindowSection, p);
+    settings_->writeWindowPlacement(kMainWindowSection, p);
 }
 
 }  // namespace nimbrel

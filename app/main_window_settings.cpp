@@ -2,8 +2,8 @@
 // settings store (by the settings table), the default folders and the
 // autosaved caption list.
 #include <filesystem>
+#include <optional>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
@@ -23,31 +23,33 @@ namespace nimbrel {
 
 void MainWindow::loadSettings()
 {
-    loadControls(*ini_, *this);
-    pb_->setZoom(viewPage_->zoom());
-    pb_->setBackground(viewPage_->background());
+    loadControls(*settings_, *this);
+    preview_->setZoom(viewPage_->zoom());
+    preview_->setBackground(viewPage_->background());
 
+    const AppFolders& folders = folders_;
+    if (const auto made = fillEmptyFolder(setting_key::kStyleDir, defaultFolderPath(folders.data, kStylesFolderName)))
+        // A newcomer gets something to try: the example styles, in a Styles folder of their own.
+        copyExampleStyles(exampleStylesFolder(folders), *made);
+    fillEmptyFolder(setting_key::kCaptionDir, defaultFolderPath(folders.data, kCaptionsFolderName));
+    if (const auto made = fillEmptyFolder(setting_key::kOutputDir, folders.output)) outputPage_->setOutputFolder(*made);
+    readStartUpCaptionList();
+}
+
+std::optional<std::string> MainWindow::fillEmptyFolder(const char* setting, const std::string& path)
+{
     // A folder setting left empty gets its default folder, made when missing. A
     // stored folder is used as it is, whether or not it exists.
-    const AppFolders& folders = folders_;
-    for (const auto& [setting, path] :
-         {std::pair{"StyleDir", defaultFolderPath(folders.data, kStylesFolderName)},
-          std::pair{"CaptionDir", defaultFolderPath(folders.data, kCaptionsFolderName)},
-          std::pair{"OutputDir", folders.output}}) {
-        if (!ini_->text(setting).empty()) continue;
-        ini_->setText(setting, path);
-        makeFolderWithParents(path);
-        if (std::string(setting) == "OutputDir") outputPage_->setOutputFolder(path);
-        // A newcomer gets something to try: the example styles, in a Styles folder of their own.
-        if (std::string(setting) == "StyleDir") copyExampleStyles(exampleStylesFolder(folders), path);
-    }
-    readStartUpCaptionList();
+    if (!settings_->text(setting).empty()) return std::nullopt;
+    settings_->setText(setting, path);
+    makeFolderWithParents(path);
+    return path;
 }
 
 void MainWindow::saveSettings()
 {
     // StyleDir and CaptionDir are not controls: they hold what the dialogs stored.
-    saveControls(*this, *ini_);
+    saveControls(*this, *settings_);
 }
 
 void MainWindow::readStartUpCaptionList()

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <variant>
 
 #include "app/widgets/color_panel_button.h"
 #include "app/widgets/control_makers.h"
@@ -16,12 +17,20 @@
 #include "app/widgets/radio_group.h"
 #include "app/widgets/typing_limit.h"
 #include "base/error.h"
+#include "core/style_fields.h"
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
 
 namespace nimbrel {
 
 namespace {
+
+template <class... Ts>
+struct Overload : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overload(Ts...) -> Overload<Ts...>;
 
 QString q(std::string_view text)
 {
@@ -43,71 +52,132 @@ Control* controlOf(const QWidget& window, const Setting& setting)
     return control;
 }
 
-void load(const SettingsStore& store, const QWidget& window, const Setting& s)
+// A value as a control holds it: checked state, number or text.
+using ControlValue = std::variant<bool, std::int64_t, std::string>;
+
+void setControl(const QWidget& window, const Setting& s, const ControlValue& v)
 {
-    const std::string key(s.key);
     switch (s.kind) {
         case ControlKind::None:
             return;
         case ControlKind::CheckBox:
-            controlOf<QCheckBox>(window, s)->setChecked(store.boolean(key));
+            controlOf<QCheckBox>(window, s)->setChecked(std::get<bool>(v));
             return;
         case ControlKind::SpinBox:
-            controlOf<QSpinBox>(window, s)->setValue(toInt(store.integer(key)));
+            controlOf<QSpinBox>(window, s)->setValue(toInt(std::get<std::int64_t>(v)));
             return;
         case ControlKind::Slider:
-            controlOf<QSlider>(window, s)->setValue(toInt(store.integer(key)));
+            controlOf<QSlider>(window, s)->setValue(toInt(std::get<std::int64_t>(v)));
             return;
         case ControlKind::ColorPanel:
             controlOf<ColorPanelButton>(window, s)->setColor(
-                static_cast<Color>(static_cast<std::uint32_t>(store.integer(key))));
+                static_cast<Color>(static_cast<std::uint32_t>(std::get<std::int64_t>(v))));
             return;
         case ControlKind::ComboBox:
-            setListIndex(controlOf<QComboBox>(window, s), toInt(store.integer(key)));
+            setListIndex(controlOf<QComboBox>(window, s), toInt(std::get<std::int64_t>(v)));
             return;
         case ControlKind::RadioGroup:
-            controlOf<RadioGroup>(window, s)->setItemIndex(toInt(store.integer(key)));
+            controlOf<RadioGroup>(window, s)->setItemIndex(toInt(std::get<std::int64_t>(v)));
             return;
         case ControlKind::FontList:
-            selectFontFace(*controlOf<QComboBox>(window, s), store.text(key));
+            selectFontFace(*controlOf<QComboBox>(window, s), std::get<std::string>(v));
             return;
         case ControlKind::LineEdit:
-            controlOf<QLineEdit>(window, s)->setText(QString::fromStdString(store.text(key)));
+            controlOf<QLineEdit>(window, s)->setText(QString::fromStdString(std::get<std::string>(v)));
             return;
     }
 }
 
-void save(const QWidget& window, const Setting& s, SettingsStore& store)
+ControlValue controlValue(const QWidget& window, const Setting& s)
 {
-    const std::string key(s.key);
     switch (s.kind) {
         case ControlKind::None:
-            return;
+            break;
         case ControlKind::CheckBox:
-            store.setBoolean(key, controlOf<QCheckBox>(window, s)->isChecked());
-            return;
+            return controlOf<QCheckBox>(window, s)->isChecked();
         case ControlKind::SpinBox:
-            store.setInteger(key, controlOf<QSpinBox>(window, s)->value());
-            return;
+            return std::int64_t{controlOf<QSpinBox>(window, s)->value()};
         case ControlKind::Slider:
-            store.setInteger(key, controlOf<QSlider>(window, s)->value());
-            return;
+            return std::int64_t{controlOf<QSlider>(window, s)->value()};
         case ControlKind::ColorPanel:
-            store.setInteger(key, static_cast<std::int32_t>(controlOf<ColorPanelButton>(window, s)->color()));
-            return;
+            return std::int64_t{static_cast<std::int32_t>(controlOf<ColorPanelButton>(window, s)->color())};
         case ControlKind::ComboBox:
-            store.setInteger(key, controlOf<QComboBox>(window, s)->currentIndex());
-            return;
+            return std::int64_t{controlOf<QComboBox>(window, s)->currentIndex()};
         case ControlKind::RadioGroup:
-            store.setInteger(key, controlOf<RadioGroup>(window, s)->itemIndex());
-            return;
+            return std::int64_t{controlOf<RadioGroup>(window, s)->itemIndex()};
         case ControlKind::FontList:
-            store.setText(key, selectedFontFace(*controlOf<QComboBox>(window, s)));
-            return;
+            return selectedFontFace(*controlOf<QComboBox>(window, s));
         case ControlKind::LineEdit:
-            store.setText(key, controlOf<QLineEdit>(window, s)->text().toStdString());
-            return;
+            return controlOf<QLineEdit>(window, s)->text().toStdString();
     }
+    return {};
+}
+
+ControlValue storedValue(const SettingsStore& store, const Setting& s)
+{
+    switch (s.type) {
+        case SettingType::Boolean:
+            return store.boolean(s.key);
+        case SettingType::String:
+            return store.text(s.key);
+        default:
+            return store.integer(s.key);
+    }
+}
+
+void storeValue(SettingsStore& store, const Setting& s, const ControlValue& v)
+{
+    std::visit(Overload{
+                   [&](bool b) { store.setBoolean(s.key, b); },
+                   [&](std::int64_t n) { store.setInteger(s.key, n); },
+                   [&](const std::string& t) { store.setText(s.key, t); },
+               },
+               v);
+}
+
+// A style field's value as its control holds it, and back.
+ControlValue asControlValue(bool v)
+{
+    return v;
+}
+ControlValue asControlValue(std::int32_t v)
+{
+    return std::int64_t{v};
+}
+ControlValue asControlValue(Color v)
+{
+    return std::int64_t{static_cast<std::int32_t>(v)};
+}
+ControlValue asControlValue(const std::string& v)
+{
+    return v;
+}
+
+void takeControlValue(const ControlValue& v, bool& field)
+{
+    field = std::get<bool>(v);
+}
+void takeControlValue(const ControlValue& v, std::int32_t& field)
+{
+    field = static_cast<std::int32_t>(std::get<std::int64_t>(v));
+}
+void takeControlValue(const ControlValue& v, Color& field)
+{
+    field = static_cast<Color>(static_cast<std::uint32_t>(std::get<std::int64_t>(v)));
+}
+void takeControlValue(const ControlValue& v, std::string& field)
+{
+    field = std::get<std::string>(v);
+}
+
+// Calls visit(setting, value) for each copy of each style field.
+template <class Style, class Visit>
+void forEachStyleControl(Style& style, Visit visit)
+{
+    for (const StyleField& field : styleFields())
+        forEachCopy(field, style, [&](int copy, auto& value) {
+            visit(mainWindowSetting(copyName(field.settingKey, copy)), value);
+        });
 }
 
 }  // namespace
@@ -136,14 +206,45 @@ QLineEdit* makeSettingEdit(std::string_view key, const QString& accessibleName)
     return edit;
 }
 
+QSpinBox* makeStyleSpin(StyleMember member, const QString& accessibleName)
+{
+    return makeSettingSpin(styleField(member).settingKey, accessibleName);
+}
+
+QLineEdit* makeStyleEdit(StyleMember member, const QString& accessibleName, int copy)
+{
+    return makeSettingEdit(copyName(styleField(member).settingKey, copy), accessibleName);
+}
+
 void loadControls(const SettingsStore& store, QWidget& window)
 {
-    for (const Setting& setting : mainWindowSettings()) load(store, window, setting);
+    for (const Setting& setting : mainWindowSettings())
+        if (setting.kind != ControlKind::None) {
+            controlOf<QWidget>(window, setting);  // a missing control is the first fault to tell
+            setControl(window, setting, storedValue(store, setting));
+        }
 }
 
 void saveControls(const QWidget& window, SettingsStore& store)
 {
-    for (const Setting& setting : mainWindowSettings()) save(window, setting, store);
+    for (const Setting& setting : mainWindowSettings())
+        if (setting.kind != ControlKind::None) storeValue(store, setting, controlValue(window, setting));
+}
+
+void showStyle(const ButtonStyle& style, QWidget& window)
+{
+    forEachStyleControl(style, [&](const Setting& setting, const auto& value) {
+        setControl(window, setting, asControlValue(value));
+    });
+}
+
+ButtonStyle shownStyle(const QWidget& window)
+{
+    ButtonStyle style;
+    forEachStyleControl(style, [&](const Setting& setting, auto& value) {
+        takeControlValue(controlValue(window, setting), value);
+    });
+    return style;
 }
 
 }  // namespace nimbrel

@@ -111,7 +111,7 @@ std::string folderUrlFrom(const std::string& htmlFile, const std::string& output
 {
     const fs::path page = fs::absolute(fs::u8path(htmlFile)).lexically_normal();
     const fs::path images = fs::absolute(fs::u8path(outputDir)).lexically_normal();
-    const std::string relative = images.lexically_relative(page.parent_path()).generic_u8string();
+    const std::string relative = images.lexically_relative(page.parent_path()).generic_string();
     if (relative.empty() || relative == ".") return "";
     std::string url = urlPathOf(relative);
     if (url.back() != '/') url += '/';

@@ -79,7 +79,7 @@ void BM_CreateAllButtons(benchmark::State& state)
         names.push_back(captionToFileName(captions.back(), Spaces::ToUnderscores, LetterCase::Lower));
     }
     BenchWindow window(folder.string());
-    window.style.fontAntiAlias = static_cast<int>(state.range(0));
+    window.style.antiAliasLevel = static_cast<int>(state.range(0));
     for (auto _ : state) createAllButtons({captions, names}, window);
     state.counters["buttons/s"] =
         benchmark::Counter(static_cast<double>(captions.size()), benchmark::Counter::kIsIterationInvariantRate);
@@ -113,7 +113,7 @@ struct BatchJob {
         style.fixedWidth = style.fixedHeight = true;
         style.width = 120;
         style.height = 32;
-        style.fontAntiAlias = 2;
+        style.antiAliasLevel = 2;
         style.saveToFile((work / "style.ini").string(), work.string() + "/");
         std::vector<std::string> captions, names;
         for (int i = 0; i < 1000; ++i) {

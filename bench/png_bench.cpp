@@ -31,7 +31,7 @@ const std::vector<Bgr24Image>& buttonSet(int antiAlias)
     std::vector<Bgr24Image>& set = sets[antiAlias];
     if (set.empty()) {
         ButtonStyle style = firstStartStyle();
-        style.fontAntiAlias = antiAlias;
+        style.antiAliasLevel = antiAlias;
         for (const char* caption : kCaptions) set.push_back(renderScaledButton(style, caption, RasterFont(), 1));
     }
     return set;

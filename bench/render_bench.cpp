@@ -18,7 +18,7 @@ using namespace nimbrel;
 void BM_FirstStartStyle(benchmark::State& state)
 {
     ButtonStyle style = firstStartStyle();
-    style.fontAntiAlias = static_cast<int>(state.range(0));
+    style.antiAliasLevel = static_cast<int>(state.range(0));
     RasterFont preview;
     RasterBitmap button;
     for (auto _ : state) {
@@ -36,7 +36,7 @@ void BM_TiledBitmaps(benchmark::State& state)
     style.fixedWidth = style.fixedHeight = true;
     style.width = 360;
     style.height = 200;
-    style.importBMP = true;
+    style.backgroundBitmapsOn = true;
     const int aligns[] = {BitmapAlign::TileTop, BitmapAlign::TileBottom, BitmapAlign::TileLeft, BitmapAlign::TileRight};
     for (int i = 1; i <= 4; ++i) {
         Bgr24Image tile(13 + i, 9 + i);

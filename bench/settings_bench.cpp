@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "settings/ini_document.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
 namespace {

@@ -51,7 +51,7 @@ std::string substituteFace(const ButtonStyle& style)
 std::vector<std::string> missingBitmapProblems(const ButtonStyle& style)
 {
     std::vector<std::string> problems;
-    if (!style.importBMP) return problems;
+    if (!style.backgroundBitmapsOn) return problems;
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
         const std::string name = unquoteFileName(style.bitmapFileName(i));
         std::error_code ec;

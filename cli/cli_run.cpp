@@ -9,7 +9,7 @@
 #include "cli/cli_checks.h"
 #include "base/text_codec.h"
 #include "base/value_error.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 #include "batch/batch_steps.h"
 #include "batch/button_html.h"
@@ -285,8 +285,8 @@ int runBatch(const Options& o, const AppFolders& folders, Streams& streams)
             o.styleFile ? loadStyle(*o.styleFile, folders.data) : styleFromSettings(values);
         std::vector<std::string> captions, fileNames;
         if (o.captionFile) readCaptions(*o.captionFile, captions, fileNames);
-        const bool replaceSpaces = values.boolean("chkSpaceToUnderscore");
-        const bool lowerCase = values.boolean("chkLowercase");
+        const bool replaceSpaces = values.boolean(setting_key::kSpaceToUnderscore);
+        const bool lowerCase = values.boolean(setting_key::kLowercase);
         for (const std::string& caption : o.captions) {
             captions.push_back(caption);
             fileNames.push_back(captionToFileName(caption, replaceSpaces ? Spaces::ToUnderscores : Spaces::Keep,

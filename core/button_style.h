@@ -1,7 +1,9 @@
 #pragma once
 // The look of one button as a value: what a style file holds and what the
 // renderer draws from. It sets no defaults of its own; the window's controls
-// (or a style file) supply every value.
+// (or a style file) supply every value. Every field is a row of the list in
+// core/style_fields.h, which the style file, the settings and the window's
+// controls go through.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -39,7 +41,7 @@ public:
     std::int32_t height = 0;
     bool fixedWidth = false;
     bool fixedHeight = false;
-    Color colorBack = 0;
+    Color faceColor = 0;
     Color colorBorderLeft = 0;
     Color colorBorderRight = 0;
     Color colorBorderTop = 0;
@@ -52,22 +54,27 @@ public:
     std::int32_t fontSize = 0;
     std::int32_t fontStyle = 0;
     bool fontUnderline = false;
-    std::int32_t fontAntiAlias = 0;
+    std::int32_t antiAliasLevel = 0;
     Color fontColor = 0;
     std::int32_t textAlign = 0;
-    std::int32_t minorX = 0;
-    std::int32_t minorY = 0;
-    bool importBMP = false;
+    std::int32_t captionOffsetX = 0;
+    std::int32_t captionOffsetY = 0;
+    bool backgroundBitmapsOn = false;
     std::string prefix;
     std::string suffix;
 
+    // The background bitmaps; index i - 1 holds bitmap i.
+    std::array<std::string, kStyleBitmapCount> bitmapFileNames{};
+    std::array<bool, kStyleBitmapCount> bitmapsEnabled{};
+    std::array<std::int32_t, kStyleBitmapCount> bitmapAligns{};
+
     // Bitmaps are numbered 1..4, as the user sees them.
-    const std::string& bitmapFileName(int i) const { return bmpFilename_.at(i - 1); }
-    void setBitmapFileName(int i, const std::string& name) { bmpFilename_.at(i - 1) = name; }
-    bool bitmapEnabled(int i) const { return bmpEnabled_.at(i - 1); }
-    void setBitmapEnabled(int i, bool enabled) { bmpEnabled_.at(i - 1) = enabled; }
-    std::int32_t bitmapAlign(int i) const { return bmpAlign_.at(i - 1); }
-    void setBitmapAlign(int i, std::int32_t align) { bmpAlign_.at(i - 1) = align; }
+    const std::string& bitmapFileName(int i) const { return bitmapFileNames.at(i - 1); }
+    void setBitmapFileName(int i, const std::string& name) { bitmapFileNames.at(i - 1) = name; }
+    bool bitmapEnabled(int i) const { return bitmapsEnabled.at(i - 1); }
+    void setBitmapEnabled(int i, bool enabled) { bitmapsEnabled.at(i - 1) = enabled; }
+    std::int32_t bitmapAlign(int i) const { return bitmapAligns.at(i - 1); }
+    void setBitmapAlign(int i, std::int32_t align) { bitmapAligns.at(i - 1) = align; }
 
     // Style files (key=value lines). Load throws nimbrel::Error on a file that
     // cannot be read or a value that does not parse; fields read before the
@@ -77,13 +84,7 @@ public:
     bool loadFromFile(const std::string& fileName, const std::string& dataFolder);
     bool saveToFile(const std::string& fileName, const std::string& dataFolder) const;
 
-    bool operator==(const ButtonStyle& other) const;
-    bool operator!=(const ButtonStyle& other) const { return !(*this == other); }
-
-private:
-    std::array<std::string, kStyleBitmapCount> bmpFilename_{};
-    std::array<bool, kStyleBitmapCount> bmpEnabled_{};
-    std::array<std::int32_t, kStyleBitmapCount> bmpAlign_{};
+    bool operator==(const ButtonStyle& other) const = default;
 };
 
 // Drops one leading and, independently, one trailing double quote.

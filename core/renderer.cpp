@@ -46,7 +46,7 @@ void forEachPlacement(std::int32_t align, int W, int H, int bw, int bh, Place pl
 
 void drawImportedBitmaps(const ButtonStyle& style, RasterBitmap& button)
 {
-    if (!style.importBMP) return;
+    if (!style.backgroundBitmapsOn) return;
     RasterSurface surface(button);
     for (int i = 1; i <= kStyleBitmapCount; ++i) {
         const std::string name = unquoteFileName(style.bitmapFileName(i));
@@ -72,11 +72,11 @@ int clampedCaptionPosition(long long position, long long imageExtent, const Text
 
 long long captionX(const ButtonStyle& style, long long W, long long tw, long long k)
 {
-    const long long minorX = style.minorX;
+    const long long offsetX = style.captionOffsetX;
     switch (style.textAlign) {
-        case TextAlign::Centered: return k * minorX + (k * W - tw) / 2;
-        case TextAlign::Left: return k * (minorX + kAlignMargin);
-        case TextAlign::Right: return k * (minorX + W - kAlignMargin) - tw;
+        case TextAlign::Centered: return k * offsetX + (k * W - tw) / 2;
+        case TextAlign::Left: return k * (offsetX + kAlignMargin);
+        case TextAlign::Right: return k * (offsetX + W - kAlignMargin) - tw;
         default: return 0;
     }
 }
@@ -101,17 +101,19 @@ void drawCaption(const ButtonStyle& style, const std::string& caption, const Ras
     RasterFont font;
     applyCaptionFont(style, font);
     font.pixelScale = k;
-    if (style.fontAntiAlias == 0) {
+    // Level n of anti-aliasing (1..3) draws the caption n + 1 times as large and averages it down.
+    const int antiAliasFactor = style.antiAliasLevel + 1;
+    if (style.antiAliasLevel == 0) {
         RasterSurface surface(button);
         surface.font = font;
         surface.transparentText = true;
         surface.drawText(x, y, caption);
-    } else if (style.fontAntiAlias >= 1 && style.fontAntiAlias <= 3) {
+    } else if (style.antiAliasLevel >= 1 && style.antiAliasLevel <= 3) {
         // The caption's cell is measured again only when the measuring surface
         // kept a face or style that a new surface would not have.
         const TextExtent cell = font == measuringFont ? measured : measureText(font, caption);
-        antiAliasedTextOut(button, font, style.fontColor, style.colorBack, x, y, caption,
-                           style.fontAntiAlias + 1, cell);
+        antiAliasedTextOut(button, font, style.fontColor, style.faceColor, x, y, caption,
+                           antiAliasFactor, cell);
     }
 }
 
@@ -135,7 +137,7 @@ void drawBorders(const ButtonStyle& style, int k, RasterBitmap& button)
 // the stored values.
 ButtonStyle withDrawnColors(ButtonStyle style)
 {
-    for (Color* c : {&style.colorBack, &style.colorBorderLeft, &style.colorBorderRight, &style.colorBorderTop,
+    for (Color* c : {&style.faceColor, &style.colorBorderLeft, &style.colorBorderRight, &style.colorBorderTop,
                      &style.colorBorderBottom, &style.fontColor})
         *c = resolveSystemColor<QGuiApplication>(*c);
     return style;
@@ -180,7 +182,7 @@ TextExtent renderButton(const ButtonStyle& storedStyle, const std::string& capti
     const int W = static_cast<int>(wantedW), H = static_cast<int>(wantedH);
 
     button.setSize(W, H);
-    RasterSurface(button).fillRect(0, 0, W, H, style.colorBack);
+    RasterSurface(button).fillRect(0, 0, W, H, style.faceColor);
     drawImportedBitmaps(style, button);
     // The caption's cell at the scale drawn, measured on a font like the measuring one.
     RasterFont cellFont = measuringFont;
@@ -192,7 +194,7 @@ TextExtent renderButton(const ButtonStyle& storedStyle, const std::string& capti
     }
 
     const int x = clampedCaptionPosition(captionX(style, W, scaledText.width, k), 1LL * k * W, scaledText);
-    const int y = clampedCaptionPosition(1LL * k * style.minorY + (1LL * k * H - scaledText.height) / 2,
+    const int y = clampedCaptionPosition(1LL * k * style.captionOffsetY + (1LL * k * H - scaledText.height) / 2,
                                          1LL * k * H, scaledText);
     drawCaption(style, caption, cellFont, scaledText, x, y, k, button);
     drawBorders(style, k, button);

@@ -8,48 +8,10 @@
 #include "base/key_value_lines.h"
 #include "base/text_codec.h"
 #include "base/text_values.h"
+#include "core/style_fields.h"
 
 namespace nimbrel {
 namespace {
-
-// The fields before the bitmap rows, in the order the writer puts them. The
-// reader takes them in the same order, except fontAntiAlias: it depends on the
-// layout (the older single-bitmap files have none), so it is read with the rows.
-using FieldRef = std::variant<std::int32_t ButtonStyle::*, Color ButtonStyle::*, bool ButtonStyle::*,
-                              std::string ButtonStyle::*>;
-
-struct FieldSpec {
-    const char* key;
-    FieldRef field;
-    bool readWithBitmaps = false;
-};
-
-const FieldSpec kLeadingFields[] = {
-    {"width", &ButtonStyle::width},
-    {"height", &ButtonStyle::height},
-    {"fixedWidth", &ButtonStyle::fixedWidth},
-    {"fixedHeight", &ButtonStyle::fixedHeight},
-    {"colorBack", &ButtonStyle::colorBack},
-    {"colorBorderLeft", &ButtonStyle::colorBorderLeft},
-    {"colorBorderRight", &ButtonStyle::colorBorderRight},
-    {"colorBorderTop", &ButtonStyle::colorBorderTop},
-    {"colorBorderBottom", &ButtonStyle::colorBorderBottom},
-    {"borderLeft", &ButtonStyle::borderLeft},
-    {"borderRight", &ButtonStyle::borderRight},
-    {"borderTop", &ButtonStyle::borderTop},
-    {"borderBottom", &ButtonStyle::borderBottom},
-    {"fontName", &ButtonStyle::fontName},
-    {"fontSize", &ButtonStyle::fontSize},
-    {"fontStyle", &ButtonStyle::fontStyle},
-    {"fontUnderline", &ButtonStyle::fontUnderline},
-    {"fontAntiAlias", &ButtonStyle::fontAntiAlias, true},
-    {"fontColor", &ButtonStyle::fontColor},
-    {"textAlign", &ButtonStyle::textAlign},
-    {"minorX", &ButtonStyle::minorX},
-    {"minorY", &ButtonStyle::minorY},
-    {"importBMP", &ButtonStyle::importBMP},
-};
-const FieldSpec kTrailingFields[] = {{"prefix", &ButtonStyle::prefix}, {"suffix", &ButtonStyle::suffix}};
 
 template <class... Fs>
 struct Overloaded : Fs... {
@@ -58,51 +20,74 @@ struct Overloaded : Fs... {
 template <class... Fs>
 Overloaded(Fs...) -> Overloaded<Fs...>;
 
-std::string valueText(const ButtonStyle& s, const FieldSpec& f)
+bool isNumbered(const StyleField& f)
 {
-    return std::visit(
-        Overloaded{
-            [&](std::int32_t ButtonStyle::*m) { return std::to_string(s.*m); },
-            // Colours are written as signed numbers, so a system colour stays negative.
-            [&](Color ButtonStyle::*m) { return std::to_string(static_cast<std::int32_t>(s.*m)); },
-            [&](bool ButtonStyle::*m) { return booleanText(s.*m); },
-            [&](std::string ButtonStyle::*m) { return onOneLine(s.*m); },
-        },
-        f.field);
+    return copyCount(f) > 1;
 }
 
-void readField(ButtonStyle& s, const FieldSpec& f, const KeyValueLines& file)
+bool isAntiAliasLevel(const StyleField& f)
 {
-    std::visit(Overloaded{
-                   [&](std::int32_t ButtonStyle::*m) { s.*m = file.integer(f.key); },
-                   [&](Color ButtonStyle::*m) { s.*m = static_cast<Color>(file.integer(f.key)); },
-                   [&](bool ButtonStyle::*m) { s.*m = file.boolean(f.key); },
-                   [&](std::string ButtonStyle::*m) { s.*m = file.value(f.key); },
-               },
-               f.field);
+    return &f == &styleField(&ButtonStyle::antiAliasLevel);
 }
 
-std::string numbered(const char* key, int i)
+// Files written before a field was added lack its key: every field after
+// suffix, the last of the first fields, may be missing and then keeps its value.
+bool mayBeMissing(const StyleField& f)
 {
-    return key + std::to_string(i);
+    return &f > &styleField(&ButtonStyle::suffix);
+}
+
+// The rows as style files hold them: one block of lines per row, except that
+// numbered rows next to each other make one block, copy by copy
+// (BMPfilename1, BMPEnabled1, BMPAlign1, BMPfilename2, ...).
+template <class Block>
+void forEachBlock(Block block)
+{
+    const auto fields = styleFields();
+    for (std::size_t i = 0; i < fields.size();) {
+        std::size_t end = i + 1;
+        if (isNumbered(fields[i]))
+            while (end < fields.size() && isNumbered(fields[end])) ++end;
+        block(fields.subspan(i, end - i));
+        i = end;
+    }
+}
+
+// Calls line(field, copy, value) for the block's lines in file order.
+template <class Style, class Line>
+void forEachLine(std::span<const StyleField> block, Style& style, Line line)
+{
+    for (int copy = isNumbered(block.front()) ? 1 : 0; copy <= (isNumbered(block.front()) ? kStyleBitmapCount : 0);
+         ++copy)
+        for (const StyleField& f : block)
+            forEachCopy(f, style, [&](int c, auto& value) {
+                if (c == copy) line(f, copy, value);
+            });
 }
 
 }  // namespace
 
 std::vector<std::string> styleFileLines(const ButtonStyle& style, const std::string& appFolder)
 {
-    const ButtonStyle& s = style;
     std::vector<std::string> lines;
-    auto add = [&lines](const std::string& key, const std::string& value) {
-        lines.push_back(key + "=" + value);
+    auto add = [&lines](const StyleField& f, int copy, const std::string& value) {
+        lines.push_back(copyName(f.fileKey, copy) + "=" + value);
     };
-    for (const FieldSpec& f : kLeadingFields) add(f.key, valueText(s, f));
-    for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        add(numbered("BMPfilename", i), onOneLine(relativeToFolder(appFolder, s.bitmapFileName(i))));
-        add(numbered("BMPEnabled", i), booleanText(s.bitmapEnabled(i)));
-        add(numbered("BMPAlign", i), std::to_string(s.bitmapAlign(i)));
-    }
-    for (const FieldSpec& f : kTrailingFields) add(f.key, valueText(s, f));
+    forEachBlock([&](std::span<const StyleField> block) {
+        forEachLine(block, style,
+                    Overloaded{
+                        [&](const StyleField& f, int copy, const std::int32_t& v) { add(f, copy, std::to_string(v)); },
+                        // Colours are written as signed numbers, so a system colour stays negative.
+                        [&](const StyleField& f, int copy, const Color& v) {
+                            add(f, copy, std::to_string(static_cast<std::int32_t>(v)));
+                        },
+                        [&](const StyleField& f, int copy, const bool& v) { add(f, copy, booleanText(v)); },
+                        [&](const StyleField& f, int copy, const std::string& v) {
+                            // Bitmap names are kept relative to the application folder.
+                            add(f, copy, onOneLine(copy ? relativeToFolder(appFolder, v) : v));
+                        },
+                    });
+    });
     return lines;
 }
 
@@ -110,26 +95,40 @@ void readStyleFileLines(ButtonStyle& style, const std::vector<std::string>& line
                         const std::string& appFolder)
 {
     const KeyValueLines file(lines);
-    for (const FieldSpec& f : kLeadingFields)
-        if (!f.readWithBitmaps) readField(style, f, file);
-
-    if (file.contains("BMPFilename")) {
-        // The older layout: one background bitmap, no anti-aliasing.
-        style.fontAntiAlias = 0;
-        for (int i = 1; i <= kStyleBitmapCount; ++i) {
-            style.setBitmapFileName(i, i == 1 ? absoluteFromFolder(appFolder, file.value("BMPFilename")) : "");
-            style.setBitmapEnabled(i, i == 1);
-            style.setBitmapAlign(i, i - 1);  // 0 for the one bitmap, corners for the rest
+    auto read = Overloaded{
+        [&](const StyleField& f, int copy, std::int32_t& v) { v = file.integer(copyName(f.fileKey, copy)); },
+        [&](const StyleField& f, int copy, Color& v) {
+            v = static_cast<Color>(file.integer(copyName(f.fileKey, copy)));
+        },
+        [&](const StyleField& f, int copy, bool& v) { v = file.boolean(copyName(f.fileKey, copy)); },
+        [&](const StyleField& f, int copy, std::string& v) {
+            const std::string text = file.value(copyName(f.fileKey, copy));
+            v = copy ? absoluteFromFolder(appFolder, text) : text;
+        },
+    };
+    forEachBlock([&](std::span<const StyleField> block) {
+        // fontAntiAlias depends on the layout (the older single-bitmap files
+        // have none), so it is read with the bitmaps.
+        if (isAntiAliasLevel(block.front())) return;
+        if (!isNumbered(block.front())) {
+            const StyleField& f = block.front();
+            if (mayBeMissing(f) && !file.contains(std::string(f.fileKey))) return;
+            forEachLine(block, style, [&](const StyleField& g, int copy, auto& v) { read(g, copy, v); });
+            return;
         }
-    } else {
-        style.fontAntiAlias = file.integer("fontAntiAlias");
-        for (int i = 1; i <= kStyleBitmapCount; ++i) {
-            style.setBitmapFileName(i, absoluteFromFolder(appFolder, file.value(numbered("BMPfilename", i))));
-            style.setBitmapEnabled(i, file.boolean(numbered("BMPEnabled", i)));
-            style.setBitmapAlign(i, file.integer(numbered("BMPAlign", i)));
+        if (file.contains("BMPFilename")) {
+            // The older layout: one background bitmap, no anti-aliasing.
+            style.antiAliasLevel = 0;
+            for (int i = 1; i <= kStyleBitmapCount; ++i) {
+                style.setBitmapFileName(i, i == 1 ? absoluteFromFolder(appFolder, file.value("BMPFilename")) : "");
+                style.setBitmapEnabled(i, i == 1);
+                style.setBitmapAlign(i, i - 1);  // 0 for the one bitmap, corners for the rest
+            }
+            return;
         }
-    }
-    for (const FieldSpec& f : kTrailingFields) readField(style, f, file);
+        style.antiAliasLevel = file.integer(std::string(styleField(&ButtonStyle::antiAliasLevel).fileKey));
+        forEachLine(block, style, [&](const StyleField& g, int copy, auto& v) { read(g, copy, v); });
+    });
 }
 
 bool ButtonStyle::loadFromFile(const std::string& fileName, const std::string& dataFolder)

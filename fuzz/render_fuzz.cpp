@@ -44,16 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     style.borderRight = anyOrSmall(in, 20);
     style.borderTop = anyOrSmall(in, 20);
     style.borderBottom = anyOrSmall(in, 20);
-    style.colorBack = in.ConsumeIntegral<std::uint32_t>();
+    style.faceColor = in.ConsumeIntegral<std::uint32_t>();
     style.colorBorderTop = in.ConsumeIntegral<std::uint32_t>();
     style.fontColor = in.ConsumeIntegral<std::uint32_t>();
     style.fontSize = in.ConsumeIntegralInRange(-40, 40);
     style.fontStyle = in.ConsumeIntegralInRange(-1, 4);
     style.fontUnderline = in.ConsumeBool();
-    style.fontAntiAlias = in.ConsumeIntegralInRange(-1, 4);
+    style.antiAliasLevel = in.ConsumeIntegralInRange(-1, 4);
     style.textAlign = in.ConsumeIntegralInRange(-1, 3);
-    style.minorX = anyOrSmall(in, 50);
-    style.minorY = anyOrSmall(in, 50);
+    style.captionOffsetX = anyOrSmall(in, 50);
+    style.captionOffsetY = anyOrSmall(in, 50);
     style.fontName = in.ConsumeBool() ? "Liberation Sans" : "";
     const std::string caption = in.ConsumeRandomLengthString(40);
 

@@ -7,7 +7,7 @@
 
 #include "base/error.h"
 #include "base/text_codec.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
 namespace {

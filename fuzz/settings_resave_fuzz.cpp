@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/error.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

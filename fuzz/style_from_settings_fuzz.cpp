@@ -8,7 +8,7 @@
 
 #include "base/error.h"
 #include "core/style_file.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 #include "settings/style_from_settings.h"
 

@@ -1,8 +1,12 @@
 #include "settings/settings_table.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <utility>
+#include <variant>
 
 #include "base/error.h"
+#include "core/style_fields.h"
 #include "settings/gif_radio_groups.h"
 
 namespace nimbrel {
@@ -11,109 +15,130 @@ namespace {
 using T = SettingType;
 using K = ControlKind;
 
-constexpr int kFontStyleItems = 4;  // Normal, Bold, Italic, Bold-Italic
-constexpr int kTextAlignItems = 3;  // Centered, Left, Right
-constexpr int kAntiAliasItems = 4;  // none and three strengths
-constexpr int kBitmapAlignItems = 8;
-constexpr int kAffixMaxLength = 40;
-
-Setting check(std::string_view key, std::string_view firstStart)
+Setting check(const std::string& key, std::string firstStart)
 {
     return {key, T::Boolean, firstStart, key, K::CheckBox};
 }
 
-Setting spin(std::string_view key, std::string_view firstStart, std::string_view control, int minimum = INT_MIN,
-             int maximum = INT_MAX)
-{
-    return {key, T::Integer, firstStart, control, K::SpinBox, minimum, maximum};
-}
-
-Setting panel(std::string_view key, std::string_view firstStart, std::string_view control)
+Setting panel(std::string key, std::string firstStart, std::string control)
 {
     return {key, T::Integer, firstStart, control, K::ColorPanel};
 }
 
-Setting list(std::string_view key, std::string_view firstStart, std::string_view control, int items)
-{
-    return {key, T::Integer, firstStart, control, K::ComboBox, INT_MIN, INT_MAX, items};
-}
-
-Setting radio(std::string_view key, std::string_view firstStart, std::string_view control, int items)
+Setting radio(std::string key, std::string firstStart, std::string control, int items)
 {
     return {key, T::Integer, firstStart, control, K::RadioGroup, INT_MIN, INT_MAX, items};
 }
 
-Setting edit(std::string_view key, std::string_view control, int maxLength = 0)
+Setting edit(std::string key, std::string control)
 {
-    return {key, T::String, "", control, K::LineEdit, INT_MIN, INT_MAX, 0, maxLength};
+    return {std::move(key), T::String, "", std::move(control), K::LineEdit};
+}
+
+SettingType typeOf(const StyleField& field)
+{
+    return std::visit(
+        [](auto member) {
+            using Value = MemberValueT<decltype(member)>;
+            if constexpr (std::is_same_v<Value, bool> || std::is_same_v<Value, Copies<bool>>) return T::Boolean;
+            if constexpr (std::is_same_v<Value, std::string> || std::is_same_v<Value, Copies<std::string>>)
+                return T::String;
+            return T::Integer;
+        },
+        field.member);
+}
+
+// The settings of a style field, one per copy.
+std::vector<Setting> settingsOf(const StyleField& f)
+{
+    std::vector<Setting> copies;
+    const int count = copyCount(f);
+    for (int copy = count > 1 ? 1 : 0; copy <= (count > 1 ? count : 0); ++copy)
+        copies.push_back({copyName(f.settingKey, copy), typeOf(f), std::string(f.firstStart[copy ? copy - 1 : 0]),
+                          copyName(f.controlName, copy), f.control, f.minimum, f.maximum, f.items, f.maxLength});
+    return copies;
+}
+
+// A place in the table: a setting of its own, or the settings of a style field.
+using Row = std::variant<Setting, StyleMember>;
+
+Row style(StyleMember member)
+{
+    return member;
 }
 
 std::vector<Setting> makeTable()
 {
-    return {
-        check("chkFixedWidth", "0"),
-        check("chkFixedHeight", "1"),
-        check("chkBMPBackground", "0"),
-        check("chkSaveBMP", "1"),
-        check("chkSaveGIF", "1"),
-        check("chkUnderlined", "0"),
-        check("chkAutoFilename", "1"),
-        check("chkSpaceToUnderscore", "1"),
-        check("chkLowercase", "1"),
-        check("chkBMPEnabled1", "0"),
-        check("chkBMPEnabled2", "0"),
-        check("chkBMPEnabled3", "0"),
-        check("chkBMPEnabled4", "0"),
+    const std::vector<Row> rows = {
+        style(&ButtonStyle::fixedWidth),
+        style(&ButtonStyle::fixedHeight),
+        style(&ButtonStyle::backgroundBitmapsOn),
+        check(setting_key::kSaveBmp, "1"),
+        check(setting_key::kSaveGif, "1"),
+        style(&ButtonStyle::fontUnderline),
+        check(setting_key::kAutoFileName, "1"),
+        check(setting_key::kSpaceToUnderscore, "1"),
+        check(setting_key::kLowercase, "1"),
+        style(&ButtonStyle::bitmapsEnabled),
         // Off at first start, and for older files without them: the files of before stay the same.
-        check("chkSavePNG", "0"),
-        check("chkTransparent", "0"),
-        check("chkSave2x", "0"),
-        check("chkSave3x", "0"),
+        check(setting_key::kSavePng, "0"),
+        check(setting_key::kTransparent, "0"),
+        check(setting_key::kSave2x, "0"),
+        check(setting_key::kSave3x, "0"),
 
-        spin("ButtonSizeWidth", "16", "spnWidth", 0, 360),
-        spin("ButtonSizeHeight", "32", "spnHeight", 0, 200),
-        spin("ButtonBorderLeft", "1", "spn1"),
-        spin("ButtonBorderRight", "1", "spn2"),
-        spin("ButtonBorderTop", "1", "spn3"),
-        spin("ButtonBorderBottom", "1", "spn4"),
-        panel("ButtonColor", "$00C08000", "pnl0"),
-        panel("ButtonBorderColorLeft", "$00804000", "pnl1"),
-        panel("ButtonBorderColorRight", "$00804000", "pnl2"),
-        panel("ButtonBorderColorTop", "$00804000", "pnl3"),
-        panel("ButtonBorderColorBottom", "$00804000", "pnl4"),
-        {"tbZoom", T::Integer, "1", "tbZoom", K::Slider, 1, 5},
-        panel("pnlBackground", "$00808080", "pnlBackground"),
-        radio("rgGIFCompression", "1", "rgGIFCompression", kGifCompressionItems),
-        radio("rgDithering", "0", "rgDithering", kDitheringItems),
-        radio("rgColorReduction", "5", "rgColorReduction", kColorReductionItems),
+        style(&ButtonStyle::width),
+        style(&ButtonStyle::height),
+        style(&ButtonStyle::borderLeft),
+        style(&ButtonStyle::borderRight),
+        style(&ButtonStyle::borderTop),
+        style(&ButtonStyle::borderBottom),
+        style(&ButtonStyle::faceColor),
+        style(&ButtonStyle::colorBorderLeft),
+        style(&ButtonStyle::colorBorderRight),
+        style(&ButtonStyle::colorBorderTop),
+        style(&ButtonStyle::colorBorderBottom),
+        Setting{setting_key::kZoom, T::Integer, "1", "tbZoom", K::Slider, 1, 5},
+        panel(setting_key::kPreviewBackground, "$00808080", "pnlBackground"),
+        radio(setting_key::kGifCompression, "1", "rgGIFCompression", kGifCompressionItems),
+        radio(setting_key::kDithering, "0", "rgDithering", kDitheringItems),
+        radio(setting_key::kColorReduction, "5", "rgColorReduction", kColorReductionItems),
         // The first-start value lies past the last item: the group shows its last item.
-        radio("rgColorReductionBits", "6", "rgReductionBits", kReductionBitsItems),
-        spin("FontSize", "8", "edtFontSize"),
-        list("FontStyle", "0", "cbFontStyle", kFontStyleItems),
-        panel("FontColor", "$00FFFFFF", "pnlFontColor"),
-        spin("MinorX", "0", "spnMinorX"),
-        spin("MinorY", "0", "spnMinorY"),
-        list("FontAlign", "0", "cbTextAlign", kTextAlignItems),
-        list("BMPAlign1", "0", "cmbBMPAlign1", kBitmapAlignItems),
-        list("BMPAlign2", "1", "cmbBMPAlign2", kBitmapAlignItems),
-        list("BMPAlign3", "2", "cmbBMPAlign3", kBitmapAlignItems),
-        list("BMPAlign4", "3", "cmbBMPAlign4", kBitmapAlignItems),
-        list("cmbAntiAlias", "0", "cmbAntiAlias", kAntiAliasItems),
-        panel("TransparentColor", "$00FF00FF", "pnlTransparentColor"),
+        radio(setting_key::kReductionBits, "6", "rgReductionBits", kReductionBitsItems),
+        style(&ButtonStyle::fontSize),
+        style(&ButtonStyle::fontStyle),
+        style(&ButtonStyle::fontColor),
+        style(&ButtonStyle::captionOffsetX),
+        style(&ButtonStyle::captionOffsetY),
+        style(&ButtonStyle::textAlign),
+        style(&ButtonStyle::bitmapAligns),
+        style(&ButtonStyle::antiAliasLevel),
+        panel(setting_key::kTransparentColor, "$00FF00FF", "pnlTransparentColor"),
 
-        {"FontName", T::String, "Arial", "cbFont", K::FontList},
-        edit("BMPFilename1", "edtBMPFilename1"),
-        edit("BMPFilename2", "edtBMPFilename2"),
-        edit("BMPFilename3", "edtBMPFilename3"),
-        edit("BMPFilename4", "edtBMPFilename4"),
-        {"StyleDir", T::String, "", "", K::None},
-        {"CaptionDir", T::String, "", "", K::None},
-        edit("OutputDir", "edtOutputDir"),
-        edit("edtCaption", "edtCaption"),
-        edit("edtFilename", "edtFilename"),
-        edit("edtPrefix", "edtPrefix", kAffixMaxLength),
-        edit("edtSuffix", "edtSuffix", kAffixMaxLength),
+        style(&ButtonStyle::fontName),
+        style(&ButtonStyle::bitmapFileNames),
+        Setting{setting_key::kStyleDir, T::String, "", "", K::None},
+        Setting{setting_key::kCaptionDir, T::String, "", "", K::None},
+        edit(setting_key::kOutputDir, "edtOutputDir"),
+        edit(setting_key::kCaption, "edtCaption"),
+        edit(setting_key::kFileName, "edtFilename"),
+        style(&ButtonStyle::prefix),
+        style(&ButtonStyle::suffix),
     };
+    std::vector<Setting> table;
+    std::vector<const StyleField*> placed;
+    for (const Row& row : rows) {
+        if (const auto* setting = std::get_if<Setting>(&row)) {
+            table.push_back(*setting);
+            continue;
+        }
+        const StyleField& field = styleField(std::get<StyleMember>(row));
+        placed.push_back(&field);
+        for (Setting& copy : settingsOf(field)) table.push_back(std::move(copy));
+    }
+    for (const StyleField& field : styleFields())
+        if (std::find(placed.begin(), placed.end(), &field) == placed.end())
+            for (Setting& copy : settingsOf(field)) table.push_back(std::move(copy));
+    return table;
 }
 
 }  // namespace

@@ -9,28 +9,17 @@
 #include <string_view>
 #include <vector>
 
+#include "core/control_kind.h"
+#include "settings/setting_keys.h"
 #include "settings/setting_type.h"
 
 namespace nimbrel {
 
-// How a control holds the value, which decides how a stored value is taken in.
-enum class ControlKind {
-    None,        // no control: a folder the file dialogs remember
-    CheckBox,    // checked state
-    SpinBox,     // number kept within [minimum, maximum]
-    Slider,      // position kept within [minimum, maximum]
-    ColorPanel,  // colour value, kept as stored (system colours included)
-    ComboBox,    // item index; outside [0, items) shows no selection (-1)
-    RadioGroup,  // item index; past the last item selects the last, below 0 none
-    FontList,    // face name; a face that is not installed is taken in as it is
-    LineEdit,    // text, taken whole; the user types at most maxLength characters when that is set
-};
-
 struct Setting {
-    std::string_view key;         // name in the settings file
+    std::string key;         // name in the settings file
     SettingType type;
-    std::string_view firstStart;  // as the store's lists hold it before loading ("$00C08000")
-    std::string_view control;     // object name of the control; empty for ControlKind::None
+    std::string firstStart;  // as the store's lists hold it before loading ("$00C08000")
+    std::string control;     // object name of the control; empty for ControlKind::None
     ControlKind kind;
     int minimum = INT_MIN;  // SpinBox and Slider
     int maximum = INT_MAX;
@@ -42,7 +31,9 @@ inline constexpr const char* kSettingsFileName = "Nimbrel.ini";
 inline constexpr const char* kAutosavedCaptionListName = "Nimbrel_captions.ini";
 inline constexpr const char* kMainWindowSection = "frmMain";
 
-// In the order of the settings file: the booleans, then the integers, then the strings.
+// In the order of the settings file: the booleans, then the integers, then the
+// strings. The style's settings come from its fields (core/style_fields.h); a
+// field the table does not place comes last in the section of its type.
 const std::vector<Setting>& mainWindowSettings();
 
 // The entry of `key` (compared exactly); throws nimbrel::Error for a name that

@@ -4,8 +4,9 @@
 #include <climits>
 #include <string>
 
+#include "core/style_fields.h"
 #include "settings/control_values.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 
 namespace nimbrel {
 namespace {
@@ -17,48 +18,13 @@ struct Overload : Ts... {
 template <class... Ts>
 Overload(Ts...) -> Overload<Ts...>;
 
-// Calls visit(key, field) for every field of the style with the key of the
-// setting (and so of the control) that holds it.
+// Calls visit(key, value) for every field of the style, each copy with the
+// name of the setting (and so of the control) that holds it.
 template <class Visit>
 void forEachStyleSetting(ButtonStyle& s, Visit visit)
 {
-    visit("ButtonSizeWidth", s.width);
-    visit("ButtonSizeHeight", s.height);
-    visit("chkFixedWidth", s.fixedWidth);
-    visit("chkFixedHeight", s.fixedHeight);
-    visit("ButtonColor", s.colorBack);
-    visit("ButtonBorderColorLeft", s.colorBorderLeft);
-    visit("ButtonBorderColorRight", s.colorBorderRight);
-    visit("ButtonBorderColorTop", s.colorBorderTop);
-    visit("ButtonBorderColorBottom", s.colorBorderBottom);
-    visit("ButtonBorderLeft", s.borderLeft);
-    visit("ButtonBorderRight", s.borderRight);
-    visit("ButtonBorderTop", s.borderTop);
-    visit("ButtonBorderBottom", s.borderBottom);
-    visit("FontName", s.fontName);
-    visit("FontSize", s.fontSize);
-    visit("FontStyle", s.fontStyle);
-    visit("chkUnderlined", s.fontUnderline);
-    visit("cmbAntiAlias", s.fontAntiAlias);
-    visit("FontColor", s.fontColor);
-    visit("FontAlign", s.textAlign);
-    visit("MinorX", s.minorX);
-    visit("MinorY", s.minorY);
-    visit("chkBMPBackground", s.importBMP);
-    for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        const std::string n = std::to_string(i);
-        std::string name = s.bitmapFileName(i);
-        bool enabled = s.bitmapEnabled(i);
-        std::int32_t align = s.bitmapAlign(i);
-        visit("BMPFilename" + n, name);
-        visit("chkBMPEnabled" + n, enabled);
-        visit("BMPAlign" + n, align);
-        s.setBitmapFileName(i, name);
-        s.setBitmapEnabled(i, enabled);
-        s.setBitmapAlign(i, align);
-    }
-    visit("edtPrefix", s.prefix);
-    visit("edtSuffix", s.suffix);
+    for (const StyleField& field : styleFields())
+        forEachCopy(field, s, [&](int copy, auto& value) { visit(copyName(field.settingKey, copy), value); });
 }
 
 }  // namespace
@@ -73,7 +39,7 @@ ButtonStyle styleAsShown(const ButtonStyle& style)
                },
                [](const std::string&, auto&) {},  // check boxes, panels and texts keep theirs
            });
-    for (int i = 1; i <= kStyleBitmapCount; ++i) s.setBitmapFileName(i, unquoteFileName(s.bitmapFileName(i)));
+    for (std::string& name : s.bitmapFileNames) name = unquoteFileName(name);
     return s;
 }
 

@@ -58,8 +58,8 @@ QWidget* ButtonPage::buildSizeGroup()
     QGroupBox* group = makeGroup("gbSize", " Button Size ");
     auto* grid = new QGridLayout(group);
     makeCompact(grid);
-    spnWidth_ = makeSettingSpin("ButtonSizeWidth", "Width");
-    spnHeight_ = makeSettingSpin("ButtonSizeHeight", "Height");
+    spnWidth_ = makeStyleSpin(&ButtonStyle::width, "Width");
+    spnHeight_ = makeStyleSpin(&ButtonStyle::height, "Height");
     chkFixedWidth_ = makeCheck("chkFixedWidth", "fixed");
     chkFixedHeight_ = makeCheck("chkFixedHeight", "fixed");
     chkFixedWidth_->setAccessibleName("Fixed width");
@@ -82,12 +82,12 @@ QWidget* ButtonPage::buildBorderGroup()
     const char* const sides[] = {"Left", "Right", "Top", "Bottom"};
     for (int i = 0; i < 4; ++i) {
         const QString number = QString::number(i + 1);
-        spnBorder_[i] =
+        borderThickness_[i] =
             makeSettingSpin(std::string("ButtonBorder") + sides[i], QString(sides[i]) + " border thickness");
-        pnlBorder_[i] = new ColorPanelButton("pnl" + number, QString(sides[i]) + " border color");
-        grid->addWidget(makeLabel(sides[i], spnBorder_[i]), i, 0);
-        grid->addWidget(spnBorder_[i], i, 1);
-        grid->addWidget(pnlBorder_[i], i, 2);
+        borderColors_[i] = new ColorPanelButton("pnl" + number, QString(sides[i]) + " border color");
+        grid->addWidget(makeLabel(sides[i], borderThickness_[i]), i, 0);
+        grid->addWidget(borderThickness_[i], i, 1);
+        grid->addWidget(borderColors_[i], i, 2);
     }
     btn3D_ = makeButton("btn3D", "3D Border");
     btn3D_->setToolTip("Selects appropriate Border colors based on the color of the button");
@@ -105,10 +105,10 @@ QWidget* ButtonPage::buildBackgroundGroup()
     QGroupBox* group = makeGroup("gbBackground", " Button Background ");
     auto* grid = new QGridLayout(group);
     makeCompact(grid);
-    pnl0_ = new ColorPanelButton("pnl0", "Button color");
+    faceColor_ = new ColorPanelButton("pnl0", "Button color");
     auto* colorRow = new QHBoxLayout;
-    colorRow->addWidget(makeLabel("Button Color:", pnl0_));
-    colorRow->addWidget(pnl0_);
+    colorRow->addWidget(makeLabel("Button Color:", faceColor_));
+    colorRow->addWidget(faceColor_);
     colorRow->addStretch(1);
     grid->addLayout(colorRow, 0, 0, 1, 4);
     grid->addWidget(makeWrappingCheck(chkBMPBackground_, "chkBMPBackground",
@@ -123,7 +123,7 @@ QWidget* ButtonPage::buildBackgroundGroup()
         chkBMPEnabled_[i] = makeCheck("chkBMPEnabled" + number, "");
         chkBMPEnabled_[i]->setAccessibleName("Use bitmap " + number);
         edtBMPFilename_[i] =
-            makeSettingEdit("BMPFilename" + number.toStdString(), "Bitmap " + number + " file name");
+            makeStyleEdit(&ButtonStyle::bitmapFileNames, "Bitmap " + number + " file name", i + 1);
         btnBMPBrowse_[i] = makeButton("btnBMPBrowse" + number, "...");
         btnBMPBrowse_[i]->setAccessibleName("Browse for bitmap " + number);
         btnBMPBrowse_[i]->setToolTip("Choose a bitmap file");
@@ -142,7 +142,7 @@ QWidget* ButtonPage::buildBackgroundGroup()
 void ButtonPage::connectSignals()
 {
     auto changed = [this] { emit styleChanged(); };
-    for (QSpinBox* spin : {spnWidth_, spnHeight_, spnBorder_[0], spnBorder_[1], spnBorder_[2], spnBorder_[3]})
+    for (QSpinBox* spin : {spnWidth_, spnHeight_, borderThickness_[0], borderThickness_[1], borderThickness_[2], borderThickness_[3]})
         guard_.connect(spin, &QSpinBox::valueChanged, this, changed);
     for (QCheckBox* check : {chkFixedWidth_, chkFixedHeight_, chkBMPBackground_})
         guard_.connect(check, &QCheckBox::toggled, this, changed);
@@ -154,56 +154,10 @@ void ButtonPage::connectSignals()
         guard_.connect(cmbBMPAlign_[i], &QComboBox::currentIndexChanged, this, rowChange);
         guard_.connect(btnBMPBrowse_[i], &QPushButton::clicked, this, [this, row] { browseBitmap(row); });
     }
-    for (ColorPanelButton* panel : {pnl0_, pnlBorder_[0], pnlBorder_[1], pnlBorder_[2], pnlBorder_[3]})
+    for (ColorPanelButton* panel : {faceColor_, borderColors_[0], borderColors_[1], borderColors_[2], borderColors_[3]})
         guard_.connect(panel, &ColorPanelButton::clicked, this, [this, panel] { chooseColor(panel); });
     guard_.connect(btn3D_, &QPushButton::clicked, this, [this] { makeBorders3D(); });
     guard_.connect(btnSwap_, &QPushButton::clicked, this, [this] { swapBorderColors(); });
-}
-
-void ButtonPage::apply(const ButtonStyle& s)
-{
-    spnWidth_->setValue(s.width);
-    spnHeight_->setValue(s.height);
-    chkFixedWidth_->setChecked(s.fixedWidth);
-    chkFixedHeight_->setChecked(s.fixedHeight);
-    pnl0_->setColor(s.colorBack);
-    pnlBorder_[0]->setColor(s.colorBorderLeft);
-    pnlBorder_[1]->setColor(s.colorBorderRight);
-    pnlBorder_[2]->setColor(s.colorBorderTop);
-    pnlBorder_[3]->setColor(s.colorBorderBottom);
-    spnBorder_[0]->setValue(s.borderLeft);
-    spnBorder_[1]->setValue(s.borderRight);
-    spnBorder_[2]->setValue(s.borderTop);
-    spnBorder_[3]->setValue(s.borderBottom);
-    chkBMPBackground_->setChecked(s.importBMP);
-    for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        edtBMPFilename_[i - 1]->setText(QString::fromStdString(s.bitmapFileName(i)));
-        chkBMPEnabled_[i - 1]->setChecked(s.bitmapEnabled(i));
-        setListIndex(cmbBMPAlign_[i - 1], s.bitmapAlign(i));
-    }
-}
-
-void ButtonPage::readInto(ButtonStyle& s) const
-{
-    s.width = spnWidth_->value();
-    s.height = spnHeight_->value();
-    s.fixedWidth = chkFixedWidth_->isChecked();
-    s.fixedHeight = chkFixedHeight_->isChecked();
-    s.colorBack = pnl0_->color();
-    s.colorBorderLeft = pnlBorder_[0]->color();
-    s.colorBorderRight = pnlBorder_[1]->color();
-    s.colorBorderTop = pnlBorder_[2]->color();
-    s.colorBorderBottom = pnlBorder_[3]->color();
-    s.borderLeft = spnBorder_[0]->value();
-    s.borderRight = spnBorder_[1]->value();
-    s.borderTop = spnBorder_[2]->value();
-    s.borderBottom = spnBorder_[3]->value();
-    s.importBMP = chkBMPBackground_->isChecked();
-    for (int i = 1; i <= kStyleBitmapCount; ++i) {
-        s.setBitmapFileName(i, unquoteFileName(text(edtBMPFilename_[i - 1])));
-        s.setBitmapEnabled(i, chkBMPEnabled_[i - 1]->isChecked());
-        s.setBitmapAlign(i, cmbBMPAlign_[i - 1]->currentIndex());
-    }
 }
 
 void ButtonPage::chooseColor(ColorPanelButton* panel)
@@ -216,22 +170,22 @@ void ButtonPage::chooseColor(ColorPanelButton* panel)
 
 void ButtonPage::makeBorders3D()
 {
-    const BorderColors raised = raisedBorders(pnl0_->shownColor());
-    pnlBorder_[0]->setColor(raised.left);
-    pnlBorder_[1]->setColor(raised.right);
-    pnlBorder_[2]->setColor(raised.top);
-    pnlBorder_[3]->setColor(raised.bottom);
+    const BorderColors raised = raisedBorders(faceColor_->shownColor());
+    borderColors_[0]->setColor(raised.left);
+    borderColors_[1]->setColor(raised.right);
+    borderColors_[2]->setColor(raised.top);
+    borderColors_[3]->setColor(raised.bottom);
     emit styleChanged();
 }
 
 void ButtonPage::swapBorderColors()
 {
     const BorderColors swapped = swappedBorders(
-        {pnlBorder_[0]->color(), pnlBorder_[1]->color(), pnlBorder_[2]->color(), pnlBorder_[3]->color()});
-    pnlBorder_[0]->setColor(swapped.left);
-    pnlBorder_[1]->setColor(swapped.right);
-    pnlBorder_[2]->setColor(swapped.top);
-    pnlBorder_[3]->setColor(swapped.bottom);
+        {borderColors_[0]->color(), borderColors_[1]->color(), borderColors_[2]->color(), borderColors_[3]->color()});
+    borderColors_[0]->setColor(swapped.left);
+    borderColors_[1]->setColor(swapped.right);
+    borderColors_[2]->setColor(swapped.top);
+    borderColors_[3]->setColor(swapped.bottom);
     emit styleChanged();
 }
 

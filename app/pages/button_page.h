@@ -23,8 +23,6 @@ class ButtonPage : public QWidget {
 public:
     explicit ButtonPage(Guard guard, QWidget* parent = nullptr);
 
-    void apply(const ButtonStyle& style);
-    void readInto(ButtonStyle& style) const;
 
 signals:
     // The drawing should follow the controls.
@@ -46,11 +44,11 @@ private:
     QSpinBox* spnHeight_ = nullptr;
     QCheckBox* chkFixedWidth_ = nullptr;
     QCheckBox* chkFixedHeight_ = nullptr;
-    std::array<QSpinBox*, 4> spnBorder_{};          // spn1..spn4: left, right, top, bottom
-    std::array<ColorPanelButton*, 4> pnlBorder_{};  // pnl1..pnl4: left, right, top, bottom
+    std::array<QSpinBox*, 4> borderThickness_{};          // spn1..spn4: left, right, top, bottom
+    std::array<ColorPanelButton*, 4> borderColors_{};  // pnl1..pnl4: left, right, top, bottom
     QPushButton* btn3D_ = nullptr;
     QPushButton* btnSwap_ = nullptr;
-    ColorPanelButton* pnl0_ = nullptr;
+    ColorPanelButton* faceColor_ = nullptr;
     QCheckBox* chkBMPBackground_ = nullptr;
     // The bitmap rows: index i - 1 holds row i.
     std::array<QLineEdit*, kStyleBitmapCount> edtBMPFilename_{};

@@ -57,8 +57,8 @@ CaptionsPage::CaptionsPage(Guard guard, QWidget* parent) : QWidget(parent), guar
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
 
-    edtCaption_ = makeSettingEdit("edtCaption", "Caption");
-    edtFilename_ = makeSettingEdit("edtFilename", "File name");
+    edtCaption_ = makeSettingEdit(setting_key::kCaption, "Caption");
+    edtFilename_ = makeSettingEdit(setting_key::kFileName, "File name");
     grid->addWidget(makeLabel("Caption:", edtCaption_), 0, 0);
     grid->addWidget(edtCaption_, 0, 1);
     grid->addWidget(makeLabel("Filename:", edtFilename_), 1, 0);
@@ -76,8 +76,8 @@ CaptionsPage::CaptionsPage(Guard guard, QWidget* parent) : QWidget(parent), guar
     options->addWidget(chkLowercase_);
     grid->addLayout(options, 3, 0, 1, 2);
 
-    edtPrefix_ = makeSettingEdit("edtPrefix", "Prefix");
-    edtSuffix_ = makeSettingEdit("edtSuffix", "Suffix");
+    edtPrefix_ = makeStyleEdit(&ButtonStyle::prefix, "Prefix");
+    edtSuffix_ = makeStyleEdit(&ButtonStyle::suffix, "Suffix");
     auto* affixes = new QHBoxLayout;
     affixes->addWidget(makeLabel("Prefix:", edtPrefix_));
     affixes->addWidget(edtPrefix_);
@@ -135,18 +135,6 @@ void CaptionsPage::connectSignals()
         guard_.connect(list, &QListWidget::itemSelectionChanged, this, [this, list] { selectFrom(list); });
         guard_.connect(list, &QListWidget::itemClicked, this, [this, list] { selectFrom(list); });
     }
-}
-
-void CaptionsPage::apply(const ButtonStyle& style)
-{
-    edtPrefix_->setText(q(style.prefix));
-    edtSuffix_->setText(q(style.suffix));
-}
-
-void CaptionsPage::readInto(ButtonStyle& style) const
-{
-    style.prefix = text(edtPrefix_);
-    style.suffix = text(edtSuffix_);
 }
 
 void CaptionsPage::readInto(SaveRequest& request) const

@@ -25,8 +25,6 @@ public:
     explicit CaptionsPage(Guard guard, QWidget* parent = nullptr);
 
     // Prefix and suffix.
-    void apply(const ButtonStyle& style);
-    void readInto(ButtonStyle& style) const;
     // Prefix, file name and suffix.
     void readInto(SaveRequest& request) const;
 

@@ -30,7 +30,7 @@ FontPage::FontPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(guard
     cbFont_ = makeList("cbFont", "Font", installedFontFaces());
     cbFont_->setMaxVisibleItems(20);
     cbFontStyle_ = makeList("cbFontStyle", "Font style", {"Normal", "Bold", "Italic", "Bold-Italic"});
-    edtFontSize_ = makeSettingSpin("FontSize", "Font size in points");
+    edtFontSize_ = makeStyleSpin(&ButtonStyle::fontSize, "Font size in points");
     auto* fontRow = new QHBoxLayout;
     fontRow->addWidget(cbFont_, 1);
     fontRow->addWidget(cbFontStyle_);
@@ -63,12 +63,12 @@ FontPage::FontPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(guard
     QGroupBox* minor = makeGroup("gbMinor", " Minor Text alignment ");
     auto* minorGrid = new QGridLayout(minor);
     makeCompact(minorGrid);
-    spnMinorX_ = makeSettingSpin("MinorX", "Minor text offset X");
-    spnMinorY_ = makeSettingSpin("MinorY", "Minor text offset Y");
-    minorGrid->addWidget(makeLabel("X", spnMinorX_), 0, 0);
-    minorGrid->addWidget(spnMinorX_, 0, 1);
-    minorGrid->addWidget(makeLabel("Y", spnMinorY_), 1, 0);
-    minorGrid->addWidget(spnMinorY_, 1, 1);
+    captionOffsetX_ = makeStyleSpin(&ButtonStyle::captionOffsetX, "Minor text offset X");
+    captionOffsetY_ = makeStyleSpin(&ButtonStyle::captionOffsetY, "Minor text offset Y");
+    minorGrid->addWidget(makeLabel("X", captionOffsetX_), 0, 0);
+    minorGrid->addWidget(captionOffsetX_, 0, 1);
+    minorGrid->addWidget(makeLabel("Y", captionOffsetY_), 1, 0);
+    minorGrid->addWidget(captionOffsetY_, 1, 1);
     grid->addWidget(minor, 1, 2, 3, 1);
 
     lblFont_ = new QLabel;
@@ -91,7 +91,7 @@ void FontPage::connectSignals()
 {
     auto changed = [this] { emit styleChanged(); };
     auto fontChange = [this] { emit fontChanged(); };
-    for (QSpinBox* spin : {spnMinorX_, spnMinorY_})
+    for (QSpinBox* spin : {captionOffsetX_, captionOffsetY_})
         guard_.connect(spin, &QSpinBox::valueChanged, this, changed);
     guard_.connect(cmbAntiAlias_, &QComboBox::currentIndexChanged, this, changed);
     for (QComboBox* list : {cbFont_, cbFontStyle_, cbTextAlign_})
@@ -99,32 +99,6 @@ void FontPage::connectSignals()
     guard_.connect(chkUnderlined_, &QCheckBox::toggled, this, fontChange);
     guard_.connect(edtFontSize_, &QSpinBox::valueChanged, this, fontChange);
     guard_.connect(pnlFontColor_, &ColorPanelButton::clicked, this, [this] { chooseColor(); });
-}
-
-void FontPage::apply(const ButtonStyle& s)
-{
-    selectFontFace(*cbFont_, s.fontName);
-    edtFontSize_->setValue(s.fontSize);
-    setListIndex(cbFontStyle_, s.fontStyle);
-    chkUnderlined_->setChecked(s.fontUnderline);
-    setListIndex(cmbAntiAlias_, s.fontAntiAlias);
-    pnlFontColor_->setColor(s.fontColor);
-    setListIndex(cbTextAlign_, s.textAlign);
-    spnMinorX_->setValue(s.minorX);
-    spnMinorY_->setValue(s.minorY);
-}
-
-void FontPage::readInto(ButtonStyle& s) const
-{
-    s.fontName = selectedFontFace(*cbFont_);
-    s.fontSize = edtFontSize_->value();
-    s.fontStyle = cbFontStyle_->currentIndex();
-    s.fontUnderline = chkUnderlined_->isChecked();
-    s.fontAntiAlias = cmbAntiAlias_->currentIndex();
-    s.fontColor = pnlFontColor_->color();
-    s.textAlign = cbTextAlign_->currentIndex();
-    s.minorX = spnMinorX_->value();
-    s.minorY = spnMinorY_->value();
 }
 
 void FontPage::showSample(const RasterFont& font)

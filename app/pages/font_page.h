@@ -23,8 +23,6 @@ class FontPage : public QWidget {
 public:
     explicit FontPage(Guard guard, QWidget* parent = nullptr);
 
-    void apply(const ButtonStyle& style);
-    void readInto(ButtonStyle& style) const;
     // The sample label shows `font` in black with its face and size.
     void showSample(const RasterFont& font);
 
@@ -44,8 +42,8 @@ private:
     QCheckBox* chkUnderlined_ = nullptr;
     QComboBox* cbTextAlign_ = nullptr;
     QComboBox* cmbAntiAlias_ = nullptr;
-    QSpinBox* spnMinorX_ = nullptr;
-    QSpinBox* spnMinorY_ = nullptr;
+    QSpinBox* captionOffsetX_ = nullptr;
+    QSpinBox* captionOffsetY_ = nullptr;
     QLabel* lblFont_ = nullptr;
 };
 

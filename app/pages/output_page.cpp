@@ -35,7 +35,7 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     page->setContentsMargins(6, 2, 6, 2);
     page->setSpacing(2);
 
-    edtOutputDir_ = makeSettingEdit("OutputDir", "Output folder");
+    edtOutputDir_ = makeSettingEdit(setting_key::kOutputDir, "Output folder");
     btnOutputDir_ = makeButton("btnOutputDir", "...");
     btnOutputDir_->setAccessibleName("Browse for the output folder");
     btnOutputDir_->setToolTip("Choose the output folder");

@@ -15,7 +15,7 @@ ViewPage::ViewPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(guard
     setObjectName("tabView");
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
-    tbZoom_ = makeSettingSlider("tbZoom", "Zoom");
+    tbZoom_ = makeSettingSlider(setting_key::kZoom, "Zoom");
     tbZoom_->setPageStep(1);
     tbZoom_->setTickPosition(QSlider::TicksBelow);
     tbZoom_->setTickInterval(1);

@@ -15,6 +15,7 @@
 #include "app/command_line.h"
 #include "app/keyboard_access.h"
 #include "core/renderer.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "window_fixture.h"
 
@@ -198,11 +199,11 @@ TEST_F(MainWindowAccess, StyleFileOnTheCommandLineOpensLikeTheMenuCommand)
 
     MainWindow& w = startShown();
     ButtonStyle style = w.currentStyle();
-    style.colorBack = 0x00123456;
+    style.faceColor = 0x00123456;
     ASSERT_TRUE(style.saveToFile(homeFile("site.ini"), homeFolder()));
     w.openStyleFile(homeFile("site.ini"));
-    EXPECT_EQ(w.currentStyle().colorBack, 0x00123456u);
-    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder());
+    EXPECT_EQ(w.currentStyle().faceColor, 0x00123456u);
+    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), homeFolder());
     w.openStyleFile(homeFile("missing.ini"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot open file", 0), 0u) << dialogs.messages[0];

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/widgets/list_items.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "window_fixture.h"
 
@@ -154,7 +155,7 @@ TEST_F(MainWindowCaptions, UpdateDeleteAndClearAll)
 TEST_F(MainWindowCaptions, ReadButtonCaptionsFillsTheListsThroughTheDialog)
 {
     MainWindow& w = startShown();
-    const std::string captionDir = w.ini().text("CaptionDir");
+    const std::string captionDir = w.settings().text(setting_key::kCaptionDir);
     EXPECT_EQ(captionDir, homeFolder() + "Captions");
     fillLists(w, {"Old"}, {"old"});
     writeText(homeFile("list.txt"), "COUNT=3\r\nCaption0=a=b\r\nfilename2= two \r\n");
@@ -172,7 +173,7 @@ TEST_F(MainWindowCaptions, ReadButtonCaptionsFillsTheListsThroughTheDialog)
     EXPECT_EQ(dialogs.messages[0], "'abc' is not a valid integer value");
     EXPECT_NE(dialogs.messages[1].find(homeFile("missing.txt")), std::string::npos) << dialogs.messages[1];
     EXPECT_EQ(itemsOf(control<QListWidget>(w, "lbCaption")), Items{"Old"}) << "a failed read changes nothing";
-    EXPECT_EQ(w.ini().text("CaptionDir"), captionDir);
+    EXPECT_EQ(w.settings().text(setting_key::kCaptionDir), captionDir);
 
     control<QListWidget>(w, "lbCaption")->setCurrentRow(0);
     const int drawings = w.drawingCount();
@@ -184,13 +185,13 @@ TEST_F(MainWindowCaptions, ReadButtonCaptionsFillsTheListsThroughTheDialog)
     EXPECT_EQ(text(control<QLineEdit>(w, "edtCaption")), "a=b");
     EXPECT_EQ(text(control<QLineEdit>(w, "edtFilename")), "") << "the first stored name, not the derived one";
     EXPECT_GT(w.drawingCount(), drawings);
-    EXPECT_EQ(w.ini().text("CaptionDir"), homeFolder());
+    EXPECT_EQ(w.settings().text(setting_key::kCaptionDir), homeFolder());
 }
 
 TEST_F(MainWindowCaptions, WriteButtonCaptionsWritesTheListsThroughTheDialog)
 {
     MainWindow& w = startShown();
-    const std::string captionDir = w.ini().text("CaptionDir");
+    const std::string captionDir = w.settings().text(setting_key::kCaptionDir);
     dialogs.fileNames = {homeFile("empty.txt")};
     control<QAction>(w, "cmWriteButtonCaptions")->trigger();
     EXPECT_EQ(readText(homeFile("empty.txt")), "count=0\r\n");
@@ -211,12 +212,12 @@ TEST_F(MainWindowCaptions, WriteButtonCaptionsWritesTheListsThroughTheDialog)
     control<QAction>(w, "cmWriteButtonCaptions")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot create file", 0), 0u) << dialogs.messages[0];
-    EXPECT_EQ(w.ini().text("CaptionDir"), homeFolder()) << "kept from the read, not the failed write";
+    EXPECT_EQ(w.settings().text(setting_key::kCaptionDir), homeFolder()) << "kept from the read, not the failed write";
     control<QAction>(w, "cmWriteButtonCaptions")->trigger();
     EXPECT_EQ(readText(sub + "list.txt"),
               "count=2\r\ncaption0=Home\r\nfilename0=home\r\n"
               "caption1= a=b \r\nfilename1=ab\r\n");
-    EXPECT_EQ(w.ini().text("CaptionDir"), sub);
+    EXPECT_EQ(w.settings().text(setting_key::kCaptionDir), sub);
 }
 
 }  // namespace

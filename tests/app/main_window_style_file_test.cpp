@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/widgets/color_panel_button.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_store.h"
 #include "settings/style_from_settings.h"
 #include "window_fixture.h"
@@ -35,7 +36,7 @@ TEST_F(MainWindowStyleFiles, SaveWritesTheControlsAndRemembersTheFolder)
         text.rfind("width=16\r\nheight=32\r\nfixedWidth=False\r\nfixedHeight=True\r\ncolorBack=12615680\r\n",
                    0),
         0u);
-    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder() + "mine/");
+    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), homeFolder() + "mine/");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -107,7 +108,7 @@ TEST_F(MainWindowStyleFiles, BadFileLeavesTheControlsAsTheyWere)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "'abc' is not a valid integer value");
     EXPECT_EQ(w.currentStyle(), before);
-    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder()) << "the folder is taken before reading";
+    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), homeFolder()) << "the folder is taken before reading";
 
     dialogs.fileNames.push_back(homeFile("missing.ini"));
     control<QAction>(w, "cmOpenbuttonstyle")->trigger();
@@ -119,11 +120,11 @@ TEST_F(MainWindowStyleFiles, BadFileLeavesTheControlsAsTheyWere)
 TEST_F(MainWindowStyleFiles, CancelChangesNothing)
 {
     MainWindow& w = start();
-    const std::string styleDir = w.ini().text("StyleDir");
+    const std::string styleDir = w.settings().text(setting_key::kStyleDir);
     dialogs.fileNames = {std::nullopt, std::nullopt};
     control<QAction>(w, "cmOpenbuttonstyle")->trigger();
     control<QAction>(w, "cmSavebuttonstyle")->trigger();
-    EXPECT_EQ(w.ini().text("StyleDir"), styleDir);
+    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), styleDir);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -135,7 +136,7 @@ TEST_F(MainWindowStyleFiles, UnwritableFileIsReportedAndTheFolderStillTaken)
     control<QAction>(w, "cmSavebuttonstyle")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Error trying to write style to file " + name);
-    EXPECT_EQ(w.ini().text("StyleDir"), homeFolder() + "no/such/folder/");
+    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), homeFolder() + "no/such/folder/");
 }
 
 }  // namespace

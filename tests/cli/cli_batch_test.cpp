@@ -16,8 +16,8 @@ ButtonStyle styleWithAffixes()
     ButtonStyle style = firstStartStyle();
     style.prefix = "btn_";
     style.suffix = "_on";
-    style.colorBack = 0x00336699;
-    style.fontAntiAlias = 2;
+    style.faceColor = 0x00336699;
+    style.antiAliasLevel = 2;
     return style;
 }
 
@@ -48,9 +48,9 @@ TEST_F(CliTest, StyleFileIsDrawnAsTheWindowDrawsItAfterOpeningIt)
     style.fixedWidth = style.fixedHeight = true;
     style.width = 500;
     style.height = 300;
-    style.colorBack = 0xFF00000F;  // button face
+    style.faceColor = 0xFF00000F;  // button face
     style.fontColor = 0xFF000012;  // button text
-    style.fontAntiAlias = 1;
+    style.antiAliasLevel = 1;
     style.prefix = std::string(45, 'p');
     const std::string styleFile = writeStyle(style);
     const std::string list = writeCaptions({"Home", "About us"}, {"index", "about"});
@@ -105,7 +105,7 @@ TEST_F(CliTest, SettingsGiveStyleOptionsAndFolderUnlessIgnored)
     EXPECT_EQ(r.err, "nimbrel-batch: warning: 'yes' is not a valid boolean value\n") << "and the rest is read";
     EXPECT_EQ(r.out, work.file("fromsettings") + "/p_My_Page.bmp\n");
     ButtonStyle expected = firstStartStyle();
-    expected.colorBack = 255;
+    expected.faceColor = 255;
     expected.width = 360;  // the width box holds at most 360
     SaveRequest bmpOnly;
     bmpOnly.saveGif = false;
@@ -184,7 +184,7 @@ TEST_F(CliTest, ImportedBitmapThatIsNotABmpStopsTheRun)
 {
     writeText(workFile("fake.bmp"), "GIF89a this is not a bitmap");
     ButtonStyle style = firstStartStyle();
-    style.importBMP = true;
+    style.backgroundBitmapsOn = true;
     style.setBitmapEnabled(1, true);
     style.setBitmapFileName(1, workFile("fake.bmp"));
     const ProcessResult r = program.run({"--style", writeStyle(style), "--out", outDir(), "Home", "About"});
@@ -246,7 +246,7 @@ TEST_F(CliTest, CheckReportsClippedCaptionsAndDuplicateNamesAndWritesNothing)
 TEST_F(CliTest, CheckReportsMissingBitmapsAndFacesNotInstalled)
 {
     ButtonStyle style = firstStartStyle();
-    style.importBMP = true;
+    style.backgroundBitmapsOn = true;
     style.setBitmapEnabled(2, true);
     style.setBitmapFileName(2, workFile("gone.bmp"));
     style.fontName = "Nimbrel No Such Face";

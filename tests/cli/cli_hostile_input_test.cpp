@@ -146,7 +146,7 @@ TEST_F(HostileInputTest, LargeBitmapsAreHeldOnceWhenLoadedAndSaved)
                                      0, 1};                                            // end of bitmap
     writeFileAtomically(workFile("huge.bmp"), rle);
     ButtonStyle style = firstStartStyle();
-    style.importBMP = true;
+    style.backgroundBitmapsOn = true;
     style.setBitmapEnabled(1, true);
     style.setBitmapFileName(1, workFile("huge.bmp"));
     style.setBitmapAlign(1, BitmapAlign::TopLeft);
@@ -156,10 +156,10 @@ TEST_F(HostileInputTest, LargeBitmapsAreHeldOnceWhenLoadedAndSaved)
 
     // A button of about 70 MB, made by the caption (the window's limits hold for
     // the size fields): the same.
-    style.importBMP = false;
+    style.backgroundBitmapsOn = false;
     style.fixedWidth = style.fixedHeight = false;
     style.width = style.height = 0;
-    style.fontAntiAlias = 0;
+    style.antiAliasLevel = 0;
     style.fontSize = 3600;
     r = runWithMemoryLimit(110000, {"--style", writeStyle(style), "--out", outDir(), "--format", "bmp", "W"});
     EXPECT_EQ(r.status, 0) << r.err;

@@ -44,7 +44,7 @@ TEST_F(CliJobsTest, ManyJobsWriteTheBytesListingAndWarningsOfOne)
     ButtonStyle style = firstStartStyle();
     style.fixedWidth = true;
     style.width = 60;
-    style.fontAntiAlias = 2;
+    style.antiAliasLevel = 2;
     const std::vector<std::string> names = {"e0", "e1", "e2", "e3", "e4", "e5",
                                             "e6", "e7", "e8", "e9", "e1", "e11"};
     const std::vector<std::string> args = {"--style",     writeStyle(style),

@@ -31,13 +31,13 @@ std::vector<ImgTag> imgTagsOf(const std::string& page)
 TEST_F(CliTest, PngHoldsTheBmpPixelsWithTheKeyColorTransparentAtEveryScale)
 {
     ButtonStyle style = firstStartStyle();
-    style.fontAntiAlias = 2;
+    style.antiAliasLevel = 2;
     const ProcessResult r =
         program.run({"--style", writeStyle(style), "--out", outDir(), "--format", "bmp,png", "--scale", "1,2,3",
                      "--transparent", "0080C0", "Home", "Über uns"});  // the first-start button colour
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(lines(r.out).size(), 12u) << r.out;
-    const Color key = style.colorBack;
+    const Color key = style.faceColor;
     for (const std::string stem : {"home", "Über_uns"}) {
         const int width1 = loadBmpFile(outDir() + "/" + stem + ".bmp").width();
         for (const std::string scale : {"", "@2x", "@3x"}) {

@@ -74,9 +74,9 @@ protected:
         style.fixedWidth = style.fixedHeight = true;
         style.width = w;
         style.height = h;
-        style.fontAntiAlias = 99;
+        style.antiAliasLevel = 99;
         style.borderLeft = style.borderRight = style.borderTop = style.borderBottom = 0;
-        style.importBMP = true;
+        style.backgroundBitmapsOn = true;
     }
 
     ButtonStyle style;
@@ -147,7 +147,7 @@ TEST_F(RendererTest, EveryAlignmentPlacesTheCaptionCell)
     style.borderRight = 5;
     EXPECT_EQ(pixelsOf(render("Menu"), kInk), shifted(left, 120 - 8 - tw - 8));
     style.borderRight = 1;
-    style.minorX = 3;
+    style.captionOffsetX = 3;
     EXPECT_EQ(pixelsOf(render("Menu"), kInk), shifted(left, 120 - 8 - tw - 8 + 3));
     style.textAlign = 7;  // unknown: x = 0, offset not applied
     EXPECT_EQ(pixelsOf(render("Menu"), kInk), shifted(left, -8));
@@ -174,7 +174,7 @@ TEST_F(RendererTest, WideCaptionInNarrowButtonHalvesTowardsZero)
 TEST_F(RendererTest, BordersOwnCornersInDrawingOrder)
 {
     plainFixed(10, 10);
-    style.importBMP = false;
+    style.backgroundBitmapsOn = false;
     style.colorBorderLeft = 1;
     style.colorBorderRight = 2;
     style.colorBorderTop = 3;
@@ -271,16 +271,16 @@ TEST_F(RendererTest, RowsThatCannotBeUsedAreSkippedSilently)
     EXPECT_EQ(pixelsOf(render(""), kBack).size(), 64u);
 
     style.setBitmapEnabled(2, true);
-    style.importBMP = false;
+    style.backgroundBitmapsOn = false;
     EXPECT_EQ(pixelsOf(render(""), kBack).size(), 64u);
-    style.importBMP = true;
+    style.backgroundBitmapsOn = true;
     EXPECT_EQ(pixelsOf(render(""), kBack).size(), 60u);
 }
 
 TEST_F(RendererTest, NotABitmapStopsWithBackgroundAndEarlierBitmapsKept)
 {
     plainFixed(8, 8);
-    style.fontAntiAlias = 0;
+    style.antiAliasLevel = 0;
     style.borderTop = 2;
     style.setBitmapFileName(1, writeBitmap("first.bmp", 2, 2));
     style.setBitmapEnabled(1, true);
@@ -307,11 +307,11 @@ TEST_F(RendererTest, CaptionOnlyForKnownAntiAliasingLevels)
 {
     style.fontColor = 0x000000FF;
     for (int level : {-1, 4}) {
-        style.fontAntiAlias = level;
+        style.antiAliasLevel = level;
         EXPECT_TRUE(pixelsOf(render("Text"), 0x000000FF).empty()) << level;
     }
     for (int level : {0, 1, 2, 3}) {
-        style.fontAntiAlias = level;
+        style.antiAliasLevel = level;
         EXPECT_FALSE(pixelsOf(render("Text"), 0x000000FF).empty()) << level;
     }
 }
@@ -326,11 +326,11 @@ TEST_F(RendererTest, SystemColoursAreDrawnResolved)
     };
     const Color face = paletteColor(QPalette::Button), shadow = paletteColor(QPalette::Dark);
     const Color text = paletteColor(QPalette::ButtonText);
-    style.colorBack = 0xFF00000F;  // button face
+    style.faceColor = 0xFF00000F;  // button face
     style.colorBorderLeft = style.colorBorderRight = style.colorBorderTop = style.colorBorderBottom = 0xFF000010;
     style.fontColor = 0xFF000012;  // button text
     for (int level : {0, 2}) {
-        style.fontAntiAlias = level;
+        style.antiAliasLevel = level;
         const RasterBitmap b = render("Home");
         EXPECT_EQ(b.pixel(0, 0), shadow) << level;
         EXPECT_EQ(b.pixel(2, 2), face) << level;
@@ -379,10 +379,10 @@ TEST_F(RendererTest, ExtremeOffsetsPutTheCaptionOutsideWithoutOverflowing)
         for (std::int32_t align : {TextAlign::Centered, TextAlign::Left, TextAlign::Right})
             for (const auto& [dx, dy] : std::vector<std::pair<std::int32_t, std::int32_t>>{
                      {INT32_MAX, 0}, {INT32_MIN, 0}, {0, INT32_MAX}, {0, INT32_MIN}, {INT32_MAX, INT32_MIN}}) {
-                style.fontAntiAlias = antiAlias;
+                style.antiAliasLevel = antiAlias;
                 style.textAlign = align;
-                style.minorX = dx;
-                style.minorY = dy;
+                style.captionOffsetX = dx;
+                style.captionOffsetY = dy;
                 const RasterBitmap button = render("Wide caption");
                 EXPECT_EQ(pixelsOf(button, kInk), pixelsOf(empty, kInk)) << antiAlias << align << dx << dy;
             }

@@ -25,8 +25,8 @@ protected:
         std::tie(style.borderLeft, style.borderRight, style.borderTop, style.borderBottom) = std::tuple(1, 2, 3, 4);
         std::tie(style.colorBorderLeft, style.colorBorderRight, style.colorBorderTop, style.colorBorderBottom) =
             std::tuple(0x0000FFu, 0x00FF00u, 0xFF0000u, 0x00FFFFu);
-        style.minorX = 3;
-        style.minorY = -2;
+        style.captionOffsetX = 3;
+        style.captionOffsetY = -2;
     }
 
     RasterBitmap render(const std::string& caption, int scale)
@@ -44,7 +44,7 @@ protected:
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 5; ++x) image.setPixel(x, y, makeColor(10 + 40 * x, 20 + 60 * y, 7));
         saveBmpFile(folder.file("marks.bmp"), image.view());
-        style.importBMP = true;
+        style.backgroundBitmapsOn = true;
         for (int i : {1, 2}) {
             style.setBitmapFileName(i, folder.file("marks.bmp"));
             style.setBitmapEnabled(i, true);
@@ -60,7 +60,7 @@ protected:
 TEST_F(ScaledRenderTest, BordersBitmapsAndBackgroundAreTheOneTimesPixelsRepeated)
 {
     importMarkerBitmaps();
-    style.fontAntiAlias = 99;  // no caption, but its width still sizes the button
+    style.antiAliasLevel = 99;  // no caption, but its width still sizes the button
     const RasterBitmap base = render("Products", 1);
     for (const int k : {2, 3}) {
         SCOPED_TRACE(k);
@@ -77,7 +77,7 @@ TEST_F(ScaledRenderTest, BordersBitmapsAndBackgroundAreTheOneTimesPixelsRepeated
 TEST_F(ScaledRenderTest, CaptionIsDrawnAfreshAtEachScale)
 {
     for (const int antiAlias : {0, 2}) {
-        style.fontAntiAlias = antiAlias;
+        style.antiAliasLevel = antiAlias;
         const RasterBitmap scaled = render("Home", 2);
         bool edgeInsideBlock = false, blended = false;
         for (int y = 0; y < scaled.height(); ++y)
@@ -85,7 +85,7 @@ TEST_F(ScaledRenderTest, CaptionIsDrawnAfreshAtEachScale)
                 const Color c = scaled.pixel(x, y);
                 edgeInsideBlock = edgeInsideBlock || c != scaled.pixel(x - x % 2, y - y % 2);
                 const bool insideBorders = x >= 2 && y >= 6 && x < scaled.width() - 4 && y < scaled.height() - 8;
-                blended = blended || (insideBorders && c != style.fontColor && c != style.colorBack);
+                blended = blended || (insideBorders && c != style.fontColor && c != style.faceColor);
             }
         EXPECT_TRUE(edgeInsideBlock) << antiAlias;
         EXPECT_EQ(blended, antiAlias > 0);

@@ -66,7 +66,7 @@ TEST_F(StyleFile, EveryFieldSurvivesARoundTrip)
     s.width = -5;
     s.height = 2147483647;
     s.fixedWidth = true;
-    s.colorBack = 0xFF00000F;  // a system colour: written as a negative number
+    s.faceColor = 0xFF00000F;  // a system colour: written as a negative number
     s.colorBorderLeft = 1;
     s.colorBorderRight = 2;
     s.colorBorderTop = 3;
@@ -79,12 +79,12 @@ TEST_F(StyleFile, EveryFieldSurvivesARoundTrip)
     s.fontSize = -12;
     s.fontStyle = 3;
     s.fontUnderline = true;
-    s.fontAntiAlias = 2;
+    s.antiAliasLevel = 2;
     s.fontColor = 0x123456;
     s.textAlign = 7;
-    s.minorX = -3;
-    s.minorY = 4;
-    s.importBMP = true;
+    s.captionOffsetX = -3;
+    s.captionOffsetY = 4;
+    s.backgroundBitmapsOn = true;
     s.setBitmapFileName(1, appFolder + "Art/a b.bmp");
     s.setBitmapFileName(2, "/srv/shared/b.bmp");
     s.setBitmapFileName(3, "\"/quoted/c.bmp\"");
@@ -124,10 +124,10 @@ TEST_F(StyleFile, OlderSingleBitmapLayout)
     text = text.substr(0, text.find("BMPfilename1=")) +
            "bmpFILENAME=.\\old.bmp\r\nBMPEnabled2=True\r\nprefix=p\r\n";
     ButtonStyle style = firstStartStyle();
-    style.fontAntiAlias = 2;
+    style.antiAliasLevel = 2;
     style.setBitmapFileName(3, "stale");
     ASSERT_EQ(load(text, style), "");
-    EXPECT_EQ(style.fontAntiAlias, 0);
+    EXPECT_EQ(style.antiAliasLevel, 0);
     EXPECT_EQ(style.bitmapFileName(1), appFolder + "old.bmp");
     EXPECT_TRUE(style.bitmapEnabled(1));
     for (int i = 1; i <= 4; ++i) {

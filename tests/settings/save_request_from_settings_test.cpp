@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "image/gif_image.h"
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 
 namespace nimbrel {
 namespace {
@@ -13,10 +13,10 @@ namespace {
 TEST(SaveRequestFromSettings, RadioGroupsKeepTheirItemRange)
 {
     SettingsStore settings = mainWindowSettingsStore();
-    settings.setText("OutputDir", "/srv/out");
-    settings.setBoolean("chkSaveBMP", false);
-    settings.setInteger("rgDithering", -3);
-    settings.setInteger("rgColorReduction", 9);
+    settings.setText(setting_key::kOutputDir, "/srv/out");
+    settings.setBoolean(setting_key::kSaveBmp, false);
+    settings.setInteger(setting_key::kDithering, -3);
+    settings.setInteger(setting_key::kColorReduction, 9);
     SaveRequest r = saveRequestFromSettings(settingsValues(settings));
     EXPECT_EQ(r.outputDir, "/srv/out");
     EXPECT_FALSE(r.saveBmp);
@@ -27,9 +27,9 @@ TEST(SaveRequestFromSettings, RadioGroupsKeepTheirItemRange)
     EXPECT_EQ(r.reductionBits, 8);  // the first-start 6 selects "8-bits (256 colors)"
     EXPECT_EQ(r.fileName + r.prefix + r.suffix, "");
 
-    settings.setInteger("rgColorReduction", -1);
-    settings.setInteger("rgGIFCompression", -1);
-    settings.setInteger("rgColorReductionBits", -1);
+    settings.setInteger(setting_key::kColorReduction, -1);
+    settings.setInteger(setting_key::kGifCompression, -1);
+    settings.setInteger(setting_key::kReductionBits, -1);
     r = saveRequestFromSettings(settingsValues(settings));
     EXPECT_EQ(r.colorReduction, GifImage().colorReduction());
     EXPECT_EQ(r.gifCompression, GifImage().compression());

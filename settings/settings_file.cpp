@@ -1,4 +1,4 @@
-#include "settings/main_window_settings.h"
+#include "settings/settings_file.h"
 
 namespace nimbrel {
 namespace {
