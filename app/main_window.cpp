@@ -6,37 +6,37 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QMenuBar>
-#include <QShortcut>
-#include <QStatusBar>
-#include <QUrl>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "app/about_dialog.h"
 #include "app/keyboard_access.h"
-#include "app/settings_binding.h"
-#include "app/status_messages.h"
 #include "app/pages/button_page.h"
 #include "app/pages/captions_page.h"
 #include "app/pages/font_page.h"
 #include "app/pages/output_page.h"
 #include "app/pages/view_page.h"
+#include "app/settings_binding.h"
+#include "app/status_messages.h"
 #include "app/widgets/control_makers.h"
 #include "app/widgets/preview_box.h"
 #include "base/app_folder.h"
 #include "base/folders.h"
 #include "batch/button_html.h"
 #include "core/renderer.h"
-#include "settings/settings_file.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 #include "settings/style_from_settings.h"
 
@@ -279,8 +279,8 @@ void MainWindow::applyBackground()
 
 void MainWindow::openStyle()
 {
-    const auto name =
-        guard_.dialogs().openFileName(styleFileDialog("Open Button Style", settings_->text(setting_key::kStyleDir)));
+    const auto name = guard_.dialogs().openFileName(
+        styleFileDialog("Open Button Style", settings_->text(setting_key::kStyleDir)));
     if (name) loadStyleFile(*name);
 }
 
@@ -310,8 +310,8 @@ void MainWindow::loadStyleFile(const std::string& fileName)
 
 void MainWindow::saveStyle()
 {
-    const auto name =
-        guard_.dialogs().saveFileName(styleFileDialog("Save Button Style", settings_->text(setting_key::kStyleDir)));
+    const auto name = guard_.dialogs().saveFileName(
+        styleFileDialog("Save Button Style", settings_->text(setting_key::kStyleDir)));
     if (!name) return;
     const ButtonStyle style = currentStyle();
     if (!style.saveToFile(*name, folders_.data))

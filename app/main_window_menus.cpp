@@ -19,7 +19,6 @@ namespace nimbrel {
 
 namespace {
 
-
 FileDialogOptions captionListDialog(const char* title, const std::string& folder)
 {
     return {title, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", "txt", folder};
@@ -66,7 +65,8 @@ void MainWindow::buildMenus()
 
 void MainWindow::readCaptionsFromFile()
 {
-    const auto name = guard_.dialogs().openFileName(captionListDialog("Open", settings_->text(setting_key::kCaptionDir)));
+    const auto name =
+        guard_.dialogs().openFileName(captionListDialog("Open", settings_->text(setting_key::kCaptionDir)));
     if (!name) return;
     // A file that does not read throws here, before the lists, edits or folder change.
     std::vector<std::string> captions, fileNames;
@@ -81,7 +81,8 @@ void MainWindow::readCaptionsFromFile()
 
 void MainWindow::writeCaptionsToFile()
 {
-    const auto name = guard_.dialogs().saveFileName(captionListDialog("Save As", settings_->text(setting_key::kCaptionDir)));
+    const auto name = guard_.dialogs().saveFileName(
+        captionListDialog("Save As", settings_->text(setting_key::kCaptionDir)));
     if (!name) return;
     writeCaptionList(*name, captionsPage_->captions(), captionsPage_->fileNames());
     settings_->setText(setting_key::kCaptionDir, folderPartOf(*name));

@@ -6,13 +6,13 @@
 #include <system_error>
 #include <vector>
 
+#include "app/example_styles.h"
 #include "app/main_window.h"
 #include "app/pages/captions_page.h"
 #include "app/pages/output_page.h"
 #include "app/pages/view_page.h"
 #include "app/settings_binding.h"
 #include "app/widgets/preview_box.h"
-#include "app/example_styles.h"
 #include "base/app_folder.h"
 #include "base/folders.h"
 #include "batch/caption_list_file.h"
@@ -28,11 +28,13 @@ void MainWindow::loadSettings()
     preview_->setBackground(viewPage_->background());
 
     const AppFolders& folders = folders_;
-    if (const auto made = fillEmptyFolder(setting_key::kStyleDir, defaultFolderPath(folders.data, kStylesFolderName)))
+    if (const auto made =
+            fillEmptyFolder(setting_key::kStyleDir, defaultFolderPath(folders.data, kStylesFolderName)))
         // A newcomer gets something to try: the example styles, in a Styles folder of their own.
         copyExampleStyles(exampleStylesFolder(folders), *made);
     fillEmptyFolder(setting_key::kCaptionDir, defaultFolderPath(folders.data, kCaptionsFolderName));
-    if (const auto made = fillEmptyFolder(setting_key::kOutputDir, folders.output)) outputPage_->setOutputFolder(*made);
+    if (const auto made = fillEmptyFolder(setting_key::kOutputDir, folders.output))
+        outputPage_->setOutputFolder(*made);
     readStartUpCaptionList();
 }
 
@@ -76,9 +78,10 @@ void MainWindow::writeAutosavedCaptionList()
     const std::string path = folders_.config + kAutosavedCaptionListName;
     if (autosavedListUnreadable_) {
         std::error_code error;
-        std::filesystem::copy_file(std::filesystem::u8path(configFileToRead(folders_, kAutosavedCaptionListName)),
-                                   std::filesystem::u8path(path + ".unreadable"),
-                                   std::filesystem::copy_options::overwrite_existing, error);
+        std::filesystem::copy_file(
+            std::filesystem::u8path(configFileToRead(folders_, kAutosavedCaptionListName)),
+            std::filesystem::u8path(path + ".unreadable"), std::filesystem::copy_options::overwrite_existing,
+            error);
     }
     writeCaptionList(path, captionsPage_->captions(), captionsPage_->fileNames());
 }

@@ -1,9 +1,9 @@
 #include "batch/save_button.h"
 
-#include "image/bmp_writer.h"
 #include "base/error.h"
-#include "base/folders.h"
 #include "base/file_io.h"
+#include "base/folders.h"
+#include "image/bmp_writer.h"
 #include "image/gif_image.h"
 #include "image/png_writer.h"
 

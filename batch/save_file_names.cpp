@@ -23,9 +23,12 @@ std::string scaleTag(int scale)
 const char* extensionOf(ImageFormat format)
 {
     switch (format) {
-        case ImageFormat::Bmp: return ".bmp";
-        case ImageFormat::Gif: return ".gif";
-        case ImageFormat::Png: return ".png";
+        case ImageFormat::Bmp:
+            return ".bmp";
+        case ImageFormat::Gif:
+            return ".gif";
+        case ImageFormat::Png:
+            return ".png";
     }
     return "";
 }

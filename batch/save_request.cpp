@@ -15,9 +15,12 @@ std::string folderNotCreatedMessage(const std::string& dir)
 bool savesFormat(const SaveRequest& request, ImageFormat format)
 {
     switch (format) {
-        case ImageFormat::Bmp: return request.saveBmp;
-        case ImageFormat::Gif: return request.saveGif;
-        case ImageFormat::Png: return request.savePng;
+        case ImageFormat::Bmp:
+            return request.saveBmp;
+        case ImageFormat::Gif:
+            return request.saveGif;
+        case ImageFormat::Png:
+            return request.savePng;
     }
     return false;
 }

@@ -19,9 +19,9 @@ struct SaveRequest {
     bool saveBmp = true;
     bool saveGif = true;
     bool savePng = false;
-    bool transparent = false;             // pixels of transparentColor become transparent (GIF, PNG)
+    bool transparent = false;  // pixels of transparentColor become transparent (GIF, PNG)
     Color transparentColor = 0x00FF00FF;
-    std::vector<int> scales{1};           // which of 1, 2 and 3 times the size to write, rising
+    std::vector<int> scales{1};  // which of 1, 2 and 3 times the size to write, rising
     GifCompression gifCompression = GifCompression::Lzw;
     ColorReduction colorReduction = ColorReduction::Optimal;
     DitherMethod dithering = DitherMethod::Nearest;

@@ -149,7 +149,8 @@ std::string namesText(const GifChoice<Value> (&choices)[Items], const std::strin
 
 std::string bitsRange(const std::string& between)
 {
-    return std::string(kReductionBitsChoices[0].name) + between + std::string(std::end(kReductionBitsChoices)[-1].name);
+    return std::string(kReductionBitsChoices[0].name) + between +
+           std::string(std::end(kReductionBitsChoices)[-1].name);
 }
 
 struct ValueOption {
@@ -171,7 +172,8 @@ const std::map<std::string, ValueOption>& valueOptions()
          {choiceSetter(&Options::colorReduction, kColorReductionChoices, ChoiceBy::NameOrNumber),
           choicesText(kColorReductionChoices)}},
         {"--dither",
-         {choiceSetter(&Options::dithering, kDitherChoices, ChoiceBy::NameOrNumber), choicesText(kDitherChoices)}},
+         {choiceSetter(&Options::dithering, kDitherChoices, ChoiceBy::NameOrNumber),
+          choicesText(kDitherChoices)}},
         {"--compression",
          {choiceSetter(&Options::gifCompression, kCompressionChoices, ChoiceBy::Name),
           namesText(kCompressionChoices, " or ")}},
@@ -297,12 +299,15 @@ files, exactly as "Create All Buttons" of the Nimbrel window does.
                       default: 1 and the settings' 2x / 3x choices
   --html FILE         also write FILE, a page showing the set, whose <img> tags
                       (with size, alt text and srcset) can be copied into a site
-)" + helpEntry("--reduction NAME",
-                       "colour reduction, by name or number: " + choicesText(kColorReductionChoices, RowHelp::With)) +
-           helpEntry("--dither NAME", "dithering, by name or number: " + choicesText(kDitherChoices, RowHelp::With)) +
+)" +
+           helpEntry("--reduction NAME", "colour reduction, by name or number: " +
+                                             choicesText(kColorReductionChoices, RowHelp::With)) +
+           helpEntry("--dither NAME",
+                     "dithering, by name or number: " + choicesText(kDitherChoices, RowHelp::With)) +
            helpEntry("--compression " + namesText(kCompressionChoices, "|"), "") +
            helpEntry("--bits " + bitsRange(".."), "colours of the optimal palette (2^bits)") +
-           helpEntry("", "the GIF options default to the settings") + R"(  --no-settings       ignore the settings file: use the first-start values of every setting
+           helpEntry("", "the GIF options default to the settings") +
+           R"(  --no-settings       ignore the settings file: use the first-start values of every setting
   --check             draw everything, write nothing, report problems
   --jobs N            buttons drawn and encoded at once (1 to 256); default: one
                       per processor. Files are written and listed in list order.

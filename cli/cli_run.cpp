@@ -6,26 +6,26 @@
 #include <new>
 #include <optional>
 
-#include "cli/cli_checks.h"
+#include "base/app_folder.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "base/folders.h"
+#include "base/printable_text.h"
 #include "base/text_codec.h"
 #include "base/value_error.h"
-#include "settings/settings_file.h"
-#include "settings/settings_store.h"
 #include "batch/batch_steps.h"
 #include "batch/button_html.h"
 #include "batch/caption_list_file.h"
-#include "batch/ordered_pipeline.h"
 #include "batch/caption_to_file_name.h"
+#include "batch/ordered_pipeline.h"
 #include "batch/output_name.h"
 #include "batch/save_button.h"
-#include "settings/save_request_from_settings.h"
-#include "base/app_folder.h"
-#include "base/folders.h"
+#include "cli/cli_checks.h"
 #include "core/renderer.h"
+#include "settings/save_request_from_settings.h"
+#include "settings/settings_file.h"
+#include "settings/settings_store.h"
 #include "settings/style_from_settings.h"
-#include "base/error.h"
-#include "base/file_io.h"
-#include "base/printable_text.h"
 
 namespace nimbrel::cli {
 namespace {
@@ -289,7 +289,8 @@ int runBatch(const Options& o, const AppFolders& folders, Streams& streams)
         const bool lowerCase = values.boolean(setting_key::kLowercase);
         for (const std::string& caption : o.captions) {
             captions.push_back(caption);
-            fileNames.push_back(captionToFileName(caption, replaceSpaces ? Spaces::ToUnderscores : Spaces::Keep,
+            fileNames.push_back(captionToFileName(caption,
+                                                  replaceSpaces ? Spaces::ToUnderscores : Spaces::Keep,
                                                   lowerCase ? LetterCase::Lower : LetterCase::Keep));
         }
 

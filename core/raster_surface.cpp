@@ -10,9 +10,15 @@
 namespace nimbrel {
 namespace {
 
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString toQString(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
-bool isBitmap(const QImage* image) { return image && image->format() == QImage::Format_BGR888; }
+bool isBitmap(const QImage* image)
+{
+    return image && image->format() == QImage::Format_BGR888;
+}
 
 // Fills a clipped rectangle of a 24-bit image byte by byte: the renderer's
 // backgrounds, borders and lines come through here.
@@ -35,7 +41,10 @@ void fillImageRect(QImage& image, int x, int y, int w, int h, Color c)
 
 }  // namespace
 
-QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor toQColor(Color c)
+{
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
 void RasterSurface::fillRect(int x, int y, int w, int h, Color c)
 {

@@ -74,9 +74,12 @@ long long captionX(const ButtonStyle& style, long long W, long long tw, long lon
 {
     const long long offsetX = style.captionOffsetX;
     switch (style.textAlign) {
-        case TextAlign::Centered: return k * offsetX + (k * W - tw) / 2;
-        case TextAlign::Left: return k * (offsetX + kAlignMargin);
-        case TextAlign::Right: return k * (offsetX + W - kAlignMargin) - tw;
+        case TextAlign::Centered:
+            return k * offsetX + (k * W - tw) / 2;
+        case TextAlign::Left:
+            return k * (offsetX + kAlignMargin);
+        case TextAlign::Right:
+            return k * (offsetX + W - kAlignMargin) - tw;
         default: return 0;
     }
 }
@@ -112,8 +115,8 @@ void drawCaption(const ButtonStyle& style, const std::string& caption, const Ras
         // The caption's cell is measured again only when the measuring surface
         // kept a face or style that a new surface would not have.
         const TextExtent cell = font == measuringFont ? measured : measureText(font, caption);
-        antiAliasedTextOut(button, font, style.fontColor, style.faceColor, x, y, caption,
-                           antiAliasFactor, cell);
+        antiAliasedTextOut(button, font, style.fontColor, style.faceColor, x, y, caption, antiAliasFactor,
+                           cell);
     }
 }
 
@@ -194,8 +197,8 @@ TextExtent renderButton(const ButtonStyle& storedStyle, const std::string& capti
     }
 
     const int x = clampedCaptionPosition(captionX(style, W, scaledText.width, k), 1LL * k * W, scaledText);
-    const int y = clampedCaptionPosition(1LL * k * style.captionOffsetY + (1LL * k * H - scaledText.height) / 2,
-                                         1LL * k * H, scaledText);
+    const int y = clampedCaptionPosition(
+        1LL * k * style.captionOffsetY + (1LL * k * H - scaledText.height) / 2, 1LL * k * H, scaledText);
     drawCaption(style, caption, cellFont, scaledText, x, y, k, button);
     drawBorders(style, k, button);
     return text;

@@ -23,27 +23,67 @@ constexpr StyleField kFields[] = {
     {&S::fixedHeight, "fixedHeight", "chkFixedHeight", K::CheckBox, "chkFixedHeight", {"1"}},
     {&S::faceColor, "colorBack", "ButtonColor", K::ColorPanel, "pnl0", {"$00C08000"}},
     {&S::colorBorderLeft, "colorBorderLeft", "ButtonBorderColorLeft", K::ColorPanel, "pnl1", {"$00804000"}},
-    {&S::colorBorderRight, "colorBorderRight", "ButtonBorderColorRight", K::ColorPanel, "pnl2", {"$00804000"}},
+    {&S::colorBorderRight,
+     "colorBorderRight",
+     "ButtonBorderColorRight",
+     K::ColorPanel,
+     "pnl2",
+     {"$00804000"}},
     {&S::colorBorderTop, "colorBorderTop", "ButtonBorderColorTop", K::ColorPanel, "pnl3", {"$00804000"}},
-    {&S::colorBorderBottom, "colorBorderBottom", "ButtonBorderColorBottom", K::ColorPanel, "pnl4", {"$00804000"}},
+    {&S::colorBorderBottom,
+     "colorBorderBottom",
+     "ButtonBorderColorBottom",
+     K::ColorPanel,
+     "pnl4",
+     {"$00804000"}},
     {&S::borderLeft, "borderLeft", "ButtonBorderLeft", K::SpinBox, "spn1", {"1"}},
     {&S::borderRight, "borderRight", "ButtonBorderRight", K::SpinBox, "spn2", {"1"}},
     {&S::borderTop, "borderTop", "ButtonBorderTop", K::SpinBox, "spn3", {"1"}},
     {&S::borderBottom, "borderBottom", "ButtonBorderBottom", K::SpinBox, "spn4", {"1"}},
     {&S::fontName, "fontName", "FontName", K::FontList, "cbFont", {"Arial"}},
     {&S::fontSize, "fontSize", "FontSize", K::SpinBox, "edtFontSize", {"8"}},
-    {&S::fontStyle, "fontStyle", "FontStyle", K::ComboBox, "cbFontStyle", {"0"}, INT_MIN, INT_MAX, kFontStyleItems},
+    {&S::fontStyle,
+     "fontStyle",
+     "FontStyle",
+     K::ComboBox,
+     "cbFontStyle",
+     {"0"},
+     INT_MIN,
+     INT_MAX,
+     kFontStyleItems},
     {&S::fontUnderline, "fontUnderline", "chkUnderlined", K::CheckBox, "chkUnderlined", {"0"}},
-    {&S::antiAliasLevel, "fontAntiAlias", "cmbAntiAlias", K::ComboBox, "cmbAntiAlias", {"0"}, INT_MIN, INT_MAX,
+    {&S::antiAliasLevel,
+     "fontAntiAlias",
+     "cmbAntiAlias",
+     K::ComboBox,
+     "cmbAntiAlias",
+     {"0"},
+     INT_MIN,
+     INT_MAX,
      kAntiAliasItems},
     {&S::fontColor, "fontColor", "FontColor", K::ColorPanel, "pnlFontColor", {"$00FFFFFF"}},
-    {&S::textAlign, "textAlign", "FontAlign", K::ComboBox, "cbTextAlign", {"0"}, INT_MIN, INT_MAX, kTextAlignItems},
+    {&S::textAlign,
+     "textAlign",
+     "FontAlign",
+     K::ComboBox,
+     "cbTextAlign",
+     {"0"},
+     INT_MIN,
+     INT_MAX,
+     kTextAlignItems},
     {&S::captionOffsetX, "minorX", "MinorX", K::SpinBox, "spnMinorX", {"0"}},
     {&S::captionOffsetY, "minorY", "MinorY", K::SpinBox, "spnMinorY", {"0"}},
     {&S::backgroundBitmapsOn, "importBMP", "chkBMPBackground", K::CheckBox, "chkBMPBackground", {"0"}},
     {&S::bitmapFileNames, "BMPfilename", "BMPFilename", K::LineEdit, "edtBMPFilename", {"", "", "", ""}},
     {&S::bitmapsEnabled, "BMPEnabled", "chkBMPEnabled", K::CheckBox, "chkBMPEnabled", {"0", "0", "0", "0"}},
-    {&S::bitmapAligns, "BMPAlign", "BMPAlign", K::ComboBox, "cmbBMPAlign", {"0", "1", "2", "3"}, INT_MIN, INT_MAX,
+    {&S::bitmapAligns,
+     "BMPAlign",
+     "BMPAlign",
+     K::ComboBox,
+     "cmbBMPAlign",
+     {"0", "1", "2", "3"},
+     INT_MIN,
+     INT_MAX,
      kBitmapAlignItems},
     {&S::prefix, "prefix", "edtPrefix", K::LineEdit, "edtPrefix", {""}, INT_MIN, INT_MAX, 0, kAffixMaxLength},
     {&S::suffix, "suffix", "edtSuffix", K::LineEdit, "edtSuffix", {""}, INT_MIN, INT_MAX, 0, kAffixMaxLength},
@@ -65,7 +105,8 @@ constexpr std::size_t memberCount()
 
 // A member added to the style but not to the list would be lost by style files,
 // the settings and the window without a word: the build stops here instead.
-static_assert(memberCount<ButtonStyle>() == std::size(kFields), "every ButtonStyle member needs a row in kFields");
+static_assert(memberCount<ButtonStyle>() == std::size(kFields),
+              "every ButtonStyle member needs a row in kFields");
 
 }  // namespace
 
@@ -76,7 +117,8 @@ std::span<const StyleField> styleFields()
 
 const StyleField& styleField(StyleMember member)
 {
-    return *std::find_if(std::begin(kFields), std::end(kFields), [&](const StyleField& f) { return f.member == member; });
+    return *std::find_if(std::begin(kFields), std::end(kFields),
+                         [&](const StyleField& f) { return f.member == member; });
 }
 
 int copyCount(const StyleField& field)

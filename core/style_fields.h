@@ -24,9 +24,11 @@ template <class T>
 using Copies = std::array<T, kStyleBitmapCount>;
 
 template <class T>
-struct IsCopies : std::false_type {};
+struct IsCopies : std::false_type {
+};
 template <class T>
-struct IsCopies<Copies<T>> : std::true_type {};
+struct IsCopies<Copies<T>> : std::true_type {
+};
 
 // The value type of a member pointer of the style.
 template <class Member>
@@ -38,10 +40,9 @@ struct MemberValue<Value ButtonStyle::*> {
 template <class Member>
 using MemberValueT = typename MemberValue<Member>::type;
 
-using StyleMember =
-    std::variant<std::int32_t ButtonStyle::*, Color ButtonStyle::*, bool ButtonStyle::*,
-                 std::string ButtonStyle::*, Copies<std::int32_t> ButtonStyle::*, Copies<bool> ButtonStyle::*,
-                 Copies<std::string> ButtonStyle::*>;
+using StyleMember = std::variant<std::int32_t ButtonStyle::*, Color ButtonStyle::*, bool ButtonStyle::*,
+                                 std::string ButtonStyle::*, Copies<std::int32_t> ButtonStyle::*,
+                                 Copies<bool> ButtonStyle::*, Copies<std::string> ButtonStyle::*>;
 
 struct StyleField {
     StyleMember member;

@@ -57,8 +57,8 @@ void forEachBlock(Block block)
 template <class Style, class Line>
 void forEachLine(std::span<const StyleField> block, Style& style, Line line)
 {
-    for (int copy = isNumbered(block.front()) ? 1 : 0; copy <= (isNumbered(block.front()) ? kStyleBitmapCount : 0);
-         ++copy)
+    for (int copy = isNumbered(block.front()) ? 1 : 0;
+         copy <= (isNumbered(block.front()) ? kStyleBitmapCount : 0); ++copy)
         for (const StyleField& f : block)
             forEachCopy(f, style, [&](int c, auto& value) {
                 if (c == copy) line(f, copy, value);
@@ -76,7 +76,9 @@ std::vector<std::string> styleFileLines(const ButtonStyle& style, const std::str
     forEachBlock([&](std::span<const StyleField> block) {
         forEachLine(block, style,
                     Overloaded{
-                        [&](const StyleField& f, int copy, const std::int32_t& v) { add(f, copy, std::to_string(v)); },
+                        [&](const StyleField& f, int copy, const std::int32_t& v) {
+                            add(f, copy, std::to_string(v));
+                        },
                         // Colours are written as signed numbers, so a system colour stays negative.
                         [&](const StyleField& f, int copy, const Color& v) {
                             add(f, copy, std::to_string(static_cast<std::int32_t>(v)));
@@ -120,7 +122,8 @@ void readStyleFileLines(ButtonStyle& style, const std::vector<std::string>& line
             // The older layout: one background bitmap, no anti-aliasing.
             style.antiAliasLevel = 0;
             for (int i = 1; i <= kStyleBitmapCount; ++i) {
-                style.setBitmapFileName(i, i == 1 ? absoluteFromFolder(appFolder, file.value("BMPFilename")) : "");
+                style.setBitmapFileName(
+                    i, i == 1 ? absoluteFromFolder(appFolder, file.value("BMPFilename")) : "");
                 style.setBitmapEnabled(i, i == 1);
                 style.setBitmapAlign(i, i - 1);  // 0 for the one bitmap, corners for the rest
             }

@@ -36,7 +36,8 @@ inline constexpr GifChoice<DitherMethod> kDitherChoices[] = {
     {DitherMethod::FloydSteinberg, "floyd-steinberg", "Floyd Steinberg Error Diffusion", ""},
     {DitherMethod::Stucki, "stucki", "Stucki Error Diffusion", ""},
     {DitherMethod::Sierra, "sierra", "Sierra Error Diffusion", ""},
-    {DitherMethod::JarvisJudiceNinke, "jjn", "Jarvis, Judice && Ninke Error Diffusion", "Jarvis-Judice-Ninke"},
+    {DitherMethod::JarvisJudiceNinke, "jjn", "Jarvis, Judice && Ninke Error Diffusion",
+     "Jarvis-Judice-Ninke"},
     {DitherMethod::StevensonArce, "stevenson-arce", "Stevenson && Arche Error Diffusion", ""},
     {DitherMethod::Burkes, "burkes", "Burkes Error Diffusion", ""},
 };
@@ -48,9 +49,9 @@ inline constexpr GifChoice<GifCompression> kCompressionChoices[] = {
 
 // The bits of the optimal palette; the command line takes the number itself.
 inline constexpr GifChoice<int> kReductionBitsChoices[] = {
-    {3, "3", "3-bits (8-colors)", ""},    {4, "4", "4-bits (16-colors)", ""},
-    {5, "5", "5-bits (32-colors)", ""},   {6, "6", "6-bits (64-colors)", ""},
-    {7, "7", "7-bits (128 colors)", ""},  {8, "8", "8-bits (256 colors) [*]", ""},
+    {3, "3", "3-bits (8-colors)", ""},   {4, "4", "4-bits (16-colors)", ""},
+    {5, "5", "5-bits (32-colors)", ""},  {6, "6", "6-bits (64-colors)", ""},
+    {7, "7", "7-bits (128 colors)", ""}, {8, "8", "8-bits (256 colors) [*]", ""},
 };
 static_assert(kReductionBitsChoices[0].value == kMinReductionBits &&
               kReductionBitsChoices[std::size(kReductionBitsChoices) - 1].value == kMaxReductionBits);

@@ -40,7 +40,8 @@ SettingType typeOf(const StyleField& field)
     return std::visit(
         [](auto member) {
             using Value = MemberValueT<decltype(member)>;
-            if constexpr (std::is_same_v<Value, bool> || std::is_same_v<Value, Copies<bool>>) return T::Boolean;
+            if constexpr (std::is_same_v<Value, bool> || std::is_same_v<Value, Copies<bool>>)
+                return T::Boolean;
             if constexpr (std::is_same_v<Value, std::string> || std::is_same_v<Value, Copies<std::string>>)
                 return T::String;
             return T::Integer;
@@ -54,8 +55,9 @@ std::vector<Setting> settingsOf(const StyleField& f)
     std::vector<Setting> copies;
     const int count = copyCount(f);
     for (int copy = count > 1 ? 1 : 0; copy <= (count > 1 ? count : 0); ++copy)
-        copies.push_back({copyName(f.settingKey, copy), typeOf(f), std::string(f.firstStart[copy ? copy - 1 : 0]),
-                          copyName(f.controlName, copy), f.control, f.minimum, f.maximum, f.items, f.maxLength});
+        copies.push_back({copyName(f.settingKey, copy), typeOf(f),
+                          std::string(f.firstStart[copy ? copy - 1 : 0]), copyName(f.controlName, copy),
+                          f.control, f.minimum, f.maximum, f.items, f.maxLength});
     return copies;
 }
 

@@ -16,7 +16,7 @@
 namespace nimbrel {
 
 struct Setting {
-    std::string key;         // name in the settings file
+    std::string key;  // name in the settings file
     SettingType type;
     std::string firstStart;  // as the store's lists hold it before loading ("$00C08000")
     std::string control;     // object name of the control; empty for ControlKind::None

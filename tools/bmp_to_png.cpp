@@ -3,8 +3,8 @@
 #include <QImage>
 #include <iostream>
 
-#include "image/bmp_reader.h"
 #include "base/error.h"
+#include "image/bmp_reader.h"
 
 int main(int argc, char** argv)
 {

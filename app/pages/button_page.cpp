@@ -142,7 +142,8 @@ QWidget* ButtonPage::buildBackgroundGroup()
 void ButtonPage::connectSignals()
 {
     auto changed = [this] { emit styleChanged(); };
-    for (QSpinBox* spin : {spnWidth_, spnHeight_, borderThickness_[0], borderThickness_[1], borderThickness_[2], borderThickness_[3]})
+    for (QSpinBox* spin : {spnWidth_, spnHeight_, borderThickness_[0], borderThickness_[1],
+                           borderThickness_[2], borderThickness_[3]})
         guard_.connect(spin, &QSpinBox::valueChanged, this, changed);
     for (QCheckBox* check : {chkFixedWidth_, chkFixedHeight_, chkBMPBackground_})
         guard_.connect(check, &QCheckBox::toggled, this, changed);
@@ -154,7 +155,8 @@ void ButtonPage::connectSignals()
         guard_.connect(cmbBMPAlign_[i], &QComboBox::currentIndexChanged, this, rowChange);
         guard_.connect(btnBMPBrowse_[i], &QPushButton::clicked, this, [this, row] { browseBitmap(row); });
     }
-    for (ColorPanelButton* panel : {faceColor_, borderColors_[0], borderColors_[1], borderColors_[2], borderColors_[3]})
+    for (ColorPanelButton* panel :
+         {faceColor_, borderColors_[0], borderColors_[1], borderColors_[2], borderColors_[3]})
         guard_.connect(panel, &ColorPanelButton::clicked, this, [this, panel] { chooseColor(panel); });
     guard_.connect(btn3D_, &QPushButton::clicked, this, [this] { makeBorders3D(); });
     guard_.connect(btnSwap_, &QPushButton::clicked, this, [this] { swapBorderColors(); });
@@ -180,8 +182,8 @@ void ButtonPage::makeBorders3D()
 
 void ButtonPage::swapBorderColors()
 {
-    const BorderColors swapped = swappedBorders(
-        {borderColors_[0]->color(), borderColors_[1]->color(), borderColors_[2]->color(), borderColors_[3]->color()});
+    const BorderColors swapped = swappedBorders({borderColors_[0]->color(), borderColors_[1]->color(),
+                                                 borderColors_[2]->color(), borderColors_[3]->color()});
     borderColors_[0]->setColor(swapped.left);
     borderColors_[1]->setColor(swapped.right);
     borderColors_[2]->setColor(swapped.top);

@@ -23,7 +23,6 @@ class ButtonPage : public QWidget {
 public:
     explicit ButtonPage(Guard guard, QWidget* parent = nullptr);
 
-
 signals:
     // The drawing should follow the controls.
     void styleChanged();
@@ -44,7 +43,7 @@ private:
     QSpinBox* spnHeight_ = nullptr;
     QCheckBox* chkFixedWidth_ = nullptr;
     QCheckBox* chkFixedHeight_ = nullptr;
-    std::array<QSpinBox*, 4> borderThickness_{};          // spn1..spn4: left, right, top, bottom
+    std::array<QSpinBox*, 4> borderThickness_{};       // spn1..spn4: left, right, top, bottom
     std::array<ColorPanelButton*, 4> borderColors_{};  // pnl1..pnl4: left, right, top, bottom
     QPushButton* btn3D_ = nullptr;
     QPushButton* btnSwap_ = nullptr;

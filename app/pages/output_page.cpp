@@ -56,15 +56,18 @@ OutputPage::OutputPage(Guard guard, QWidget* parent) : QWidget(parent), guard_(g
     folderRow->addWidget(chkSavePNG_);
     page->addLayout(folderRow);
 
-    rgColorReduction_ = new RadioGroup("rgColorReduction", " Color Reduction ", labelsOf(kColorReductionChoices));
+    rgColorReduction_ =
+        new RadioGroup("rgColorReduction", " Color Reduction ", labelsOf(kColorReductionChoices));
     rgDithering_ = new RadioGroup("rgDithering", " Dithering ", labelsOf(kDitherChoices));
     auto* longGroups = new QHBoxLayout;
     longGroups->addWidget(rgColorReduction_, 1);
     longGroups->addWidget(rgDithering_, 1);
     page->addLayout(longGroups);
 
-    rgReductionBits_ = new RadioGroup("rgReductionBits", " Reduction Bits ", labelsOf(kReductionBitsChoices), 2);
-    rgGIFCompression_ = new RadioGroup("rgGIFCompression", " GIF Compression ", labelsOf(kCompressionChoices), 2);
+    rgReductionBits_ =
+        new RadioGroup("rgReductionBits", " Reduction Bits ", labelsOf(kReductionBitsChoices), 2);
+    rgGIFCompression_ =
+        new RadioGroup("rgGIFCompression", " GIF Compression ", labelsOf(kCompressionChoices), 2);
     // Transparency and the high-density copies sit under GIF Compression, in
     // the room the two-column bits group leaves beside it.
     auto* beside = new QVBoxLayout;

@@ -212,7 +212,8 @@ TEST_F(MainWindowCaptions, WriteButtonCaptionsWritesTheListsThroughTheDialog)
     control<QAction>(w, "cmWriteButtonCaptions")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Cannot create file", 0), 0u) << dialogs.messages[0];
-    EXPECT_EQ(w.settings().text(setting_key::kCaptionDir), homeFolder()) << "kept from the read, not the failed write";
+    EXPECT_EQ(w.settings().text(setting_key::kCaptionDir), homeFolder())
+        << "kept from the read, not the failed write";
     control<QAction>(w, "cmWriteButtonCaptions")->trigger();
     EXPECT_EQ(readText(sub + "list.txt"),
               "count=2\r\ncaption0=Home\r\nfilename0=home\r\n"

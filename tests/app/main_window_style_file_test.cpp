@@ -108,7 +108,8 @@ TEST_F(MainWindowStyleFiles, BadFileLeavesTheControlsAsTheyWere)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "'abc' is not a valid integer value");
     EXPECT_EQ(w.currentStyle(), before);
-    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), homeFolder()) << "the folder is taken before reading";
+    EXPECT_EQ(w.settings().text(setting_key::kStyleDir), homeFolder())
+        << "the folder is taken before reading";
 
     dialogs.fileNames.push_back(homeFile("missing.ini"));
     control<QAction>(w, "cmOpenbuttonstyle")->trigger();

@@ -5,13 +5,13 @@
 
 #include <set>
 
-#include "batch/save_button.h"
-#include "image/gif_choices.h"
-#include "batch/scripted_save_ui.h"
-#include "support/temp_folder.h"
 #include "base/error.h"
 #include "base/file_io.h"
+#include "batch/save_button.h"
+#include "batch/scripted_save_ui.h"
+#include "image/gif_choices.h"
 #include "support/gif_test_support.h"
+#include "support/temp_folder.h"
 
 namespace nimbrel {
 namespace {
@@ -64,8 +64,8 @@ void expectDecodesTo(const std::vector<std::uint8_t>& bytes, const Bgr24Image& b
     }
 }
 
-SaveRequest gifOnly(const TempFolder& tmp, ColorReduction reduction, DitherMethod dither, GifCompression compression,
-                    int bits)
+SaveRequest gifOnly(const TempFolder& tmp, ColorReduction reduction, DitherMethod dither,
+                    GifCompression compression, int bits)
 {
     SaveRequest r;
     r.outputDir = tmp.path().string();
@@ -87,9 +87,11 @@ TEST(SaveGifOptions, EveryCombinationDecodesToTheButton)
         for (const auto& dither : kDitherChoices) {
             for (const auto& compression : kCompressionChoices) {
                 for (const auto& bits : kReductionBitsChoices) {
-                    const std::string what = std::string(reduction.name) + " " + std::string(dither.name) + " " +
-                                             std::string(compression.name) + " bits " + std::string(bits.name);
-                    const SaveRequest r = gifOnly(tmp, reduction.value, dither.value, compression.value, bits.value);
+                    const std::string what = std::string(reduction.name) + " " + std::string(dither.name) +
+                                             " " + std::string(compression.name) + " bits " +
+                                             std::string(bits.name);
+                    const SaveRequest r =
+                        gifOnly(tmp, reduction.value, dither.value, compression.value, bits.value);
                     expectDecodesTo(saveGif(r, bw), bw, what);
                     const bool holdsTheCube = reduction.value == ColorReduction::Web216 ||
                                               reduction.value == ColorReduction::Optimal ||
@@ -120,8 +122,10 @@ TEST(SaveGifOptions, OptionsReachTheFile)
     constexpr auto optimal = ColorReduction::Optimal;
     constexpr auto nearest = DitherMethod::Nearest;
     constexpr auto lzw = GifCompression::Lzw;
-    EXPECT_LE(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, optimal, nearest, lzw, 3), many))), 8u);
-    EXPECT_GT(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, optimal, nearest, lzw, 8), many))), 8u);
+    EXPECT_LE(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, optimal, nearest, lzw, 3), many))),
+              8u);
+    EXPECT_GT(coloursUsed(gif_test::decodeWithGiflib(saveGif(gifOnly(tmp, optimal, nearest, lzw, 8), many))),
+              8u);
     // "Optimal Win" ignores the bits.
     constexpr auto optimalWin = ColorReduction::OptimalWithSystemColors;
     const auto floyd = DitherMethod::FloydSteinberg;

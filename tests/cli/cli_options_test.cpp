@@ -1,7 +1,7 @@
 // The command line of nimbrel-batch: every option, its good values, its bad ones.
 #include "base/version.h"
-#include "image/gif_choices.h"
 #include "cli_fixture.h"
+#include "image/gif_choices.h"
 
 namespace nimbrel::test {
 namespace {

@@ -34,9 +34,9 @@ TEST(StyleFromSettings, TheFirstStartStyleSurvivesTheSettingsFile)
 TEST(StyleFromSettings, ValuesAreTakenAsTheControlsTakeThem)
 {
     SettingsStore settings = mainWindowSettingsStore();
-    settings.setInteger(key(&ButtonStyle::width), 500);  // the width box stops at 360
-    settings.setInteger(key(&ButtonStyle::height), -4);  // the height box starts at 0
-    settings.setInteger(key(&ButtonStyle::fontStyle), 4);          // past the list: no selection
+    settings.setInteger(key(&ButtonStyle::width), 500);    // the width box stops at 360
+    settings.setInteger(key(&ButtonStyle::height), -4);    // the height box starts at 0
+    settings.setInteger(key(&ButtonStyle::fontStyle), 4);  // past the list: no selection
     settings.setInteger(key(&ButtonStyle::antiAliasLevel), -2);
     settings.setInteger(key(&ButtonStyle::bitmapAligns, 3), 8);
     settings.setInteger(key(&ButtonStyle::captionOffsetX), 1LL << 40);  // a value box holds 32 bits
@@ -71,9 +71,12 @@ struct ApartFromDefault {
     void operator()(std::string& v) const { v = "/art/" + copyName(field.fileKey, copy) + ".bmp"; }
     void operator()(std::int32_t& v) const
     {
-        if (field.items > 0) v = field.items - 1;
-        else if (field.maximum != INT_MAX) v = field.maximum;
-        else v = -2 - copy;
+        if (field.items > 0)
+            v = field.items - 1;
+        else if (field.maximum != INT_MAX)
+            v = field.maximum;
+        else
+            v = -2 - copy;
     }
 };
 
@@ -89,9 +92,12 @@ TEST(StyleFields, EveryFieldIsCarriedByStyleFilesSettingsAndEquality)
             ApartFromDefault{f, copy}(value);
             const std::string key = copyName(f.settingKey, copy);
             using Value = std::remove_cvref_t<decltype(value)>;
-            if constexpr (std::is_same_v<Value, bool>) store.setBoolean(key, value);
-            else if constexpr (std::is_same_v<Value, std::string>) store.setText(key, value);
-            else store.setInteger(key, static_cast<std::int32_t>(value));
+            if constexpr (std::is_same_v<Value, bool>)
+                store.setBoolean(key, value);
+            else if constexpr (std::is_same_v<Value, std::string>)
+                store.setText(key, value);
+            else
+                store.setInteger(key, static_cast<std::int32_t>(value));
         });
 
     ButtonStyle fromFile;
