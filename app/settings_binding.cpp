@@ -17,20 +17,15 @@
 #include "app/widgets/radio_group.h"
 #include "app/widgets/typing_limit.h"
 #include "base/error.h"
+#include "base/overloaded.h"
 #include "core/style_fields.h"
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
+#include "settings/style_from_settings.h"
 
 namespace nimbrel {
 
 namespace {
-
-template <class... Ts>
-struct Overload : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overload(Ts...) -> Overload<Ts...>;
 
 QString q(std::string_view text)
 {
@@ -127,7 +122,7 @@ ControlValue storedValue(const SettingsStore& store, const Setting& s)
 
 void storeValue(SettingsStore& store, const Setting& s, const ControlValue& v)
 {
-    std::visit(Overload{
+    std::visit(Overloaded{
                    [&](bool b) { store.setBoolean(s.key, b); },
                    [&](std::int64_t n) { store.setInteger(s.key, n); },
                    [&](const std::string& t) { store.setText(s.key, t); },
@@ -168,16 +163,6 @@ void takeControlValue(const ControlValue& v, Color& field)
 void takeControlValue(const ControlValue& v, std::string& field)
 {
     field = std::get<std::string>(v);
-}
-
-// Calls visit(setting, value) for each copy of each style field.
-template <class Style, class Visit>
-void forEachStyleControl(Style& style, Visit visit)
-{
-    for (const StyleField& field : styleFields())
-        forEachCopy(field, style, [&](int copy, auto& value) {
-            visit(mainWindowSetting(copyName(field.settingKey, copy)), value);
-        });
 }
 
 }  // namespace
@@ -233,7 +218,7 @@ void saveControls(const QWidget& window, SettingsStore& store)
 
 void showStyle(const ButtonStyle& style, QWidget& window)
 {
-    forEachStyleControl(style, [&](const Setting& setting, const auto& value) {
+    forEachStyleSetting(style, [&](const Setting& setting, const auto& value) {
         setControl(window, setting, asControlValue(value));
     });
 }
@@ -241,7 +226,7 @@ void showStyle(const ButtonStyle& style, QWidget& window)
 ButtonStyle shownStyle(const QWidget& window)
 {
     ButtonStyle style;
-    forEachStyleControl(style, [&](const Setting& setting, auto& value) {
+    forEachStyleSetting(style, [&](const Setting& setting, auto& value) {
         takeControlValue(controlValue(window, setting), value);
     });
     return style;

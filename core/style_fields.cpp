@@ -121,11 +121,10 @@ const StyleField& styleField(StyleMember member)
                          [&](const StyleField& f) { return f.member == member; });
 }
 
-int copyCount(const StyleField& field)
+bool isNumbered(const StyleField& field)
 {
-    return std::visit(
-        [](auto member) { return IsCopies<MemberValueT<decltype(member)>>::value ? kStyleBitmapCount : 1; },
-        field.member);
+    return std::visit([](auto member) { return IsCopies<MemberValueT<decltype(member)>>::value; },
+                      field.member);
 }
 
 std::string copyName(std::string_view name, int copy)

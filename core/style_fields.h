@@ -65,8 +65,17 @@ std::span<const StyleField> styleFields();
 // The row of `member`; every member has one (checked when this library builds).
 const StyleField& styleField(StyleMember member);
 
-// How many copies a row stands for: kStyleBitmapCount for an array, else 1.
-int copyCount(const StyleField& field);
+// Whether a row stands for numbered copies (its member is an array), and the
+// numbers its copies go by: 1..kStyleBitmapCount, or 0 alone for a single field.
+bool isNumbered(const StyleField& field);
+inline int firstCopy(const StyleField& field)
+{
+    return isNumbered(field) ? 1 : 0;
+}
+inline int lastCopy(const StyleField& field)
+{
+    return isNumbered(field) ? kStyleBitmapCount : 0;
+}
 // A name of the row for copy `copy` (1-based; 0 for a single field): `name`
 // with the copy's number appended.
 std::string copyName(std::string_view name, int copy);

@@ -6,24 +6,13 @@
 #include "base/error.h"
 #include "base/file_io.h"
 #include "base/key_value_lines.h"
+#include "base/overloaded.h"
 #include "base/text_codec.h"
 #include "base/text_values.h"
 #include "core/style_fields.h"
 
 namespace nimbrel {
 namespace {
-
-template <class... Fs>
-struct Overloaded : Fs... {
-    using Fs::operator()...;
-};
-template <class... Fs>
-Overloaded(Fs...) -> Overloaded<Fs...>;
-
-bool isNumbered(const StyleField& f)
-{
-    return copyCount(f) > 1;
-}
 
 bool isAntiAliasLevel(const StyleField& f)
 {
@@ -57,8 +46,7 @@ void forEachBlock(Block block)
 template <class Style, class Line>
 void forEachLine(std::span<const StyleField> block, Style& style, Line line)
 {
-    for (int copy = isNumbered(block.front()) ? 1 : 0;
-         copy <= (isNumbered(block.front()) ? kStyleBitmapCount : 0); ++copy)
+    for (int copy = firstCopy(block.front()); copy <= lastCopy(block.front()); ++copy)
         for (const StyleField& f : block)
             forEachCopy(f, style, [&](int c, auto& value) {
                 if (c == copy) line(f, copy, value);

@@ -15,7 +15,7 @@ namespace {
 using T = SettingType;
 using K = ControlKind;
 
-Setting check(const std::string& key, std::string firstStart)
+Setting check(std::string key, std::string firstStart)
 {
     return {key, T::Boolean, firstStart, key, K::CheckBox};
 }
@@ -53,8 +53,7 @@ SettingType typeOf(const StyleField& field)
 std::vector<Setting> settingsOf(const StyleField& f)
 {
     std::vector<Setting> copies;
-    const int count = copyCount(f);
-    for (int copy = count > 1 ? 1 : 0; copy <= (count > 1 ? count : 0); ++copy)
+    for (int copy = firstCopy(f); copy <= lastCopy(f); ++copy)
         copies.push_back({copyName(f.settingKey, copy), typeOf(f),
                           std::string(f.firstStart[copy ? copy - 1 : 0]), copyName(f.controlName, copy),
                           f.control, f.minimum, f.maximum, f.items, f.maxLength});
